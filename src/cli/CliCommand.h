@@ -1,0 +1,31 @@
+#pragma once
+// The command-line companion: each command gets the data folder (ending with '/') and its own
+// arguments, prints its outcome, and returns the process exit code.
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace kip::cli {
+
+struct Invocation {
+    std::string dataDir;
+    std::vector<std::string> args; // after the command name
+    std::ostream& out;
+    std::ostream& err;
+};
+
+using CommandFunction = int (*)(Invocation&);
+
+struct Command {
+    const char* name;
+    const char* usage;
+    CommandFunction run;
+};
+
+// Store maintenance: dump, check, reindex.
+int runDump(Invocation& call);
+int runCheck(Invocation& call);
+int runReindex(Invocation& call);
+
+} // namespace kip::cli

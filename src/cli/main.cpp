@@ -1,0 +1,53 @@
+// kipgolf-cli: maintenance and scripting for a Kip Golf data folder.
+//   kipgolf-cli [/datadir=FOLDER] COMMAND [ARGS...]
+
+#include "cli/CliCommand.h"
+#include "platform/UserFolders.h"
+
+#include <cstring>
+#include <iostream>
+#include <string_view>
+
+namespace {
+
+using kip::cli::Command;
+
+const Command commands[] = {
+    {"dump", "dump TABLE [records]", kip::cli::runDump},
+    {"check", "check", kip::cli::runCheck},
+    {"reindex", "reindex TABLE|all", kip::cli::runReindex},
+};
+
+int usage(std::ostream& err) {
+    err << "usage: kipgolf-cli [/datadir=FOLDER] COMMAND [ARGS...]\ncommands:\n";
+    for (const auto& c : commands)
+        err << "  " << c.usage << '\n';
+    return 64;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    int next = 1;
+    std::string dataDir;
+    if (argc > 1 && std::strncmp(argv[1], "/datadir=", 9) == 0) {
+        dataDir = argv[1] + 9;
+        ++next;
+    } else {
+        dataDir = kip::platform::userDataFolder() + "KipGolf/";
+    }
+    if (dataDir.empty() || dataDir.back() != '/')
+        dataDir += '/';
+    if (next >= argc)
+        return usage(std::cerr);
+
+    const std::string_view name = argv[next];
+    for (const auto& c : commands) {
+        if (name == c.name) {
+            kip::cli::Invocation call{dataDir, {argv + next + 1, argv + argc}, std::cout, std::cerr};
+            return c.run(call);
+        }
+    }
+    std::cerr << "kipgolf-cli: unknown command '" << name << "'\n";
+    return usage(std::cerr);
+}
