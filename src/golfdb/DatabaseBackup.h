@@ -1,0 +1,53 @@
+#pragma once
+// Backup Databases, Restore Databases and Compress Databases over the platform interfaces.
+
+#include "golfdb/CKipGolfDoc.h"
+#include "platform/Clock.h"
+#include "platform/FileOps.h"
+#include "platform/FolderChooser.h"
+#include "platform/Prompter.h"
+#include "platform/SettingsStore.h"
+
+#include <optional>
+#include <string>
+
+namespace kip::golfdb {
+
+enum class FilesPresent { None = 0, Some = 1, All = 2 };
+
+enum class CommandOutcome {
+    Cancelled, // the user stopped it; nothing changed
+    Succeeded,
+    Failed,
+};
+
+inline constexpr int copyFailed = 4;
+
+class DatabaseBackup {
+public:
+    DatabaseBackup(CKipGolfDoc& doc, platform::Prompter& prompter, platform::FolderChooser& chooser,
+                   platform::SettingsStore& settings, platform::Clock& clock, platform::FileOps& files);
+
+    CommandOutcome backupDatabases();
+    // Closes and reopens the document's tables; the caller recomputes the leaderboard afterwards
+    // (unless doc.endRequested()).
+    CommandOutcome restoreDatabases();
+    CommandOutcome compressDatabases();
+
+    FilesPresent filesPresent(const std::string& folder, bool databaseSide);
+    int copyToBackup(const std::string& folder);   // 0, or copyFailed
+    int copyFromBackup(const std::string& folder); // 0, or copyFailed
+    void deleteBackupFiles(const std::string& folder);
+    // The chosen folder ending with '/', or nothing when cancelled.
+    std::optional<std::string> chooseFolder(const std::string& title = "Select Folder");
+
+private:
+    CKipGolfDoc& doc_;
+    platform::Prompter& prompter_;
+    platform::FolderChooser& chooser_;
+    platform::SettingsStore& settings_;
+    platform::Clock& clock_;
+    platform::FileOps& files_;
+};
+
+} // namespace kip::golfdb
