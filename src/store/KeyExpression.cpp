@@ -1,0 +1,84 @@
+#include "store/KeyExpression.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace kip::store {
+namespace {
+
+std::string normalised(std::string_view text) {
+    std::string out;
+    for (const char c : text)
+        if (!std::isspace(static_cast<unsigned char>(c)))
+            out.push_back(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
+    return out;
+}
+
+} // namespace
+
+bool KeyExpression::parse(std::string_view text, const std::vector<DbfField>& fields) {
+    parts_.clear();
+    length_ = 0;
+    const std::string expression = normalised(text);
+    if (expression.empty())
+        return false;
+    size_t start = 0;
+    while (start <= expression.size()) {
+        const size_t plus = expression.find('+', start);
+        const std::string name = expression.substr(start, plus == std::string::npos ? plus : plus - start);
+        const DbfField* found = nullptr;
+        for (const auto& f : fields)
+            if (f.name == name)
+                found = &f;
+        if (found == nullptr || found->type != 'C')
+            return false;
+        parts_.push_back({found->offset, found->width});
+        length_ += found->width;
+        if (plus == std::string::npos)
+            break;
+        start = plus + 1;
+    }
+    return length_ >= 1 && length_ <= 240;
+}
+
+bool KeyExpression::parseFilter(std::string_view text) {
+    const std::string filter = normalised(text);
+    notDeleted_ = filter == ".NOT.DELETED()" || filter == "!DELETED()" || filter == "NOTDELETED()";
+    return filter.empty() || notDeleted_;
+}
+
+std::string KeyExpression::evaluate(const unsigned char* record) const {
+    std::string key;
+    evaluateInto(record, key);
+    return key;
+}
+
+void KeyExpression::evaluateInto(const unsigned char* record, std::string& key) const {
+    key.clear();
+    key.reserve(static_cast<size_t>(length_));
+    for (const auto& part : parts_)
+        key.append(reinterpret_cast<const char*>(record + part.offset), static_cast<size_t>(part.width));
+}
+
+int KeyExpression::collectEntries(const DbfFile& dbf, bool unique, std::vector<IndexEntry>& entries) const {
+    entries.clear();
+    entries.reserve(dbf.recordCount());
+    const int rc = dbf.scan([&](uint32_t record, const unsigned char* data) {
+        if (passes(data))
+            entries.push_back({evaluate(data), record});
+        return 0;
+    });
+    if (rc != storeOk)
+        return rc;
+    std::sort(entries.begin(), entries.end(), [](const IndexEntry& a, const IndexEntry& b) {
+        const int c = a.key.compare(b.key);
+        return c < 0 || (c == 0 && a.record < b.record);
+    });
+    if (unique)
+        entries.erase(std::unique(entries.begin(), entries.end(),
+                                  [](const IndexEntry& a, const IndexEntry& b) { return a.key == b.key; }),
+                      entries.end());
+    return storeOk;
+}
+
+} // namespace kip::store

@@ -1,0 +1,42 @@
+#pragma once
+// The key and FOR expressions the store evaluates itself: character fields joined by "+" (their
+// blank-padded texts concatenated), and the filter ".NOT. DELETED()". Anything else is reported as
+// not understood, so the table is never written with a tag it cannot keep up to date.
+
+#include "store/CompoundIndex.h"
+#include "store/DbfFile.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kip::store {
+
+class KeyExpression {
+public:
+    // False when the expression is not a "+" list of existing character fields.
+    bool parse(std::string_view text, const std::vector<DbfField>& fields);
+    // False when the filter is neither empty nor a not-deleted test.
+    bool parseFilter(std::string_view text);
+
+    int keyLength() const { return length_; }
+    // Key bytes of a record, exactly keyLength() bytes.
+    std::string evaluate(const unsigned char* record) const;
+    void evaluateInto(const unsigned char* record, std::string& key) const;
+    bool passes(const unsigned char* record) const { return !notDeleted_ || record[0] != '*'; }
+    bool hasFilter() const { return notDeleted_; }
+    // Every (key, record) pair the tag must hold, in ascending (key, record) order; a unique tag keeps
+    // only the lowest record of each key.
+    int collectEntries(const DbfFile& dbf, bool unique, std::vector<IndexEntry>& entries) const;
+
+private:
+    struct Part {
+        int offset;
+        int width;
+    };
+    std::vector<Part> parts_;
+    int length_ = 0;
+    bool notDeleted_ = false;
+};
+
+} // namespace kip::store

@@ -1,0 +1,735 @@
+#include "store/TableStore.h"
+
+#include "store/CompoundIndex.h"
+#include "store/DbfFile.h"
+#include "store/DbfNumber.h"
+#include "store/KeyExpression.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kip::store {
+
+class Field {
+public:
+    Table* table = nullptr;
+    const DbfField* def = nullptr;
+};
+
+class Tag {
+public:
+    Table* table = nullptr;
+    int number = 0;
+    IndexTagInfo info;
+    KeyExpression expression;
+    bool understood = false;
+    bool refuse = false;
+};
+
+class Table {
+public:
+    TableContext* context = nullptr;
+    std::unique_ptr<DbfFile> dbf;
+    std::unique_ptr<CompoundIndex> index;
+    std::vector<std::unique_ptr<Field>> fields;
+    std::vector<std::unique_ptr<Tag>> tags;
+    std::vector<unsigned char> buffer; // the record being read or built
+    std::vector<unsigned char> saved;  // the current record as the file holds it
+    uint32_t current = 0;
+    bool changed = false;
+    bool appending = false;
+    bool readOnly = false;
+    Tag* selected = nullptr;
+    // The selected tag's entry the table stands on. It stays after the current record left the tag
+    // (deleted and flushed), so a walk goes on from where that record was.
+    bool positioned = false;
+    IndexEntry position;
+};
+
+namespace {
+
+namespace fs = std::filesystem;
+
+int done(Table* table, int rc) {
+    table->context->setResult(rc);
+    return rc;
+}
+
+std::string upper(std::string_view s) {
+    std::string out(s);
+    for (auto& c : out)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string tablePath(const std::string& path) {
+    return fs::path(path).has_extension() ? path : path + ".dbf";
+}
+
+bool fileExists(const std::string& path, int& error) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0)
+        return true;
+    error = errno == ENOENT ? 0 : errno;
+    return false;
+}
+
+// The structural index beside the table: same base name, ".cdx" or ".CDX".
+std::vector<std::string> indexCandidates(const std::string& dbfPath) {
+    fs::path p(dbfPath);
+    const bool upperExtension = p.extension().string() == ".DBF";
+    std::vector<std::string> out;
+    for (const char* ext : upperExtension ? std::array{".CDX", ".cdx"} : std::array{".cdx", ".CDX"})
+        out.push_back(fs::path(p).replace_extension(ext).string());
+    return out;
+}
+
+bool entryBefore(const IndexEntry& a, const IndexEntry& b) {
+    const int c = a.key.compare(b.key);
+    return c < 0 || (c == 0 && a.record < b.record);
+}
+
+void addFields(Table& table) {
+    for (const auto& def : table.dbf->fields()) {
+        auto field = std::make_unique<Field>();
+        field->table = &table;
+        field->def = &def;
+        table.fields.push_back(std::move(field));
+    }
+    table.buffer.assign(table.dbf->recordLength(), ' ');
+    table.saved = table.buffer;
+}
+
+// A tag whose expressions the store cannot evaluate leaves the table read-only: writing records
+// without updating that tag would leave it stale for every other reader.
+bool addTags(Table& table) {
+    bool allUnderstood = true;
+    for (int i = 0; table.index && i < table.index->tagCount(); ++i) {
+        auto tag = std::make_unique<Tag>();
+        tag->table = &table;
+        tag->number = i;
+        tag->info = table.index->tagInfo(i);
+        tag->understood = tag->info.characterKey &&
+                          tag->expression.parse(tag->info.keyExpression, table.dbf->fields()) &&
+                          tag->expression.keyLength() == tag->info.keyLength &&
+                          tag->expression.parseFilter(tag->info.forExpression);
+        allUnderstood = allUnderstood && tag->understood;
+        table.tags.push_back(std::move(tag));
+    }
+    return allUnderstood;
+}
+
+bool writable(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && (st.st_mode & 0222) != 0 && ::access(path.c_str(), W_OK) == 0;
+}
+
+int openIndex(Table& table) {
+    for (const auto& candidate : indexCandidates(table.dbf->path())) {
+        int error = 0;
+        if (!fileExists(candidate, error))
+            continue;
+        const bool readOnly = table.dbf->readOnly() || !writable(candidate);
+        const int rc = CompoundIndex::open(candidate, readOnly, table.index);
+        if (rc != storeOk)
+            return rc;
+        table.readOnly = table.readOnly || readOnly || table.index->readOnly();
+        return storeOk;
+    }
+    return storeErrIndex;
+}
+
+void setPositionFromSaved(Table& table) {
+    Tag* tag = table.selected;
+    table.positioned = tag != nullptr && tag->understood && table.current != 0;
+    if (table.positioned) {
+        tag->expression.evaluateInto(table.saved.data(), table.position.key);
+        table.position.record = table.current;
+    }
+}
+
+int loadRecord(Table& table, uint32_t record) {
+    const int rc = table.dbf->readRecord(record, table.saved.data());
+    if (rc != storeOk)
+        return rc;
+    table.buffer = table.saved;
+    table.current = record;
+    table.changed = false;
+    return storeOk;
+}
+
+int loadEntry(Table& table, const IndexEntry& entry) {
+    if (entry.record < 1 || entry.record > table.dbf->recordCount())
+        return storeErrIndex; // a damaged index names a record the table does not hold
+    const int rc = loadRecord(table, entry.record);
+    if (rc != storeOk)
+        return rc;
+    table.positioned = true;
+    table.position = entry;
+    return storeOk;
+}
+
+void leaveRecord(Table& table) {
+    table.current = 0;
+    table.positioned = false;
+    table.changed = false;
+}
+
+struct KeyChange {
+    std::string oldKey, newKey;
+    bool oldIn = false, newIn = false;
+};
+
+std::vector<KeyChange> keyChanges(const Table& table, const unsigned char* oldRecord) {
+    std::vector<KeyChange> changes(table.tags.size());
+    for (size_t i = 0; i < table.tags.size(); ++i) {
+        const KeyExpression& e = table.tags[i]->expression;
+        if (oldRecord != nullptr) {
+            changes[i].oldIn = e.passes(oldRecord);
+            e.evaluateInto(oldRecord, changes[i].oldKey);
+        }
+        changes[i].newIn = e.passes(table.buffer.data());
+        e.evaluateInto(table.buffer.data(), changes[i].newKey);
+    }
+    return changes;
+}
+
+bool entering(const KeyChange& c) {
+    return c.newIn && (!c.oldIn || c.oldKey != c.newKey);
+}
+
+// Another record holds the key in a unique tag: either the write is refused (mode 20) or the
+// record simply stays out of the tag, as it always did for the first record with a key.
+bool keyTakenByOther(Table& table, const Tag& tag, const std::string& key, uint32_t record) {
+    if (!tag.info.unique)
+        return false;
+    const uint32_t holder = table.index->findKey(tag.number, key);
+    return holder != 0 && holder != record;
+}
+
+bool refused(Table& table, const std::vector<KeyChange>& changes, uint32_t record) {
+    for (size_t i = 0; i < changes.size(); ++i) {
+        const Tag& tag = *table.tags[i];
+        if (tag.refuse && entering(changes[i]) && keyTakenByOther(table, tag, changes[i].newKey, record))
+            return true;
+    }
+    return false;
+}
+
+int updateTags(Table& table, const std::vector<KeyChange>& changes, uint32_t record) {
+    for (size_t i = 0; i < changes.size(); ++i) {
+        const KeyChange& c = changes[i];
+        const Tag& tag = *table.tags[i];
+        const bool leaving = c.oldIn && (!c.newIn || c.oldKey != c.newKey);
+        if (leaving)
+            if (const int rc = table.index->remove(tag.number, c.oldKey, record); rc < 0)
+                return rc;
+        if (entering(c) && !keyTakenByOther(table, tag, c.newKey, record))
+            if (const int rc = table.index->insert(tag.number, c.newKey, record); rc < 0)
+                return rc;
+    }
+    return storeOk;
+}
+
+void positionAfterWrite(Table& table, const std::vector<KeyChange>& changes) {
+    if (table.selected == nullptr)
+        return;
+    const KeyChange& c = changes[static_cast<size_t>(table.selected->number)];
+    if (c.newIn) {
+        table.positioned = true;
+        table.position = {c.newKey, table.current};
+    }
+}
+
+int writeCurrent(Table& table) {
+    if (table.readOnly)
+        return storeErrAccess;
+    const auto changes = keyChanges(table, table.saved.data());
+    if (refused(table, changes, table.current)) {
+        table.buffer = table.saved;
+        table.changed = false;
+        return storeDuplicateKey;
+    }
+    if (const int rc = table.dbf->writeRecord(table.current, table.buffer.data()); rc != storeOk)
+        return rc;
+    table.saved = table.buffer;
+    table.changed = false;
+    if (const int rc = updateTags(table, changes, table.current); rc != storeOk)
+        return rc;
+    positionAfterWrite(table, changes);
+    return storeOk;
+}
+
+// A changed buffer is written before the table moves, flushes or closes.
+int writeChanged(Table& table) {
+    if (!table.changed)
+        return storeOk;
+    if (table.appending || table.current == 0) {
+        // An append that was started but never added is dropped, as is a buffer with no record.
+        table.appending = false;
+        table.changed = false;
+        table.buffer = table.saved;
+        return storeOk;
+    }
+    return writeCurrent(table);
+}
+
+int firstInOrder(Table& table, Tag& tag, IndexEntry& entry) {
+    return tag.info.descending ? table.index->last(tag.number, entry) : table.index->first(tag.number, entry);
+}
+
+int stepInOrder(Table& table, Tag& tag, bool forward, IndexEntry& entry) {
+    const IndexEntry& from = table.position;
+    const bool ascending = forward != tag.info.descending;
+    const int rc = ascending ? table.index->next(tag.number, from.key, from.record, entry)
+                             : table.index->previous(tag.number, from.key, from.record, entry);
+    if (rc != storeOk)
+        return rc;
+    // Each step must make progress, or a damaged index would keep a walk going for ever.
+    const bool progressed = ascending ? entryBefore(from, entry) : entryBefore(entry, from);
+    return progressed ? storeOk : storeErrIndex;
+}
+
+int skipPhysical(Table& table, long count) {
+    if (table.current == 0)
+        return count < 0 ? storeBof : storeEof;
+    const long target = static_cast<long>(table.current) + count;
+    if (target < 1 || target > static_cast<long>(table.dbf->recordCount())) {
+        leaveRecord(table);
+        return target < 1 ? storeBof : storeEof;
+    }
+    return loadRecord(table, static_cast<uint32_t>(target));
+}
+
+int skipInTag(Table& table, Tag& tag, long count) {
+    const bool forward = count > 0;
+    long steps = forward ? count : -count;
+    if (!table.positioned) {
+        if (forward)
+            return storeEof;
+        // From the end of the tag, one step back reaches its last record.
+        IndexEntry last;
+        const int rc =
+            tag.info.descending ? table.index->first(tag.number, last) : table.index->last(tag.number, last);
+        if (rc != storeOk)
+            return rc == storeEof ? storeBof : rc;
+        table.position = last;
+        table.positioned = true;
+        --steps;
+        if (steps == 0)
+            return loadEntry(table, last);
+    }
+    IndexEntry entry;
+    for (; steps > 0; --steps) {
+        const int rc = stepInOrder(table, tag, forward, entry);
+        if (rc == storeEof) {
+            leaveRecord(table);
+            return forward ? storeEof : storeBof;
+        }
+        if (rc != storeOk)
+            return rc;
+        table.position = entry;
+    }
+    return loadEntry(table, entry);
+}
+
+bool validTagName(const std::string& name) {
+    return !name.empty() && name.size() <= 10 && std::isalpha(static_cast<unsigned char>(name[0])) &&
+           std::all_of(name.begin(), name.end(), [](unsigned char c) { return std::isalnum(c) || c == '_'; });
+}
+
+int tagInfos(const std::vector<DbfField>& fields, const std::vector<TagSpec>& specs,
+             std::vector<IndexTagInfo>& infos) {
+    for (const auto& spec : specs) {
+        KeyExpression e;
+        IndexTagInfo info;
+        info.name = upper(spec.name);
+        info.keyExpression = spec.keyExpression;
+        info.forExpression = spec.filterExpression;
+        info.unique = spec.unique == uniqueRefuse;
+        info.descending = spec.order == orderDescending;
+        const bool validCodes = (spec.unique == uniqueNone || spec.unique == uniqueRefuse) &&
+                                (spec.order == orderAscending || spec.order == orderDescending);
+        if (!validCodes || !validTagName(info.name) || !e.parse(spec.keyExpression, fields) ||
+            !e.parseFilter(spec.filterExpression))
+            return storeErrArgument;
+        for (const auto& other : infos)
+            if (other.name == info.name)
+                return storeErrArgument;
+        info.keyLength = e.keyLength();
+        infos.push_back(std::move(info));
+    }
+    return storeOk;
+}
+
+// Field descriptors as the new file will hold them, to check key expressions before anything exists.
+std::vector<DbfField> plannedFields(const std::vector<FieldSpec>& specs) {
+    std::vector<DbfField> fields;
+    int offset = 1;
+    for (const auto& s : specs) {
+        fields.push_back({upper(s.name), static_cast<char>(std::toupper(static_cast<unsigned char>(s.type))),
+                          s.width, s.decimals, offset, 0});
+        offset += s.width;
+    }
+    return fields;
+}
+
+int refuseExisting(const std::string& dbfPath) {
+    std::vector<std::string> paths{dbfPath};
+    for (const auto& p : indexCandidates(dbfPath))
+        paths.push_back(p);
+    for (const auto& p : paths) {
+        int error = 0;
+        if (fileExists(p, error))
+            return storeErrExists;
+        if (error != 0)
+            return storeErrCreate;
+    }
+    return storeOk;
+}
+
+Table* adopt(TableContext& context, std::unique_ptr<Table>& table, std::unique_ptr<Table>& slot) {
+    context.setResult(storeOk);
+    slot = std::move(table);
+    return slot.get();
+}
+
+} // namespace
+
+TableContext::TableContext() = default;
+TableContext::~TableContext() {
+    if (table_)
+        closeTable(table_.get());
+}
+
+int initContext(TableContext& context) {
+    if (context.table())
+        closeTable(context.table());
+    context.setResult(storeOk);
+    return storeOk;
+}
+
+int releaseContext(TableContext& context) {
+    if (context.table_)
+        closeTable(context.table_.get());
+    return context.result();
+}
+
+Table* openTable(TableContext& context, const std::string& path) {
+    if (context.table())
+        closeTable(context.table());
+    auto table = std::make_unique<Table>();
+    table->context = &context;
+    int rc = DbfFile::open(tablePath(path), table->dbf);
+    if (rc == storeOk) {
+        table->readOnly = table->dbf->readOnly();
+        if (table->dbf->indexFlagSet())
+            rc = openIndex(*table);
+    }
+    if (rc != storeOk) {
+        context.setResult(rc);
+        return nullptr;
+    }
+    addFields(*table);
+    if (!addTags(*table))
+        table->readOnly = true;
+    return adopt(context, table, context.table_);
+}
+
+Table* createTable(TableContext& context, const std::string& path, const std::vector<FieldSpec>& fields,
+                   const std::vector<TagSpec>& tags) {
+    if (context.table())
+        closeTable(context.table());
+    const std::string dbfPath = tablePath(path);
+    std::vector<IndexTagInfo> infos;
+    int rc = DbfFile::checkFields(fields);
+    if (rc == storeOk)
+        rc = tagInfos(plannedFields(fields), tags, infos);
+    if (rc == storeOk)
+        rc = refuseExisting(dbfPath);
+    auto table = std::make_unique<Table>();
+    table->context = &context;
+    if (rc == storeOk)
+        rc = DbfFile::create(dbfPath, fields, !tags.empty(), table->dbf);
+    if (rc == storeOk && !tags.empty()) {
+        rc = CompoundIndex::create(indexCandidates(dbfPath).front(), infos, table->index);
+        if (rc != storeOk) {
+            table->dbf.reset();
+            ::unlink(dbfPath.c_str());
+        }
+    }
+    if (rc != storeOk) {
+        context.setResult(rc);
+        return nullptr;
+    }
+    addFields(*table);
+    addTags(*table);
+    for (auto& tag : table->tags)
+        tag->refuse = tag->info.unique;
+    return adopt(context, table, context.table_);
+}
+
+int closeTable(Table* table) {
+    if (table == nullptr)
+        return storeErrState;
+    TableContext& context = *table->context;
+    int rc = writeChanged(*table);
+    if (table->index) {
+        const int irc = table->index->close();
+        if (rc >= 0 && irc < 0)
+            rc = irc;
+    }
+    context.table_.reset();
+    context.setResult(rc);
+    return rc;
+}
+
+Tag* findTag(Table* table, std::string_view name) {
+    if (table == nullptr)
+        return nullptr;
+    const std::string wanted = upper(name);
+    for (auto& tag : table->tags)
+        if (tag->info.name == wanted)
+            return tag.get();
+    return nullptr;
+}
+
+Table* selectTag(Table* table, Tag* tag) {
+    if (table == nullptr || (tag != nullptr && tag->table != table))
+        return table;
+    table->selected = tag;
+    if (table->current != 0)
+        setPositionFromSaved(*table);
+    return table;
+}
+
+int setUniqueMode(Tag* tag, int code) {
+    if (tag == nullptr || (code != uniqueNone && code != uniqueRefuse) ||
+        (code == uniqueRefuse && !tag->info.unique))
+        return storeErrArgument;
+    tag->refuse = code == uniqueRefuse;
+    return storeOk;
+}
+
+int goTop(Table* table) {
+    if (table == nullptr)
+        return storeErrState;
+    if (const int rc = writeChanged(*table); rc != storeOk)
+        return done(table, rc);
+    if (table->selected == nullptr) {
+        if (table->dbf->recordCount() == 0) {
+            leaveRecord(*table);
+            return done(table, storeEof);
+        }
+        return done(table, loadRecord(*table, 1));
+    }
+    IndexEntry entry;
+    const int rc = firstInOrder(*table, *table->selected, entry);
+    if (rc == storeEof)
+        leaveRecord(*table);
+    return done(table, rc == storeOk ? loadEntry(*table, entry) : rc);
+}
+
+int skipRecords(Table* table, long count) {
+    if (table == nullptr)
+        return storeErrState;
+    if (const int rc = writeChanged(*table); rc != storeOk)
+        return done(table, rc);
+    if (count == 0)
+        return done(table, table->current != 0 ? storeOk : storeEof);
+    if (table->selected == nullptr)
+        return done(table, skipPhysical(*table, count));
+    return done(table, skipInTag(*table, *table->selected, count));
+}
+
+int goRecord(Table* table, long record) {
+    if (table == nullptr)
+        return storeErrState;
+    if (const int rc = writeChanged(*table); rc != storeOk)
+        return done(table, rc);
+    if (record < 1 || record > static_cast<long>(table->dbf->recordCount()))
+        return done(table, storeNoRecord);
+    const int rc = loadRecord(*table, static_cast<uint32_t>(record));
+    if (rc == storeOk)
+        setPositionFromSaved(*table);
+    return done(table, rc);
+}
+
+long recordNumber(const Table* table) {
+    return table != nullptr ? static_cast<long>(table->current) : 0;
+}
+
+long recordCount(const Table* table) {
+    return table != nullptr ? static_cast<long>(table->dbf->recordCount()) : 0;
+}
+
+bool recordDeleted(const Table* table) {
+    return table != nullptr && table->buffer[0] == '*';
+}
+
+int seekKey(Table* table, std::string_view key) {
+    if (table == nullptr)
+        return storeErrState;
+    if (const int rc = writeChanged(*table); rc != storeOk)
+        return done(table, rc);
+    Tag* tag = table->selected;
+    if (tag == nullptr)
+        return done(table, storeErrState);
+    const std::string_view prefix = key.substr(0, static_cast<size_t>(tag->info.keyLength));
+    IndexEntry entry;
+    const int rc = tag->info.descending ? table->index->seekLastAtOrBelow(tag->number, prefix, entry)
+                                        : table->index->seekFirstAtOrAbove(tag->number, prefix, entry);
+    if (rc == storeEof)
+        leaveRecord(*table);
+    if (rc != storeOk)
+        return done(table, rc);
+    if (const int lrc = loadEntry(*table, entry); lrc != storeOk)
+        return done(table, lrc);
+    return done(table, entry.key.compare(0, prefix.size(), prefix) == 0 ? storeOk : storeAfter);
+}
+
+int appendStart(Table* table) {
+    if (table == nullptr)
+        return storeErrState;
+    if (table->readOnly)
+        return done(table, storeErrAccess);
+    if (const int rc = writeChanged(*table); rc != storeOk)
+        return done(table, rc);
+    table->appending = true;
+    std::fill(table->buffer.begin(), table->buffer.end(), ' ');
+    return done(table, storeOk);
+}
+
+void blankRecord(Table* table) {
+    if (table == nullptr)
+        return;
+    std::fill(table->buffer.begin() + 1, table->buffer.end(), ' ');
+    table->changed = true;
+}
+
+int appendRecord(Table* table) {
+    if (table == nullptr)
+        return storeErrState;
+    if (table->readOnly)
+        return done(table, storeErrAccess);
+    const auto changes = keyChanges(*table, nullptr);
+    if (refused(*table, changes, 0)) {
+        table->appending = false;
+        table->changed = false;
+        table->buffer = table->saved;
+        return done(table, storeDuplicateKey);
+    }
+    uint32_t record = 0;
+    if (const int rc = table->dbf->appendRecord(table->buffer.data(), record); rc != storeOk)
+        return done(table, rc);
+    table->current = record;
+    table->saved = table->buffer;
+    table->appending = false;
+    table->changed = false;
+    const int rc = updateTags(*table, changes, record);
+    table->positioned = false;
+    positionAfterWrite(*table, changes);
+    return done(table, rc);
+}
+
+int flushTable(Table* table) {
+    if (table == nullptr)
+        return storeErrState;
+    if (const int rc = writeChanged(*table); rc != storeOk)
+        return done(table, rc);
+    return done(table, table->index && !table->readOnly ? table->index->flush() : storeOk);
+}
+
+int syncTable(Table* table) {
+    if (table == nullptr)
+        return storeErrState;
+    if (const int rc = flushTable(table); rc != storeOk)
+        return rc;
+    int rc = table->dbf->sync();
+    if (rc == storeOk && table->index && !table->readOnly)
+        rc = table->index->sync();
+    return done(table, rc);
+}
+
+void deleteRecord(Table* table) {
+    if (table == nullptr || table->current == 0 || table->appending)
+        return;
+    table->buffer[0] = '*';
+    table->changed = true;
+}
+
+int packTable(Table* table) {
+    if (table == nullptr)
+        return storeErrState;
+    if (table->readOnly)
+        return done(table, storeErrAccess);
+    if (const int rc = writeChanged(*table); rc != storeOk)
+        return done(table, rc);
+    leaveRecord(*table);
+    int rc = table->dbf->pack([](const unsigned char* record) { return record[0] != '*'; });
+    for (size_t i = 0; rc == storeOk && i < table->tags.size(); ++i) {
+        const Tag& tag = *table->tags[i];
+        std::vector<IndexEntry> entries;
+        rc = tag.expression.collectEntries(*table->dbf, tag.info.unique, entries);
+        if (rc == storeOk)
+            rc = table->index->rebuild(tag.number, std::move(entries));
+    }
+    if (rc == storeOk && table->index)
+        rc = table->index->flush();
+    return done(table, rc);
+}
+
+Field* fieldByName(Table* table, std::string_view name) {
+    if (table == nullptr)
+        return nullptr;
+    const int i = table->dbf->fieldIndex(name);
+    return i < 0 ? nullptr : table->fields[static_cast<size_t>(i)].get();
+}
+
+std::string fieldText(const Field* field) {
+    if (field == nullptr)
+        return {};
+    const auto* start = field->table->buffer.data() + field->def->offset;
+    return std::string(reinterpret_cast<const char*>(start), static_cast<size_t>(field->def->width));
+}
+
+long fieldLong(const Field* field) {
+    return field == nullptr ? 0 : parseLongText(fieldText(field));
+}
+
+double fieldDouble(const Field* field) {
+    return field == nullptr ? 0 : parseDoubleText(fieldText(field));
+}
+
+unsigned char* fieldBytes(Field* field, int index) {
+    if (field == nullptr || index < 0 || index >= field->def->width)
+        return nullptr;
+    return field->table->buffer.data() + field->def->offset + index;
+}
+
+void assignText(Field* field, std::string_view text) {
+    if (field == nullptr)
+        return;
+    unsigned char* start = field->table->buffer.data() + field->def->offset;
+    const size_t width = static_cast<size_t>(field->def->width);
+    const size_t n = std::min(width, text.size());
+    std::copy(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(n), start);
+    std::fill(start + n, start + width, ' ');
+    field->table->changed = true;
+}
+
+void assignLong(Field* field, long value) {
+    if (field != nullptr)
+        assignText(field, formatLongText(value, field->def->width));
+}
+
+void assignDouble(Field* field, double value) {
+    if (field != nullptr)
+        assignText(field, formatDoubleText(value, field->def->width, field->def->decimals));
+}
+
+} // namespace kip::store
