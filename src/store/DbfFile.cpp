@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <ctime>
 #include <fcntl.h>
+#include <filesystem>
 #include <set>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -250,6 +251,24 @@ int DbfFile::create(const std::string& path, const std::vector<FieldSpec>& field
     }
     out = std::move(file);
     return storeOk;
+}
+
+std::vector<std::string> DbfFile::indexPaths(const std::string& dbfPath) {
+    const std::filesystem::path p(dbfPath);
+    const bool upperExtension = p.extension().string() == ".DBF";
+    std::vector<std::string> out;
+    for (const char* ext : upperExtension ? std::array{".CDX", ".cdx"} : std::array{".cdx", ".CDX"})
+        out.push_back(std::filesystem::path(p).replace_extension(ext).string());
+    return out;
+}
+
+std::string DbfFile::existingIndexPath(const std::string& dbfPath) {
+    for (const auto& candidate : indexPaths(dbfPath)) {
+        struct stat st {};
+        if (::stat(candidate.c_str(), &st) == 0)
+            return candidate;
+    }
+    return {};
 }
 
 int DbfFile::fieldIndex(std::string_view name) const {

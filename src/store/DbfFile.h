@@ -42,6 +42,11 @@ public:
     // storeErrArgument when the field list is not a valid FoxPro 2.x table without memo.
     static int checkFields(const std::vector<FieldSpec>& fields);
 
+    // Where the structural index of a table file may be: same base name, ".cdx" or ".CDX".
+    static std::vector<std::string> indexPaths(const std::string& dbfPath);
+    // The first of indexPaths that exists, or empty.
+    static std::string existingIndexPath(const std::string& dbfPath);
+
     const std::string& path() const { return path_; }
     const std::array<unsigned char, 32>& header() const { return header_; }
     const std::vector<DbfField>& fields() const { return fields_; }

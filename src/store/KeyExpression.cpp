@@ -14,7 +14,37 @@ std::string normalised(std::string_view text) {
     return out;
 }
 
+std::string upper(std::string_view s) {
+    std::string out(s);
+    for (auto& c : out)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
+}
+
+bool validTagName(const std::string& name) {
+    return !name.empty() && name.size() <= 10 && std::isalpha(static_cast<unsigned char>(name[0])) &&
+           std::all_of(name.begin(), name.end(), [](unsigned char c) { return std::isalnum(c) || c == '_'; });
+}
+
 } // namespace
+
+bool KeyExpression::describeTag(const TagSpec& spec, const std::vector<DbfField>& fields,
+                                IndexTagInfo& info) {
+    KeyExpression e;
+    info = IndexTagInfo{};
+    info.name = upper(spec.name);
+    info.keyExpression = spec.keyExpression;
+    info.forExpression = spec.filterExpression;
+    info.unique = spec.unique == uniqueRefuse;
+    info.descending = spec.order == orderDescending;
+    const bool validCodes = (spec.unique == uniqueNone || spec.unique == uniqueRefuse) &&
+                            (spec.order == orderAscending || spec.order == orderDescending);
+    if (!validCodes || !validTagName(info.name) || !e.parse(spec.keyExpression, fields) ||
+        !e.parseFilter(spec.filterExpression))
+        return false;
+    info.keyLength = e.keyLength();
+    return true;
+}
 
 bool KeyExpression::parse(std::string_view text, const std::vector<DbfField>& fields) {
     parts_.clear();

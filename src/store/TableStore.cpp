@@ -78,14 +78,8 @@ bool fileExists(const std::string& path, int& error) {
     return false;
 }
 
-// The structural index beside the table: same base name, ".cdx" or ".CDX".
 std::vector<std::string> indexCandidates(const std::string& dbfPath) {
-    fs::path p(dbfPath);
-    const bool upperExtension = p.extension().string() == ".DBF";
-    std::vector<std::string> out;
-    for (const char* ext : upperExtension ? std::array{".CDX", ".cdx"} : std::array{".cdx", ".CDX"})
-        out.push_back(fs::path(p).replace_extension(ext).string());
-    return out;
+    return DbfFile::indexPaths(dbfPath);
 }
 
 bool entryBefore(const IndexEntry& a, const IndexEntry& b) {
@@ -337,30 +331,15 @@ int skipInTag(Table& table, Tag& tag, long count) {
     return loadEntry(table, entry);
 }
 
-bool validTagName(const std::string& name) {
-    return !name.empty() && name.size() <= 10 && std::isalpha(static_cast<unsigned char>(name[0])) &&
-           std::all_of(name.begin(), name.end(), [](unsigned char c) { return std::isalnum(c) || c == '_'; });
-}
-
 int tagInfos(const std::vector<DbfField>& fields, const std::vector<TagSpec>& specs,
              std::vector<IndexTagInfo>& infos) {
     for (const auto& spec : specs) {
-        KeyExpression e;
         IndexTagInfo info;
-        info.name = upper(spec.name);
-        info.keyExpression = spec.keyExpression;
-        info.forExpression = spec.filterExpression;
-        info.unique = spec.unique == uniqueRefuse;
-        info.descending = spec.order == orderDescending;
-        const bool validCodes = (spec.unique == uniqueNone || spec.unique == uniqueRefuse) &&
-                                (spec.order == orderAscending || spec.order == orderDescending);
-        if (!validCodes || !validTagName(info.name) || !e.parse(spec.keyExpression, fields) ||
-            !e.parseFilter(spec.filterExpression))
+        if (!KeyExpression::describeTag(spec, fields, info))
             return storeErrArgument;
         for (const auto& other : infos)
             if (other.name == info.name)
                 return storeErrArgument;
-        info.keyLength = e.keyLength();
         infos.push_back(std::move(info));
     }
     return storeOk;
