@@ -16,10 +16,10 @@ bool tagsFromIndex(const std::string& indexPath, std::vector<IndexTagInfo>& info
     return true;
 }
 
-bool tagsFromSpecs(const std::vector<TagSpec>& specs, const DbfFile& dbf, std::vector<IndexTagInfo>& infos) {
-    for (const auto& spec : specs) {
+bool tagsFromSpecs(const std::vector<TagSpec>& rows, const DbfFile& dbf, std::vector<IndexTagInfo>& infos) {
+    for (const auto& row : rows) {
         IndexTagInfo info;
-        if (!KeyExpression::describeTag(spec, dbf.fields(), info))
+        if (!KeyExpression::describeTag(row, dbf.fields(), info))
             return false;
         infos.push_back(std::move(info));
     }

@@ -28,19 +28,18 @@ bool validTagName(const std::string& name) {
 
 } // namespace
 
-bool KeyExpression::describeTag(const TagSpec& spec, const std::vector<DbfField>& fields,
-                                IndexTagInfo& info) {
+bool KeyExpression::describeTag(const TagSpec& row, const std::vector<DbfField>& fields, IndexTagInfo& info) {
     KeyExpression e;
     info = IndexTagInfo{};
-    info.name = upper(spec.name);
-    info.keyExpression = spec.keyExpression;
-    info.forExpression = spec.filterExpression;
-    info.unique = spec.unique == uniqueRefuse;
-    info.descending = spec.order == orderDescending;
-    const bool validCodes = (spec.unique == uniqueNone || spec.unique == uniqueRefuse) &&
-                            (spec.order == orderAscending || spec.order == orderDescending);
-    if (!validCodes || !validTagName(info.name) || !e.parse(spec.keyExpression, fields) ||
-        !e.parseFilter(spec.filterExpression))
+    info.name = upper(row.name);
+    info.keyExpression = row.keyExpression;
+    info.forExpression = row.filterExpression;
+    info.unique = row.unique == uniqueRefuse;
+    info.descending = row.order == orderDescending;
+    const bool validCodes = (row.unique == uniqueNone || row.unique == uniqueRefuse) &&
+                            (row.order == orderAscending || row.order == orderDescending);
+    if (!validCodes || !validTagName(info.name) || !e.parse(row.keyExpression, fields) ||
+        !e.parseFilter(row.filterExpression))
         return false;
     info.keyLength = e.keyLength();
     return true;

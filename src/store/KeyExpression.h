@@ -16,7 +16,7 @@ class KeyExpression {
 public:
     // The index description of a tag to be made over `fields`; false when the tag list row is not
     // one the store can keep (name, codes, expressions).
-    static bool describeTag(const TagSpec& spec, const std::vector<DbfField>& fields, IndexTagInfo& info);
+    static bool describeTag(const TagSpec& row, const std::vector<DbfField>& fields, IndexTagInfo& info);
 
     // False when the expression is not a "+" list of existing character fields.
     bool parse(std::string_view text, const std::vector<DbfField>& fields);

@@ -331,11 +331,11 @@ int skipInTag(Table& table, Tag& tag, long count) {
     return loadEntry(table, entry);
 }
 
-int tagInfos(const std::vector<DbfField>& fields, const std::vector<TagSpec>& specs,
+int tagInfos(const std::vector<DbfField>& fields, const std::vector<TagSpec>& rows,
              std::vector<IndexTagInfo>& infos) {
-    for (const auto& spec : specs) {
+    for (const auto& row : rows) {
         IndexTagInfo info;
-        if (!KeyExpression::describeTag(spec, fields, info))
+        if (!KeyExpression::describeTag(row, fields, info))
             return storeErrArgument;
         for (const auto& other : infos)
             if (other.name == info.name)
@@ -346,10 +346,10 @@ int tagInfos(const std::vector<DbfField>& fields, const std::vector<TagSpec>& sp
 }
 
 // Field descriptors as the new file will hold them, to check key expressions before anything exists.
-std::vector<DbfField> plannedFields(const std::vector<FieldSpec>& specs) {
+std::vector<DbfField> plannedFields(const std::vector<FieldSpec>& rows) {
     std::vector<DbfField> fields;
     int offset = 1;
-    for (const auto& s : specs) {
+    for (const auto& s : rows) {
         fields.push_back({upper(s.name), static_cast<char>(std::toupper(static_cast<unsigned char>(s.type))),
                           s.width, s.decimals, offset, 0});
         offset += s.width;
