@@ -102,6 +102,8 @@ private:
     void makeTables();
     std::string createTables();
     void fail(const std::string& text);
+    std::vector<long> roundRecordsOf(const std::string& golfer);
+    int deleteRecords(const std::vector<long>& records);
 
     std::string dataDir_;
     std::string programDir_;

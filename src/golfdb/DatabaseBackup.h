@@ -10,6 +10,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kip::golfdb {
 
@@ -42,6 +43,12 @@ public:
     std::optional<std::string> chooseFolder(const std::string& title = "Select Folder");
 
 private:
+    void showError(const std::string& text);
+    int copyOut(const std::string& folder, bool onlyPresent, std::vector<std::string>* copied);
+    int copyIn(const std::string& folder, const std::vector<std::string>* onlyThese);
+    bool restoreFrom(const std::string& folder);
+    static bool contains(const std::vector<std::string>& list, const std::string& item);
+
     CKipGolfDoc& doc_;
     platform::Prompter& prompter_;
     platform::FolderChooser& chooser_;

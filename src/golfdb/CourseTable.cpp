@@ -1,0 +1,266 @@
+#include "golfdb/CourseTable.h"
+
+#include "golfdb/GolfSchema.h"
+#include "golfdb/TableFields.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace kip::golfdb {
+namespace {
+
+// A YARDAGE group is three characters; anything wider would shift every later hole.
+constexpr int yardageMin = -99;
+constexpr int yardageMax = 999;
+constexpr int yardageGroup = 3;
+
+std::string yardageText(const std::array<std::int32_t, holeSlots>& yardage) {
+    std::string text;
+    text.reserve(holeSlots * yardageGroup);
+    std::array<char, 8> group{};
+    for (const auto length : yardage) {
+        std::snprintf(group.data(), group.size(), "%03d", std::clamp<int>(length, yardageMin, yardageMax));
+        text += group.data();
+    }
+    return text;
+}
+
+// The points total is kept as two signed bytes: T % 127 and T / 127, both truncating toward zero.
+constexpr int pointsBase = 127;
+constexpr int pointsBlockBytes = 7;
+
+} // namespace
+
+CourseTable::CourseTable(std::string path) : CourseTable(std::move(path), courseTagName) {}
+
+CourseTable::CourseTable(std::string path, const char* tagName) : path_(std::move(path)), tagName_(tagName) {
+    store::initContext(context_);
+}
+
+CourseTable::~CourseTable() {
+    close();
+    store::releaseContext(context_);
+}
+
+int CourseTable::open() {
+    return openWith(true, courseFieldCount);
+}
+
+int CourseTable::create() {
+    return createWith(courseFields(), courseTag(), courseFieldCount);
+}
+
+int CourseTable::openWith(bool uniqueTag, int fieldCount) {
+    close();
+    store::initContext(context_);
+    table_ = store::openTable(context_, path_);
+    if (!table_)
+        return context_.result() != 0 ? context_.result() : store::storeErrOpen;
+    tag_ = store::findTag(table_, tagName_);
+    if (!tag_) {
+        close();
+        return store::storeErrIndex;
+    }
+    store::selectTag(table_, tag_);
+    if (uniqueTag)
+        store::setUniqueMode(tag_, store::uniqueRefuse);
+    bindFields();
+    // A table without every golf field is not ours to write into.
+    for (int i = 0; i < fieldCount; ++i)
+        if (!field(i)) {
+            close();
+            return store::storeErrCorrupt;
+        }
+    return store::storeOk;
+}
+
+int CourseTable::createWith(const std::vector<store::FieldSpec>& fieldList, const store::TagSpec& tag,
+                            int fieldCount) {
+    close();
+    store::initContext(context_);
+    table_ = store::createTable(context_, path_, fieldList, {tag});
+    if (!table_)
+        return context_.result() != 0 ? context_.result() : store::storeErrCreate;
+    tag_ = store::findTag(table_, tagName_);
+    store::selectTag(table_, tag_);
+    if (tag.unique == store::uniqueRefuse)
+        store::setUniqueMode(tag_, store::uniqueRefuse);
+    bindFields();
+    for (int i = 0; i < fieldCount; ++i)
+        if (!field(i)) {
+            close();
+            return store::storeErrCorrupt;
+        }
+    return store::storeOk;
+}
+
+int CourseTable::close() {
+    if (!table_)
+        return store::storeOk;
+    if (packOnClose) {
+        packOnClose = 0;
+        store::packTable(table_);
+    }
+    const int rc = store::closeTable(table_);
+    table_ = nullptr;
+    tag_ = nullptr;
+    fields_.fill(nullptr);
+    store::releaseContext(context_);
+    return rc;
+}
+
+int CourseTable::sync() {
+    return table_ ? store::syncTable(table_) : store::storeOk;
+}
+
+void CourseTable::bindField(int index, const char* name) {
+    fields_[static_cast<size_t>(index)] = store::fieldByName(table_, name);
+}
+
+void CourseTable::bindFields() {
+    const auto list = courseFields();
+    for (int i = 0; i < courseFieldCount; ++i)
+        bindField(i, list[static_cast<size_t>(i)].name.c_str());
+}
+
+void CourseTable::readCurrent() {
+    readCoursePart(false);
+}
+
+void CourseTable::writeCurrent() {
+    writeCoursePart(false);
+}
+
+void CourseTable::readCoursePart(bool scoreVariant) {
+    CourseRecord& r = courseRecord();
+    r.name = fields::readText(field(fName));
+    if (!scoreVariant) {
+        r.zip = fields::readText(field(fZip));
+        r.city = fields::readText(field(fCity));
+        r.state = fields::readText(field(fState));
+        r.phone = fields::readText(field(fPhone));
+    }
+    r.tee = fields::readText(field(fTee));
+    r.flags = *store::fieldBytes(field(fFlags), 0);
+    r.slope = static_cast<std::int32_t>(store::fieldLong(field(fSlope)));
+    r.rating = store::fieldDouble(field(fRating));
+    fields::readBytes(field(fPar), r.par);
+    const std::string yardage = store::fieldText(field(fYardage));
+    for (size_t i = 0; i < r.yardage.size(); ++i)
+        r.yardage[i] = fields::groupValue(yardage, i * yardageGroup, yardageGroup);
+    r.extra.clear();
+    r.pointValues.fill(0);
+    r.totalPoints = 0;
+    if (scoreVariant && (r.flags & flagPointsRound)) {
+        fields::readBytes(field(fExtra), r.pointValues);
+        const auto low = static_cast<std::int8_t>(*store::fieldBytes(field(fExtra), pointKinds));
+        const auto high = static_cast<std::int8_t>(*store::fieldBytes(field(fExtra), pointKinds + 1));
+        r.totalPoints = low + high * pointsBase;
+    }
+}
+
+void CourseTable::writeCoursePart(bool scoreVariant) {
+    const CourseRecord& r = courseRecord();
+    fields::writeText(field(fName), r.name);
+    store::assignText(field(fExtra), "");
+    if (!scoreVariant) {
+        fields::writeText(field(fCity), r.city);
+        fields::writeText(field(fState), r.state);
+        fields::writeText(field(fZip), r.zip);
+        fields::writeText(field(fPhone), r.phone);
+    } else if (r.flags & flagPointsRound) {
+        std::array<std::int8_t, pointsBlockBytes> block{};
+        std::copy(r.pointValues.begin(), r.pointValues.end(), block.begin());
+        block[pointKinds] = static_cast<std::int8_t>(r.totalPoints % pointsBase);
+        block[pointKinds + 1] = static_cast<std::int8_t>(r.totalPoints / pointsBase);
+        fields::writeBytes(field(fExtra), block);
+    }
+    *store::fieldBytes(field(fFlags), 0) = r.flags;
+    fields::writeText(field(fTee), r.tee);
+    store::assignLong(field(fSlope), r.slope);
+    store::assignDouble(field(fRating), r.rating);
+    fields::writeBytes(field(fPar), r.par);
+    store::assignText(field(fYardage), yardageText(r.yardage));
+}
+
+int CourseTable::readIfPositioned(int rc) {
+    if (rc == store::storeOk)
+        readCurrent();
+    return rc;
+}
+
+int CourseTable::goTop() {
+    if (!table_)
+        return store::storeErrState;
+    return readIfPositioned(store::goTop(table_));
+}
+
+int CourseTable::skip() {
+    if (!table_)
+        return store::storeErrState;
+    return readIfPositioned(store::skipRecords(table_, 1));
+}
+
+int CourseTable::goTo(long recordNumber) {
+    if (!table_)
+        return store::storeErrState;
+    return readIfPositioned(store::goRecord(table_, recordNumber));
+}
+
+long CourseTable::recordNumber() const {
+    return table_ ? store::recordNumber(table_) : 0;
+}
+
+int CourseTable::add() {
+    if (!table_)
+        return store::storeErrState;
+    int rc = store::appendStart(table_);
+    if (rc != store::storeOk)
+        return rc;
+    store::blankRecord(table_);
+    writeCurrent();
+    rc = store::appendRecord(table_);
+    if (rc == store::storeOk)
+        rc = store::flushTable(table_);
+    return rc;
+}
+
+int CourseTable::change() {
+    if (!table_)
+        return store::storeErrState;
+    store::blankRecord(table_);
+    writeCurrent();
+    return store::flushTable(table_);
+}
+
+int CourseTable::remove() {
+    if (!table_)
+        return store::storeErrState;
+    store::deleteRecord(table_);
+    return store::flushTable(table_);
+}
+
+int CourseTable::find(const std::string& name, const std::string& city, const std::string& state,
+                      const std::string& tee) {
+    if (!table_)
+        return store::storeErrState;
+    return readIfPositioned(store::seekKey(table_, courseKey(name, city, state, tee)));
+}
+
+void CourseTable::copyRecordTo(CourseTable& other) const {
+    other.courseRecord() = static_cast<const CourseRecord&>(courseRecord());
+}
+
+HoleInts CourseTable::parArray() const {
+    HoleInts out{};
+    std::copy(courseRecord().par.begin(), courseRecord().par.end(), out.begin());
+    return out;
+}
+
+HoleInts CourseTable::yardageArray() const {
+    HoleInts out{};
+    std::copy(courseRecord().yardage.begin(), courseRecord().yardage.end(), out.begin());
+    return out;
+}
+
+} // namespace kip::golfdb

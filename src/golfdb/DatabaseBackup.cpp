@@ -1,0 +1,228 @@
+#include "golfdb/DatabaseBackup.h"
+
+#include "golfdb/DataFolder.h"
+
+#include <array>
+#include <cstdio>
+
+namespace kip::golfdb {
+namespace {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
+
+constexpr std::array<const char*, 3> tableNames = {"Scores", "Courses", "Golfers"};
+
+struct FilePair {
+    std::string database; // in the data directory
+    std::string backup;   // in the backup folder
+};
+
+std::string withSlash(std::string folder) {
+    if (!folder.empty() && folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+// The six files in the order they are copied: each table's .dbf, then its .cdx.
+std::vector<FilePair> fileSet(const std::string& dataDir, const std::string& folder) {
+    std::vector<FilePair> files;
+    for (const char* name : tableNames) {
+        files.push_back({dataDir + name + ".dbf", folder + name + ".bkdbf"});
+        files.push_back({dataDir + name + ".cdx", folder + name + ".bkcdx"});
+    }
+    return files;
+}
+
+std::string copyFailure(const char* what, const std::string& path, int rc) {
+    std::array<char, 64> number{};
+    std::snprintf(number.data(), number.size(), "%d", rc);
+    return std::string(what) + " of database '" + path + "' failed, rc = " + number.data();
+}
+
+} // namespace
+
+DatabaseBackup::DatabaseBackup(CKipGolfDoc& doc, platform::Prompter& prompter,
+                               platform::FolderChooser& chooser, platform::SettingsStore& settings,
+                               platform::Clock& clock, platform::FileOps& files)
+    : doc_(doc), prompter_(prompter), chooser_(chooser), settings_(settings), clock_(clock), files_(files) {}
+
+FilesPresent DatabaseBackup::filesPresent(const std::string& folder, bool databaseSide) {
+    int present = 0;
+    const auto set = fileSet(withSlash(folder), withSlash(folder));
+    for (const FilePair& pair : set)
+        if (files_.exists(databaseSide ? pair.database : pair.backup))
+            ++present;
+    if (present == 0)
+        return FilesPresent::None;
+    return present == static_cast<int>(set.size()) ? FilesPresent::All : FilesPresent::Some;
+}
+
+std::optional<std::string> DatabaseBackup::chooseFolder(const std::string& title) {
+    auto folder = chooser_.chooseFolder(title);
+    if (!folder || folder->empty())
+        return std::nullopt;
+    return withSlash(*folder);
+}
+
+void DatabaseBackup::showError(const std::string& text) {
+    prompter_.show({text, platform::defaultCaption, Icon::Error, Buttons::Ok});
+}
+
+int DatabaseBackup::copyToBackup(const std::string& folder) {
+    return copyOut(folder, false, nullptr);
+}
+
+int DatabaseBackup::copyOut(const std::string& folder, bool onlyPresent, std::vector<std::string>* copied) {
+    int result = 0;
+    for (const FilePair& pair : fileSet(doc_.dataDir(), withSlash(folder))) {
+        if (onlyPresent && !files_.exists(pair.database))
+            continue;
+        const int rc = files_.copyFile(pair.database, pair.backup);
+        if (rc != 0) {
+            showError(copyFailure("Backup", pair.database, rc));
+            result = copyFailed;
+        } else if (copied) {
+            copied->push_back(pair.backup);
+        }
+    }
+    files_.setCurrentDirectory(doc_.programDir());
+    return result;
+}
+
+int DatabaseBackup::copyFromBackup(const std::string& folder) {
+    return copyIn(folder, nullptr);
+}
+
+int DatabaseBackup::copyIn(const std::string& folder, const std::vector<std::string>* onlyThese) {
+    int result = 0;
+    for (const FilePair& pair : fileSet(doc_.dataDir(), withSlash(folder))) {
+        if (onlyThese && !contains(*onlyThese, pair.backup)) {
+            // This file did not exist before the restore: putting the old state back removes it.
+            files_.removeFile(pair.database);
+            continue;
+        }
+        const int rc = files_.copyFile(pair.backup, pair.database);
+        if (rc != 0) {
+            showError(copyFailure("Restore", pair.database, rc));
+            result = copyFailed;
+            continue;
+        }
+        files_.clearReadOnly(pair.database);
+    }
+    files_.setCurrentDirectory(doc_.programDir());
+    return result;
+}
+
+bool DatabaseBackup::contains(const std::vector<std::string>& list, const std::string& item) {
+    for (const auto& one : list)
+        if (one == item)
+            return true;
+    return false;
+}
+
+void DatabaseBackup::deleteBackupFiles(const std::string& folder) {
+    for (const FilePair& pair : fileSet(doc_.dataDir(), withSlash(folder)))
+        files_.removeFile(pair.backup);
+}
+
+CommandOutcome DatabaseBackup::backupDatabases() {
+    const auto folder = chooseFolder("Select a Folder for Backup Databases");
+    if (!folder)
+        return CommandOutcome::Cancelled;
+    if (filesPresent(*folder, false) != FilesPresent::None &&
+        prompter_.show(
+            {"Some previous backup databases exist in selected folder, do you want to replace them?",
+             "Backups Exist", Icon::Question, Buttons::YesNo}) != Answer::Yes)
+        return CommandOutcome::Cancelled;
+    doc_.syncAll();
+    std::vector<std::string> written;
+    if (copyOut(*folder, false, &written) != 0) {
+        // A set of new and old backup files would restore as a mix of two states of the database;
+        // without the new files the set is incomplete and a restore refuses it.
+        for (const auto& file : written)
+            files_.removeFile(file);
+        return CommandOutcome::Failed;
+    }
+    prompter_.show({"Backup completed sucessfully", "Backup Complete", Icon::None, Buttons::Ok});
+    const platform::Date today = clock_.today();
+    std::array<char, 40> date{};
+    std::snprintf(date.data(), date.size(), "%04d%02d%02d", today.year, today.month, today.day);
+    settings_.writeText("Settings", "LastBackup", date.data());
+    return CommandOutcome::Succeeded;
+}
+
+CommandOutcome DatabaseBackup::restoreDatabases() {
+    if (filesPresent(doc_.dataDir(), true) != FilesPresent::None &&
+        prompter_.show({"Are you sure you want to replace your current Golf databases with a backup copy?",
+                        "Confirm Restore", Icon::Question, Buttons::YesNo}) != Answer::Yes)
+        return CommandOutcome::Cancelled;
+    const auto folder = chooseFolder("Select Folder Containing Backup Databases");
+    if (!folder)
+        return CommandOutcome::Cancelled;
+    if (filesPresent(*folder, false) != FilesPresent::All) {
+        prompter_.show({"Not all databases exist at this restore path, restore cancelled",
+                        "Restore Databases Not Found", Icon::Error, Buttons::Ok});
+        return CommandOutcome::Failed;
+    }
+    doc_.closeDatabase();
+    const bool restored = restoreFrom(*folder);
+    prompter_.show({restored ? "Restore completed sucessfully" : "Restore failed", "Restore Complete",
+                    restored ? Icon::None : Icon::Error, Buttons::Ok});
+    doc_.reopenDatabase();
+    return restored ? CommandOutcome::Succeeded : CommandOutcome::Failed;
+}
+
+bool DatabaseBackup::restoreFrom(const std::string& folder) {
+    const std::string safety = safetyFolderOf(doc_.dataDir());
+    if (folder == safety)
+        return copyFromBackup(folder) == 0;
+    if (!files_.exists(safety)) {
+        const int rc = files_.createDirectory(safety);
+        if (rc != 0) {
+            showError(copyFailure("Backup", safety, rc));
+            return false;
+        }
+    }
+    // Only files that exist can be kept; the ones that did not are removed again on failure.
+    std::vector<std::string> kept;
+    if (copyOut(safety, true, &kept) != 0) {
+        // Without a complete safety copy a failed restore could not be undone: leave the
+        // database as it is.
+        deleteBackupFiles(safety);
+        return false;
+    }
+    if (copyFromBackup(folder) == 0) {
+        deleteBackupFiles(safety);
+        return true;
+    }
+    copyIn(safety, &kept);
+    return false;
+}
+
+CommandOutcome DatabaseBackup::compressDatabases() {
+    int failed = 0;
+    const std::array<std::pair<store::Table*, const char*>, 3> tables = {{
+        {doc_.courseTable().storeTable(), "Courses"},
+        {doc_.golferTable().storeTable(), "Golfers"},
+        {doc_.scoreTable().storeTable(), "Scores"},
+    }};
+    for (const auto& [table, name] : tables) {
+        const int rc = table ? store::packTable(table) : store::storeErrState;
+        if (rc != store::storeOk) {
+            std::array<char, 64> number{};
+            std::snprintf(number.data(), number.size(), "%d", rc);
+            showError(std::string("Could not compress database '") + doc_.dataDir() + name +
+                      ".dbf', rc = " + number.data());
+            ++failed;
+        }
+    }
+    doc_.syncAll();
+    if (failed)
+        return CommandOutcome::Failed;
+    prompter_.show({"Database Compress Completed", "Databases Compressed", Icon::Information, Buttons::Ok});
+    return CommandOutcome::Succeeded;
+}
+
+} // namespace kip::golfdb

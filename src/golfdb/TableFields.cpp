@@ -1,0 +1,31 @@
+#include "golfdb/TableFields.h"
+
+#include "golfdb/StoreText.h"
+
+namespace kip::golfdb::fields {
+
+std::string readText(const store::Field* field) {
+    return fromStoreText(trimRight(store::fieldText(field)));
+}
+
+void writeText(store::Field* field, const std::string& text) {
+    store::assignText(field, toStoreText(text));
+}
+
+int groupValue(const std::string& text, std::size_t start, std::size_t width) {
+    std::size_t i = start;
+    const std::size_t end = std::min(text.size(), start + width);
+    while (i < end && text[i] == ' ')
+        ++i;
+    bool negative = false;
+    if (i < end && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    int value = 0;
+    for (; i < end && text[i] >= '0' && text[i] <= '9'; ++i)
+        value = value * 10 + (text[i] - '0');
+    return negative ? -value : value;
+}
+
+} // namespace kip::golfdb::fields

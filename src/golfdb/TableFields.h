@@ -1,0 +1,28 @@
+#pragma once
+// Field conversions shared by the table classes: texts cross the record boundary as UTF-8 in
+// memory and Windows-1252 in the table; hole arrays are raw bytes of the record buffer.
+
+#include "store/TableStore.h"
+
+#include <cstdint>
+#include <string>
+
+namespace kip::golfdb::fields {
+
+std::string readText(const store::Field* field);
+void writeText(store::Field* field, const std::string& text);
+
+template <class Array> void readBytes(store::Field* field, Array& out) {
+    for (size_t i = 0; i < out.size(); ++i)
+        out[i] = static_cast<typename Array::value_type>(*store::fieldBytes(field, static_cast<int>(i)));
+}
+
+template <class Array> void writeBytes(store::Field* field, const Array& in) {
+    for (size_t i = 0; i < in.size(); ++i)
+        *store::fieldBytes(field, static_cast<int>(i)) = static_cast<unsigned char>(in[i]);
+}
+
+// Integer value of a fixed-width group: leading blanks skipped, optional sign, digits ("-05" is -5).
+int groupValue(const std::string& text, std::size_t start, std::size_t width);
+
+} // namespace kip::golfdb::fields
