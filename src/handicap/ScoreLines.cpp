@@ -1,0 +1,49 @@
+#include "handicap/ScoreLines.h"
+
+#include <array>
+#include <cstdio>
+
+namespace kip::handicap {
+namespace {
+
+// The two leading blanks and the date "YYYY/MM/DD" of a listing line.
+constexpr std::size_t dateWidth = 12;
+
+std::size_t newestEntry(const HandicapListing& listing) {
+    std::size_t newest = 0;
+    for (std::size_t i = 1; i < listing.size(); ++i)
+        if (listing.lines[i].compare(0, dateWidth, listing.lines[newest], 0, dateWidth) > 0)
+            newest = i;
+    return newest;
+}
+
+std::string headingLine(const std::string& firstName, const std::string& lastName, double index) {
+    std::array<char, 32> number{};
+    std::snprintf(number.data(), number.size(), "%4.1f", index);
+    return firstName + " " + lastName + " has a handicap of " + number.data();
+}
+
+void removeEntry(HandicapListing& listing, std::size_t at) {
+    const auto offset = static_cast<std::ptrdiff_t>(at);
+    listing.lines.erase(listing.lines.begin() + offset);
+    listing.courseNames.erase(listing.courseNames.begin() + offset);
+    listing.recordNumbers.erase(listing.recordNumbers.begin() + offset);
+}
+
+} // namespace
+
+void buildScoreLines(HandicapListing listing, const std::string& firstName, const std::string& lastName,
+                     double index, golfdb::ItemList& lines) {
+    lines.push_back({headingLine(firstName, lastName, index), noRoundRecord});
+    while (!listing.empty()) {
+        const std::size_t at = newestEntry(listing);
+        const std::string& line = listing.lines[at];
+        // Unused rounds get two more blanks so that "at" lines up after the " *" of used ones.
+        const bool used = !line.empty() && line.back() == '*';
+        lines.push_back(
+            {line + (used ? " at " : "   at ") + listing.courseNames[at], listing.recordNumbers[at]});
+        removeEntry(listing, at);
+    }
+}
+
+} // namespace kip::handicap
