@@ -19,11 +19,11 @@
 namespace kip::store {
 
 struct IndexTagInfo {
-    std::string name;            // upper case, at most 10 characters
-    std::string keyExpression;   // as stored in the tag header
-    std::string forExpression;   // empty when the tag has no FOR clause
-    int keyLength = 0;           // K, 1 to 240
-    bool characterKey = true;    // fill byte 0x20 for character keys, 0x00 otherwise
+    std::string name;          // upper case, at most 10 characters
+    std::string keyExpression; // as stored in the tag header
+    std::string forExpression; // empty when the tag has no FOR clause
+    int keyLength = 0;         // K, 1 to 240
+    bool characterKey = true;  // fill byte 0x20 for character keys, 0x00 otherwise
     bool unique = false;
     bool descending = false;
 };
@@ -76,6 +76,11 @@ public:
     // The lowest record holding exactly this key, or 0 when none.
     uint32_t findKey(int tag, std::string_view key);
     long keyCount(int tag);
+
+    // Checks the tag's tree as written on disk (after flushing): page formats, sibling links, interior
+    // keys, key order and count, and that no page is both free and in use. Returns 0, or
+    // storeErrIndex with a description in `problem`.
+    int verify(int tag, std::string& problem);
 
     int flush(); // writes changed pages and the header (bumping the update counter)
     int sync();  // fsync
