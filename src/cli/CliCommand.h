@@ -28,4 +28,9 @@ int runDump(Invocation& call);
 int runCheck(Invocation& call);
 int runReindex(Invocation& call);
 
+// Handicaps: handicap NAME, recalc, rule 0|1|2.
+int runHandicap(Invocation& call);
+int runRecalc(Invocation& call);
+int runRule(Invocation& call);
+
 } // namespace kip::cli

@@ -16,6 +16,9 @@ const Command commands[] = {
     {"dump", "dump TABLE [records]", kip::cli::runDump},
     {"check", "check", kip::cli::runCheck},
     {"reindex", "reindex TABLE|all", kip::cli::runReindex},
+    {"handicap", "handicap \"Last, First\"", kip::cli::runHandicap},
+    {"recalc", "recalc", kip::cli::runRecalc},
+    {"rule", "rule 0|1|2", kip::cli::runRule},
 };
 
 int usage(std::ostream& err) {
