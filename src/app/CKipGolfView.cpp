@@ -1,0 +1,179 @@
+#include "app/CKipGolfView.h"
+
+#include "app/BackupReminder.h"
+#include "app/CAboutDlg.h"
+#include "app/CBackupReminderDlg.h"
+#include "app/CPreferencesDlg.h"
+#include "golfdb/DatabaseBackup.h"
+#include "handicap/HandicapCommands.h"
+#include "handicap/HandicapRule.h"
+#include "platform/WaitCursor.h"
+
+namespace kip::app {
+
+CKipGolfView::CKipGolfView(golfdb::CKipGolfDoc& doc, ViewServices services)
+    : doc_(doc), services_(services), leaderboard_(doc.currentYear()) {}
+
+void CKipGolfView::readSettings() {
+    auto& s = services_.settings;
+    useClassicMenus_ = s.readInt(settingsSection, useClassicMenusSetting, 0) != 0;
+    noShow_ = s.readInt(settingsSection, noShowSetting, 0) != 0;
+    noCheckScores_ = s.readInt(settingsSection, noCheckScoresSetting, 0) != 0;
+    allowMeters_ = s.readInt(settingsSection, allowMetersSetting, 0) != 0;
+    checkForBackup_ = s.readInt(settingsSection, checkForBackupSetting, 0) != 0;
+    handicapRule_ = s.readInt(handicap::handicapSection, handicap::ruleSetting, 0);
+    usePoints_ = s.readInt(pointsSection, usePointsSetting, 0) != 0;
+    for (int i = 0; i < pointKinds; ++i)
+        points_.at(i) = usePoints_ ? s.readInt(pointsSection, pointSettings[i], 0) : 0;
+}
+
+bool CKipGolfView::initialUpdate() {
+    readSettings();
+    doc_.setHandicapRule(handicapRule_);
+    doc_.allowMeters = allowMeters_ ? 1 : 0;
+    const golfdb::OpenOutcome outcome = doc_.openDatabase();
+    if (outcome == golfdb::OpenOutcome::EndProgram || doc_.endRequested())
+        return false;
+    leaderboard_.setCurrentYear(doc_.currentYear());
+    if (outcome == golfdb::OpenOutcome::Opened)
+        computeLeaderboard();
+    else
+        leaderboard_.reset();
+    return true;
+}
+
+CommandOutcome CKipGolfView::afterStartup() {
+    CommandOutcome outcome = CommandOutcome::None;
+    if (checkForBackup_) {
+        BackupReminder reminder(services_.settings, services_.clock);
+        if (const auto text = reminder.check())
+            outcome = backupReminder(*text);
+    }
+    if (outcome != CommandOutcome::EndProgram &&
+        services_.settings.readInt(settingsSection, showQuickstartSetting, 0) != 0) {
+        if (services_.help)
+            services_.help->showTopic("quickstart");
+        services_.settings.writeInt(settingsSection, showQuickstartSetting, 0);
+    }
+    return outcome;
+}
+
+CommandOutcome CKipGolfView::backupReminder(const std::string& text) {
+    CBackupReminderDlg dialog(services_.settings, text);
+    const int result = services_.dialogs.run(dialog);
+    if (dialog.dontShowAgain())
+        checkForBackup_ = false;
+    if (result == CBackupReminderDlg::backupRequested)
+        return run(CommandId::BackupDatabases);
+    return CommandOutcome::None;
+}
+
+bool CKipGolfView::isAvailable(CommandId id) const {
+    switch (id) {
+    case CommandId::ChangeHandicapRule:
+    case CommandId::Preferences:
+    case CommandId::Exit:
+    case CommandId::RecalculateHandicaps:
+    case CommandId::BackupDatabases:
+    case CommandId::RestoreDatabases:
+    case CommandId::CompressDatabases:
+    case CommandId::HelpTopics:
+    case CommandId::About:
+    case CommandId::ContextHelp:
+        return true;
+    default:
+        return false;
+    }
+}
+
+CommandOutcome CKipGolfView::run(CommandId id) {
+    if (!isAvailable(id))
+        return CommandOutcome::None;
+    golfdb::DatabaseBackup backup(doc_, services_.prompter, services_.folders, services_.settings,
+                                  services_.clock, services_.files);
+    switch (id) {
+    case CommandId::ChangeHandicapRule:
+        handicapRule_ = handicap::changeHandicapRule(services_.dialogs, services_.settings, doc_);
+        return CommandOutcome::None;
+    case CommandId::Preferences:
+        return preferences();
+    case CommandId::Exit:
+        return CommandOutcome::Exit;
+    case CommandId::RecalculateHandicaps:
+        handicap::recalculateHandicaps(doc_);
+        return CommandOutcome::None;
+    case CommandId::BackupDatabases:
+        backup.backupDatabases();
+        return CommandOutcome::None;
+    case CommandId::RestoreDatabases:
+        return afterRestore(backup.restoreDatabases() != golfdb::CommandOutcome::Cancelled);
+    case CommandId::CompressDatabases:
+        backup.compressDatabases();
+        return CommandOutcome::None;
+    case CommandId::HelpTopics:
+    case CommandId::ContextHelp:
+        if (services_.help)
+            services_.help->showTopic("index");
+        return CommandOutcome::None;
+    case CommandId::About: {
+        CAboutDlg about;
+        services_.dialogs.run(about);
+        return CommandOutcome::None;
+    }
+    default:
+        return CommandOutcome::None;
+    }
+}
+
+CommandOutcome CKipGolfView::afterRestore(bool restoreRan) {
+    if (doc_.endRequested())
+        return CommandOutcome::EndProgram;
+    if (!restoreRan)
+        return CommandOutcome::None;
+    computeLeaderboard();
+    return CommandOutcome::Repaint;
+}
+
+CommandOutcome CKipGolfView::preferences() {
+    CPreferencesDlg dialog(services_.settings, services_.prompter);
+    if (services_.dialogs.run(dialog) != platform::dialogOk)
+        return CommandOutcome::None;
+    noShow_ = dialog.checked(CPreferencesDlg::NoShow);
+    noCheckScores_ = dialog.checked(CPreferencesDlg::NoCheckScores);
+    allowMeters_ = dialog.checked(CPreferencesDlg::AllowMeters);
+    checkForBackup_ = dialog.checked(CPreferencesDlg::CheckForBackup);
+    usePoints_ = dialog.checked(CPreferencesDlg::UsePoints);
+    for (int i = 0; i < pointKinds; ++i)
+        points_.at(i) = usePoints_ ? CPreferencesDlg::pointValue(dialog.pointText(i)) : 0;
+    doc_.allowMeters = allowMeters_ ? 1 : 0;
+    return CommandOutcome::Repaint;
+}
+
+void CKipGolfView::computeLeaderboard() {
+    const platform::WaitCursorScope busy(doc_.waitCursor());
+    leaderboard_.reset();
+    leaderboard_.setCurrentYear(doc_.currentYear());
+    golfdb::ScoreTable& scores = doc_.scoreTable();
+    for (int rc = scores.goTop(); rc == store::storeOk; rc = scores.skip())
+        offerRound(scores.record());
+}
+
+int CKipGolfView::offerRound(const golfdb::ScoreRecord& round) {
+    if (round.isInitialHandicapRound())
+        return 0;
+    RoundFacts facts;
+    facts.gross = round.totalStrokes;
+    if (facts.gross == 0)
+        for (const auto strokes : round.strokes)
+            facts.gross += strokes;
+    facts.net = facts.gross - round.courseHandicap();
+    facts.putts = round.isTotalOnly() ? 0 : round.totalPutts();
+    facts.countsForPutts = (round.flags & golfdb::flagNoFairwayFigures) == 0;
+    facts.year = round.year;
+    facts.month = round.month;
+    facts.day = round.day;
+    facts.golfer = round.golfer;
+    return leaderboard_.offer(facts);
+}
+
+} // namespace kip::app
