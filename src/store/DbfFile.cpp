@@ -341,11 +341,15 @@ int DbfFile::pack(const std::function<bool(const unsigned char*)>& keep) {
     out.reserve(scanBlockBytes + recordLength_);
     uint32_t kept = 0;
     uint64_t writeAt = recordOffset(1);
-    const int rc = scan([&](uint32_t, const unsigned char* rec) {
+    const int rc = scan([&](uint32_t record, const unsigned char* rec) {
         if (!keep(rec))
             return 0;
-        out.insert(out.end(), rec, rec + recordLength_);
         ++kept;
+        if (kept == record) { // nothing removed before it: the record is already in place
+            writeAt += recordLength_;
+            return 0;
+        }
+        out.insert(out.end(), rec, rec + recordLength_);
         // Live records only move towards the start, so writing behind the reader is safe.
         if (out.size() >= scanBlockBytes) {
             if (!writeFully(fd_, out.data(), out.size(), writeAt))
