@@ -33,4 +33,10 @@ int runHandicap(Invocation& call);
 int runRecalc(Invocation& call);
 int runRule(Invocation& call);
 
+// Database: init, backup FOLDER, restore FOLDER, compress.
+int runInit(Invocation& call);
+int runBackup(Invocation& call);
+int runRestore(Invocation& call);
+int runCompress(Invocation& call);
+
 } // namespace kip::cli

@@ -19,6 +19,10 @@ const Command commands[] = {
     {"handicap", "handicap \"Last, First\"", kip::cli::runHandicap},
     {"recalc", "recalc", kip::cli::runRecalc},
     {"rule", "rule 0|1|2", kip::cli::runRule},
+    {"init", "init", kip::cli::runInit},
+    {"backup", "backup FOLDER", kip::cli::runBackup},
+    {"restore", "restore FOLDER", kip::cli::runRestore},
+    {"compress", "compress", kip::cli::runCompress},
 };
 
 int usage(std::ostream& err) {
