@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <filesystem>
 #include <set>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -115,6 +117,7 @@ DbfFile::DbfFile(std::string path, int fd, bool readOnly)
     : path_(std::move(path)), fd_(fd), readOnly_(readOnly) {}
 
 DbfFile::~DbfFile() {
+    unmap();
     if (fd_ >= 0)
         ::close(fd_);
 }
@@ -279,9 +282,41 @@ int DbfFile::fieldIndex(std::string_view name) const {
     return -1;
 }
 
+void DbfFile::unmap() const {
+    if (map_ != nullptr)
+        ::munmap(map_, mapSize_);
+    map_ = nullptr;
+    mapSize_ = 0;
+}
+
+const unsigned char* DbfFile::mapped(uint64_t offset, size_t size) const {
+    // Only records the header promises are read, and the file always holds them.
+    const uint64_t promised = recordOffset(count_ + 1);
+    if (offset + size > promised)
+        return nullptr;
+    if (offset + size > mapSize_) {
+        struct stat st {};
+        if (::fstat(fd_, &st) != 0 || promised > static_cast<uint64_t>(st.st_size))
+            return nullptr;
+        // Room for the records appended later, which the shared mapping shows as the file grows.
+        const uint64_t size = promised + promised / 2 + (1 << 20);
+        unmap();
+        void* p = ::mmap(nullptr, size, PROT_READ, MAP_SHARED, fd_, 0);
+        if (p == MAP_FAILED)
+            return nullptr;
+        map_ = p;
+        mapSize_ = size;
+    }
+    return static_cast<const unsigned char*>(map_) + offset;
+}
+
 int DbfFile::readRecord(uint32_t record, unsigned char* buffer) const {
     if (record < 1 || record > count_)
         return storeNoRecord;
+    if (const unsigned char* p = mapped(recordOffset(record), recordLength_)) {
+        std::memcpy(buffer, p, recordLength_);
+        return storeOk;
+    }
     return readFully(fd_, buffer, recordLength_, recordOffset(record)) ? storeOk : storeErrRead;
 }
 
@@ -337,6 +372,7 @@ int DbfFile::scan(const std::function<int(uint32_t, const unsigned char*)>& visi
 int DbfFile::pack(const std::function<bool(const unsigned char*)>& keep) {
     if (readOnly_)
         return storeErrAccess;
+    unmap(); // the copy reads in blocks; the mapping would only add to the memory held
     std::vector<unsigned char> out;
     out.reserve(scanBlockBytes + recordLength_);
     uint32_t kept = 0;
@@ -367,6 +403,7 @@ int DbfFile::pack(const std::function<bool(const unsigned char*)>& keep) {
     count_ = kept;
     if (const int hrc = writeHeader(); hrc != storeOk)
         return hrc;
+    unmap();
     if (::ftruncate(fd_, static_cast<off_t>(recordOffset(kept + 1) + 1)) != 0)
         return storeErrWrite;
     return storeOk;

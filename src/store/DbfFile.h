@@ -79,8 +79,16 @@ private:
         return headerLength_ + static_cast<uint64_t>(record - 1) * recordLength_;
     }
 
+    // Records are read through a read-only shared mapping of the file (writes go through the
+    // descriptor, which the mapping sees at once): a walk in tag order jumps around the file, and a
+    // system call per record would cost more than the walk itself.
+    const unsigned char* mapped(uint64_t offset, size_t size) const;
+    void unmap() const;
+
     std::string path_;
     int fd_ = -1;
+    mutable void* map_ = nullptr;
+    mutable size_t mapSize_ = 0;
     bool readOnly_ = false;
     bool unsupported_ = false;
     std::array<unsigned char, 32> header_{};

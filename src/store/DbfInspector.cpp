@@ -58,8 +58,11 @@ bool before(const IndexEntry& a, const IndexEntry& b) {
 
 std::string recordList(const std::vector<uint32_t>& records) {
     std::string out;
-    for (const auto r : records)
-        out += (out.empty() ? "" : ",") + std::to_string(r);
+    for (const auto r : records) {
+        if (!out.empty())
+            out.push_back(',');
+        out.append(std::to_string(r));
+    }
     return out;
 }
 

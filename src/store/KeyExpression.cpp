@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 
 namespace kip::store {
 namespace {
@@ -90,23 +91,49 @@ void KeyExpression::evaluateInto(const unsigned char* record, std::string& key) 
 }
 
 int KeyExpression::collectEntries(const DbfFile& dbf, bool unique, std::vector<IndexEntry>& entries) const {
-    entries.clear();
-    entries.reserve(dbf.recordCount());
+    // Keys are gathered side by side and sorted through a small handle holding their first eight
+    // bytes: most comparisons end there, without touching the key block.
+    const auto k = static_cast<size_t>(length_);
+    std::string block;
+    std::vector<uint32_t> records;
+    block.reserve(static_cast<size_t>(dbf.recordCount()) * k);
+    records.reserve(dbf.recordCount());
     const int rc = dbf.scan([&](uint32_t record, const unsigned char* data) {
-        if (passes(data))
-            entries.push_back({evaluate(data), record});
+        if (!passes(data))
+            return 0;
+        for (const auto& part : parts_)
+            block.append(reinterpret_cast<const char*>(data + part.offset), static_cast<size_t>(part.width));
+        records.push_back(record);
         return 0;
     });
     if (rc != storeOk)
         return rc;
-    std::sort(entries.begin(), entries.end(), [](const IndexEntry& a, const IndexEntry& b) {
-        const int c = a.key.compare(b.key);
-        return c < 0 || (c == 0 && a.record < b.record);
+    struct Handle {
+        uint64_t head;
+        uint32_t at;
+    };
+    std::vector<Handle> order(records.size());
+    for (uint32_t i = 0; i < order.size(); ++i) {
+        uint64_t head = 0;
+        for (size_t b = 0; b < 8; ++b)
+            head = head << 8 | (b < k ? static_cast<unsigned char>(block[i * k + b]) : 0u);
+        order[i] = {head, i};
+    }
+    const char* keys = block.data();
+    std::sort(order.begin(), order.end(), [&](const Handle& a, const Handle& b) {
+        if (a.head != b.head)
+            return a.head < b.head;
+        const int c = k > 8 ? std::memcmp(keys + a.at * k + 8, keys + b.at * k + 8, k - 8) : 0;
+        return c < 0 || (c == 0 && a.at < b.at); // scanned in record order
     });
-    if (unique)
-        entries.erase(std::unique(entries.begin(), entries.end(),
-                                  [](const IndexEntry& a, const IndexEntry& b) { return a.key == b.key; }),
-                      entries.end());
+    entries.clear();
+    entries.reserve(order.size());
+    for (const auto& h : order) {
+        std::string_view key(keys + h.at * k, k);
+        if (unique && !entries.empty() && entries.back().key == key)
+            continue;
+        entries.push_back({std::string(key), records[h.at]});
+    }
     return storeOk;
 }
 
