@@ -14,7 +14,8 @@ public:
     virtual void showSplash() = 0; // the About box, closing itself after 2 seconds
     // Creates the document, the main frame and the view; the view's initial update opens the
     // database. Returns false when the program must end (the exit code is then known).
-    virtual bool createMainWindow(const std::string& dataDirectory) = 0;
+    // dataDirGiven: the folder came from the command line, so it is used as it is.
+    virtual bool createMainWindow(const std::string& dataDirectory, bool dataDirGiven) = 0;
     virtual void showMainWindow(const std::string& caption) = 0;
     virtual int runEventLoop() = 0;
     virtual int exitCode() const = 0;

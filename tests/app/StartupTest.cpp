@@ -38,8 +38,8 @@ public:
     bool opens = true;
     void selectSettingsStore() override { steps.push_back("settings"); }
     void showSplash() override { steps.push_back("splash"); }
-    bool createMainWindow(const std::string& dir) override {
-        steps.push_back("window " + dir);
+    bool createMainWindow(const std::string& dir, bool given) override {
+        steps.push_back("window " + dir + (given ? " given" : ""));
         return opens;
     }
     void showMainWindow(const std::string& caption) override { steps.push_back("show " + caption); }
@@ -55,8 +55,8 @@ TEST(Startup, StepsRunInOrder) {
     app.parseCommandLine({"kipgolf", "/datadir=/golf"});
     RecordingShell shell;
     EXPECT_EQ(app.run(shell, "/home/"), 0);
-    EXPECT_EQ(shell.steps,
-              (std::vector<std::string>{"settings", "splash", "window /golf/", "show Kip Golf", "loop"}));
+    EXPECT_EQ(shell.steps, (std::vector<std::string>{"settings", "splash", "window /golf/ given",
+                                                     "show Kip Golf", "loop"}));
 }
 
 TEST(Startup, AFailedOpenEndsBeforeTheWindowIsShown) {

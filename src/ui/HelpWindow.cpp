@@ -1,0 +1,75 @@
+#include "ui/HelpWindow.h"
+
+#include "ui/Resources.h"
+
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace kip::ui {
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
+    initResources();
+    setObjectName("helpWindow");
+    setWindowTitle("Kip Golf Help");
+    setWindowIcon(QIcon(":/kipgolf.png"));
+    browser_->setOpenExternalLinks(false);
+    browser_->setSearchPaths({":/help"});
+
+    auto* contents = new QPushButton("Contents", this);
+    auto* back = new QPushButton("Back", this);
+    auto* close = new QPushButton("Close", this);
+    connect(contents, &QPushButton::clicked, this, [this] { open("index"); });
+    connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(contents);
+    buttons->addWidget(back);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(browser_);
+    resize(720, 560);
+}
+
+QString HelpWindow::topicUrl(const std::string& topic) {
+    return QString("qrc:/help/%1.html").arg(QString::fromStdString(topic.empty() ? "index" : topic));
+}
+
+void HelpWindow::open(const std::string& topic) {
+    browser_->setSource(QUrl(topicUrl(topic)));
+}
+
+namespace {
+QPointer<HelpWindow>& theWindow() {
+    static QPointer<HelpWindow> window;
+    return window;
+}
+} // namespace
+
+void HelpWindow::closeAll() {
+    delete theWindow().data();
+}
+
+HelpWindow* HelpWindow::showTopic(const std::string& topic, QWidget* near) {
+    QPointer<HelpWindow>& window = theWindow();
+    if (!window) {
+        window = new HelpWindow;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        // The main window's end ends the program even while help is open.
+        window->setAttribute(Qt::WA_QuitOnClose, false);
+    }
+    window->open(topic);
+    if (near)
+        window->move(near->window()->geometry().topLeft() + QPoint(40, 40));
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+} // namespace kip::ui

@@ -1,0 +1,18 @@
+#include "ui/AboutView.h"
+#include "ui/BackupReminderView.h"
+#include "ui/HandicapRuleView.h"
+#include "ui/PreferencesView.h"
+#include "ui/QtDialogHost.h"
+#include "ui/Resources.h"
+
+namespace kip::ui {
+
+void registerStandardViews(QtDialogHost& host) {
+    initResources();
+    host.registerView<app::CAboutDlg, AboutView>();
+    host.registerView<app::CPreferencesDlg, PreferencesView>();
+    host.registerView<app::CBackupReminderDlg, BackupReminderView>();
+    host.registerView<handicap::CHandicapRule, HandicapRuleView>();
+}
+
+} // namespace kip::ui

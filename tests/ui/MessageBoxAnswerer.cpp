@@ -1,0 +1,42 @@
+#include "MessageBoxAnswerer.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+
+namespace kip::test {
+
+QString screenshotPath(const QString& name) {
+    QDir().mkpath(KIP_SCREENSHOT_DIR);
+    return QString(KIP_SCREENSHOT_DIR) + "/" + name;
+}
+
+MessageBoxAnswerer::MessageBoxAnswerer() {
+    connect(&timer_, &QTimer::timeout, this, &MessageBoxAnswerer::poll);
+    timer_.start(10);
+}
+
+void MessageBoxAnswerer::poll() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible())
+        return;
+    texts << box->text();
+    captions << box->windowTitle();
+    if (!shotName_.isEmpty()) {
+        box->grab().save(screenshotPath(shotName_));
+        shotName_.clear();
+    }
+    QAbstractButton* button = nullptr;
+    if (!answers_.empty()) {
+        button = box->button(answers_.front());
+        answers_.pop_front();
+    }
+    if (!button)
+        button = box->defaultButton() ? static_cast<QAbstractButton*>(box->defaultButton())
+                                      : box->buttons().value(0);
+    if (button)
+        button->click();
+}
+
+} // namespace kip::test

@@ -1,0 +1,371 @@
+#include "MessageBoxAnswerer.h"
+
+#include "app/CAboutDlg.h"
+#include "app/CBackupReminderDlg.h"
+#include "app/CPreferencesDlg.h"
+#include "app/LeaderboardLayout.h"
+#include "handicap/CHandicapRule.h"
+#include "platform/IniSettingsStore.h"
+#include "support/Doubles.h"
+#include "support/TempDir.h"
+#include "ui/AboutView.h"
+#include "ui/BackupReminderView.h"
+#include "ui/HandicapRuleView.h"
+#include "ui/HelpWindow.h"
+#include "ui/LeaderboardWidget.h"
+#include "ui/MainWindow.h"
+#include "ui/PreferencesView.h"
+#include "ui/QtPrompter.h"
+#include "ui/QtStartupShell.h"
+#include "ui/RibbonBar.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+
+#include <filesystem>
+#include <memory>
+
+using namespace kip;
+
+namespace {
+
+// A start-up in a folder of its own with its own settings file, on a fixed day of the fixtures' last year.
+struct Startup {
+    test::TempDir dir;
+    test::TempDir configDir;
+    std::unique_ptr<ui::QtStartupShell> shell;
+
+    explicit Startup(std::map<std::string, int> settings = {}) {
+        shell = std::make_unique<ui::QtStartupShell>(configDir.file("KipGolf.ini"), false);
+        shell->selectSettingsStore();
+        shell->setClock(std::make_unique<test::FixedClock>(platform::Date{2024, 12, 9}));
+        for (const auto& [name, value] : settings) {
+            const auto slash = name.find('/');
+            shell->settings().writeInt(name.substr(0, slash), name.substr(slash + 1), value);
+        }
+    }
+    void copyFixtures(std::initializer_list<const char*> tables = {"Courses", "Golfers", "Scores"}) {
+        for (const char* table : tables)
+            dir.copyFixture(table);
+    }
+    bool open() { return shell->createMainWindow(dir.path(), true); }
+};
+
+// How many nearly white pixels a region of the painted leaderboard holds.
+int whitePixels(const QImage& image, const QRect& region) {
+    int count = 0;
+    for (int y = std::max(0, region.top()); y <= std::min(image.height() - 1, region.bottom()); ++y)
+        for (int x = std::max(0, region.left()); x <= std::min(image.width() - 1, region.right()); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += c.red() > 200 && c.green() > 200 && c.blue() > 200;
+        }
+    return count;
+}
+
+QImage paint(ui::MainWindow& window) {
+    window.resize(1000, 700);
+    window.show();
+    QCoreApplication::processEvents();
+    return window.leaderboard()->grab().toImage();
+}
+
+// White pixels on the six lines of leader names (from x1 + 35c, 30 characters wide).
+int leaderPixels(const QImage& image, const ui::LeaderboardWidget& widget) {
+    const app::FontMetrics m = widget.metrics();
+    const auto texts = app::layoutLeaderboard(app::Leaderboard(2024), m, false);
+    int count = 0;
+    for (const auto& text : texts)
+        if (text.x == 63 * m.charWidth)
+            count += whitePixels(image, QRect(text.x, text.y, 30 * m.charWidth, m.lineHeight));
+    return count;
+}
+
+// Everything the leaderboard may write on: from x0 = 25c to the end of the leader names.
+QRect boardArea(const ui::LeaderboardWidget& widget) {
+    const app::FontMetrics m = widget.metrics();
+    return QRect(25 * m.charWidth, 3 * m.lineHeight, 68 * m.charWidth, 16 * m.lineHeight + 80);
+}
+
+std::vector<std::string> menuTexts(QMenu* menu) {
+    std::vector<std::string> out;
+    for (QAction* action : menu->actions())
+        if (!action->isSeparator())
+            out.push_back(action->text().toStdString());
+    return out;
+}
+
+} // namespace
+
+class UiTest : public QObject {
+    Q_OBJECT
+private slots:
+    void newFolderWithYesCreatesTablesAndShowsAnEmptyBoard();
+    void newFolderWithNoEndsWithExitCodeTwo();
+    void missingGolferTableEndsWithExitCodeTwo();
+    void filledLeaderboardIsPaintedAndNoShowHidesIt();
+    void ribbonCarriesEveryCommand();
+    void classicMenusCarryEveryCommand();
+    void preferencesViewFollowsTheModel();
+    void backupReminderViewStoresTheChoice();
+    void handicapRuleViewAndAboutSplash();
+    void messageBoxesShowCaptionIconAndButtons();
+    void helpWindowShowsTopics();
+    void cleanupTestCase() { ui::HelpWindow::closeAll(); }
+};
+
+void UiTest::newFolderWithYesCreatesTablesAndShowsAnEmptyBoard() {
+    Startup s;
+    test::MessageBoxAnswerer boxes;
+    boxes.answer(QMessageBox::Yes);
+    boxes.screenshotNext("message-create-databases.png");
+    QVERIFY(s.open());
+    QCOMPARE(boxes.texts.size(), 1);
+    QVERIFY(boxes.texts[0].startsWith("Could not find golf databases, create new ones?"));
+    for (const char* file : {"Courses.dbf", "Golfers.cdx", "Scores.dbf"})
+        QVERIFY(std::filesystem::exists(s.dir.file(file)));
+    ui::MainWindow& window = *s.shell->window();
+    QVERIFY(!window.classicMenus());
+    const QImage image = paint(window);
+    window.grab().save(test::screenshotPath("main-ribbon-empty.png"));
+    QCOMPARE(leaderPixels(image, *window.leaderboard()), 0);
+    QVERIFY(whitePixels(image, boardArea(*window.leaderboard())) > 200); // titles and "N/A"
+    window.grab().save(test::screenshotPath("main-ribbon-empty.png"));
+}
+
+void UiTest::newFolderWithNoEndsWithExitCodeTwo() {
+    Startup s;
+    test::MessageBoxAnswerer boxes;
+    boxes.answer(QMessageBox::No);
+    boxes.screenshotNext("message-not-created.png");
+    QVERIFY(!s.open());
+    QCOMPARE(s.shell->exitCode(), 2);
+    QCOMPARE(boxes.texts.size(), 2);
+    QCOMPARE(boxes.texts[1], QString("Databases not created at user's request, program cancelled."));
+    QVERIFY(!std::filesystem::exists(s.dir.file("Courses.dbf")));
+    QVERIFY(s.shell->window() == nullptr);
+}
+
+void UiTest::missingGolferTableEndsWithExitCodeTwo() {
+    Startup s;
+    s.copyFixtures({"Courses", "Scores"});
+    test::MessageBoxAnswerer boxes;
+    QVERIFY(!s.open());
+    QCOMPARE(s.shell->exitCode(), 2);
+    QCOMPARE(boxes.texts, QStringList{"Could not find golfer database, program cancelled."});
+    QCOMPARE(boxes.captions, QStringList{"KipGolf"});
+    QVERIFY(!std::filesystem::exists(s.dir.file("Golfers.dbf")));
+}
+
+void UiTest::filledLeaderboardIsPaintedAndNoShowHidesIt() {
+    Startup s;
+    s.copyFixtures();
+    QVERIFY(s.open());
+    ui::MainWindow& window = *s.shell->window();
+    QCOMPARE(window.windowTitle(), QString("Kip Golf"));
+    const QImage filled = paint(window);
+    QVERIFY(leaderPixels(filled, *window.leaderboard()) > 100);
+    window.grab().save(test::screenshotPath("main-ribbon-filled.png"));
+
+    // Hiding the leaderboard through the preferences leaves only the picture.
+    QTimer::singleShot(0, [] {
+        auto* view = qobject_cast<ui::PreferencesView*>(QApplication::activeModalWidget());
+        QVERIFY(view);
+        view->checkBox(app::CPreferencesDlg::NoShow)->setChecked(true);
+        view->findChild<QPushButton*>("ok")->click();
+    });
+    window.runCommand(app::CommandId::Preferences);
+    QVERIFY(s.shell->view()->noShow());
+    const QImage hidden = paint(window);
+    QCOMPARE(whitePixels(hidden, boardArea(*window.leaderboard())), 0);
+}
+
+void UiTest::ribbonCarriesEveryCommand() {
+    Startup s;
+    s.copyFixtures();
+    QVERIFY(s.open());
+    ui::MainWindow& window = *s.shell->window();
+    ui::RibbonBar* ribbon = window.ribbon();
+    QVERIFY(ribbon);
+    QCOMPARE(ribbon->tabs()->count(), 6);
+    QCOMPARE(ribbon->tabs()->tabText(4), QString("Databases"));
+    QCOMPARE(ribbon->applicationButton()->text(), QString("File"));
+    QCOMPARE(menuTexts(ribbon->applicationMenu()),
+             (std::vector<std::string>{"Change Handicap Rule", "Other Preferences", "E&xit"}));
+    QCOMPARE(menuTexts(ribbon->helpMenu()), (std::vector<std::string>{"&Help Topics", "&About Kip Golf..."}));
+    QCOMPARE(ribbon->quickAccessBar()->findChildren<QToolButton*>().size(), 4);
+
+    for (const auto& item : app::CommandTable::items()) {
+        if (item.ribbonPlace != app::RibbonPlace::Category)
+            continue;
+        QToolButton* button = ribbon->button(item.id);
+        QVERIFY2(button, item.ribbonLabel.c_str());
+        QCOMPARE(button->defaultAction()->text().toStdString(), item.ribbonLabel);
+        QCOMPARE(button->isEnabled(), s.shell->view()->isAvailable(item.id));
+        if (!item.tooltip.empty())
+            QCOMPARE(button->toolTip().toStdString(), item.tooltip);
+        QCOMPARE(button->defaultAction()->statusTip().toStdString(), item.description);
+    }
+    QVERIFY(!ribbon->button(app::CommandId::EnterRound)->isEnabled());
+    QVERIFY(ribbon->button(app::CommandId::BackupDatabases)->isEnabled());
+    ribbon->tabs()->setCurrentIndex(2);
+    paint(window);
+    window.grab().save(test::screenshotPath("main-ribbon-handicaps.png"));
+}
+
+void UiTest::classicMenusCarryEveryCommand() {
+    Startup s({{"Settings/UseClassicMenus", 1}});
+    s.copyFixtures();
+    QVERIFY(s.open());
+    ui::MainWindow& window = *s.shell->window();
+    QVERIFY(window.classicMenus());
+    QVERIFY(!window.ribbon());
+    const QList<QAction*> menus = window.menuBar()->actions();
+    QCOMPARE(menus.size(), 8);
+    QCOMPARE(menus[0]->text(), QString("&File"));
+    QCOMPARE(menuTexts(menus[0]->menu()),
+             (std::vector<std::string>{"C&hange Handicap Rules", "Other &Preferences", "E&xit"}));
+    QCOMPARE(menuTexts(menus[5]->menu()),
+             (std::vector<std::string>{"&Backup Databases", "&Restore Databases", "&Compress Databases"}));
+    int items = 0;
+    for (QAction* menu : menus)
+        items += static_cast<int>(menuTexts(menu->menu()).size());
+    QCOMPARE(items, 42);
+    auto* toolbar = window.findChild<QToolBar*>("classicToolbar");
+    QVERIFY(toolbar);
+    QCOMPARE(toolbar->actions().size(), 7);
+    QVERIFY(toolbar->actions()[4]->isSeparator());
+    QCOMPARE(toolbar->actions()[6]->toolTip(), QString("Help"));
+    QCOMPARE(window.actionsFor(app::CommandId::ShowHandicapScores)[0]->toolTip(),
+             QString(" Show Handicap Scores"));
+    QVERIFY(!window.actionsFor(app::CommandId::ViewAllRounds).size());
+    paint(window);
+    window.grab().save(test::screenshotPath("main-classic-filled.png"));
+}
+
+void UiTest::preferencesViewFollowsTheModel() {
+    test::MemorySettingsStore settings;
+    ui::QtPrompter prompter;
+    app::CPreferencesDlg model(settings, prompter);
+    ui::PreferencesView view(model, nullptr);
+    view.show();
+    QVERIFY(!view.pointBox(0)->isEnabled());
+    QVERIFY(!view.pointsLabel()->isEnabled());
+    view.checkBox(app::CPreferencesDlg::UsePoints)->setChecked(true);
+    QVERIFY(view.pointBox(4)->isEnabled());
+    QVERIFY(view.pointsLabel()->isEnabled());
+
+    test::MessageBoxAnswerer boxes;
+    boxes.screenshotNext("message-invalid-number.png");
+    view.pointBox(1)->selectAll();
+    QTest::keyClicks(view.pointBox(1), "3x");
+    QCOMPARE(view.pointBox(1)->text(), QString("3"));
+    QCOMPARE(boxes.texts, QStringList{"Please only enter a number for points"});
+
+    view.pointBox(0)->selectAll();
+    QTest::keyClicks(view.pointBox(0), "0");
+    view.pointBox(1)->selectAll();
+    QTest::keyClicks(view.pointBox(1), "0");
+    view.findChild<QPushButton*>("ok")->click();
+    QCOMPARE(boxes.texts.last(), QString("At least one of the points earned must not be 0, please correct"));
+    QVERIFY(view.isVisible());
+    QVERIFY(settings.writes.empty());
+
+    view.pointBox(2)->selectAll();
+    QTest::keyClicks(view.pointBox(2), "-2");
+    view.checkBox(app::CPreferencesDlg::AllowMeters)->setChecked(true);
+    view.grab().save(test::screenshotPath("dialog-preferences.png"));
+    view.findChild<QPushButton*>("ok")->click();
+    QVERIFY(!view.isVisible());
+    QCOMPARE(view.result(), platform::dialogOk);
+    QCOMPARE(settings.values["Points/Par"], std::string("-2"));
+    QCOMPARE(settings.values["Settings/AllowMeters"], std::string("1"));
+}
+
+void UiTest::backupReminderViewStoresTheChoice() {
+    test::MemorySettingsStore settings;
+    app::CBackupReminderDlg model(settings,
+                                  "You haven't backed up your golf databases in 40 days. It is highly "
+                                  "recommended you periodically back them up by going to "
+                                  "Databases->Backup Databases");
+    ui::BackupReminderView view(model, nullptr);
+    view.show();
+    QCOMPARE(view.windowTitle(), QString("Database Backup Reminder"));
+    QVERIFY(view.findChild<QPlainTextEdit*>("reminderText")->isReadOnly());
+    QVERIFY(view.findChild<QPushButton*>("runBackup")->isDefault());
+    view.dontShowAgain()->setChecked(true);
+    view.grab().save(test::screenshotPath("dialog-backup-reminder.png"));
+    view.findChild<QPushButton*>("close")->click();
+    QCOMPARE(view.result(), app::CBackupReminderDlg::closed);
+    QCOMPARE(settings.writes, (std::vector<std::string>{"Settings/CheckForBackup=0"}));
+}
+
+void UiTest::handicapRuleViewAndAboutSplash() {
+    test::MemorySettingsStore settings;
+    handicap::CHandicapRule rule(settings, 0);
+    ui::HandicapRuleView ruleView(rule, nullptr);
+    ruleView.show();
+    QVERIFY(ruleView.choice(0)->isChecked());
+    ruleView.choice(2)->click();
+    ruleView.grab().save(test::screenshotPath("dialog-handicap-rules.png"));
+    QCOMPARE(rule.selectedIndex(), 2);
+
+    app::CAboutDlg about(true);
+    ui::AboutView aboutView(about, nullptr);
+    QCOMPARE(aboutView.windowTitle(), QString("About KipGolf"));
+    QCOMPARE(aboutView.findChild<QLineEdit*>("version")->text(),
+             QString::fromStdString(app::CAboutDlg::versionText()));
+    aboutView.show();
+    aboutView.grab().save(test::screenshotPath("dialog-about.png"));
+    QVERIFY(aboutView.isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!aboutView.isVisible(), 4000); // the splash closes itself
+}
+
+void UiTest::messageBoxesShowCaptionIconAndButtons() {
+    ui::QtPrompter prompter;
+    test::MessageBoxAnswerer boxes;
+    boxes.screenshotNext("message-confirm-restore.png");
+    QTimer::singleShot(0, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QCOMPARE(box->icon(), QMessageBox::Question);
+        QVERIFY(box->button(QMessageBox::Yes) && box->button(QMessageBox::No));
+    });
+    boxes.answer(QMessageBox::No);
+    const auto answer =
+        prompter.show({"Are you sure you want to replace your current Golf databases with a backup copy?",
+                       "Confirm Restore", platform::Icon::Question, platform::Buttons::YesNo});
+    QCOMPARE(answer, platform::Answer::No);
+    QCOMPARE(boxes.captions, QStringList{"Confirm Restore"});
+    boxes.answer(QMessageBox::Cancel);
+    QCOMPARE(prompter.show({"text", "Report", platform::Icon::Warning, platform::Buttons::OkCancel}),
+             platform::Answer::Cancel);
+}
+
+void UiTest::helpWindowShowsTopics() {
+    ui::HelpWindow* help = ui::HelpWindow::showTopic("index");
+    QVERIFY(help->browser()->toPlainText().contains("Kip Golf Help"));
+    for (const char* topic : {"quickstart", "main-window", "preferences", "handicap-rules", "recalculate",
+                              "backup", "restore", "compress", "about"}) {
+        help->open(topic);
+        QVERIFY2(!help->browser()->toPlainText().isEmpty(), topic);
+        QVERIFY2(help->browser()->toPlainText().contains("Kip Golf Help contents"), topic);
+    }
+    help->open("preferences");
+    help->grab().save(test::screenshotPath("help-preferences.png"));
+}
+
+QTEST_MAIN(UiTest)
+#include "UiTest.moc"
