@@ -1,10 +1,5 @@
-#include "golfdb/CKipGolfDoc.h"
-#include "handicap/Differential.h"
+#include "handicap/GolfData.h"
 #include "platform/IniSettingsStore.h"
-#include "support/Doubles.h"
-#include "support/TempDir.h"
-
-#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <sys/wait.h>
@@ -25,52 +20,23 @@ std::string quoted(const std::string& text) {
     return q + "'";
 }
 
-// A data folder with a few golfers and rounds, and a private settings folder.
+// A data folder with two golfers, and a settings folder of its own.
 class HandicapCli : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::ScriptedPrompter prompter;
-        golfdb::CKipGolfDoc doc(dir.path() + "data/", prompter);
-        std::filesystem::create_directories(dir.path() + "data");
-        ASSERT_NE(doc.openDatabase(), golfdb::OpenOutcome::EndProgram);
-        addGolfer(doc, "Okonkwo, Ike", 30.0, 3);
-        addGolfer(doc, "Mulligan", 18.3, 14);
-        addRound(doc, "Okonkwo, Ike", 2023, 9, 1, 12.4, 84, "Alderwood");
-        addRound(doc, "Okonkwo, Ike", 2024, 5, 2, 9.1, 80, "Cedar Ridge");
-        addRound(doc, "Okonkwo, Ike", 2024, 7, 30, 15.0, 90, "Alder Run");
-        addRound(doc, "Okonkwo, Ike", 2024, 8, 1, 8.0, 79, "Alder Run");
-        doc.syncAll();
+        data.addGolfer("Okonkwo, Ike", 30.0, 3);
+        data.addGolfer("Mulligan", 18.3, 14);
+        data.addRound({"Okonkwo, Ike", 2023, 9, 1, 12.4, 84, "Alderwood"});
+        data.addRound({"Okonkwo, Ike", 2024, 5, 2, 9.1, 80, "Cedar Ridge"});
+        data.addRound({"Okonkwo, Ike", 2024, 7, 30, 15.0, 90, "Alder Run"});
+        data.addRound({"Okonkwo, Ike", 2024, 8, 1, 8.0, 79, "Alder Run"});
     }
 
-    static void addGolfer(golfdb::CKipGolfDoc& doc, const std::string& name, double index, int rounds) {
-        auto& golfers = doc.golferTable();
-        golfers.record().clear();
-        golfers.record().name = name;
-        golfers.record().handicapIndex = index;
-        golfers.record().handicapRounds = rounds;
-        ASSERT_EQ(golfers.add(), 0);
-    }
-
-    static void addRound(golfdb::CKipGolfDoc& doc, const std::string& golfer, int year, int month, int day,
-                         double differential, int gross, const std::string& course) {
-        auto& round = doc.scoreTable().record();
-        round.clear();
-        round.golfer = golfer;
-        round.name = course;
-        round.slope = 113;
-        round.flags = golfdb::flagTotalOnly | golfdb::flagNoFairwayStats;
-        round.year = year;
-        round.month = month;
-        round.day = day;
-        round.totalStrokes = gross;
-        round.differential = differential;
-        ASSERT_EQ(doc.scoreTable().add(), 0);
-    }
-
-    CliRun run(const std::string& arguments) {
-        const std::string errFile = dir.file("stderr.txt");
-        const std::string command = "XDG_CONFIG_HOME=" + quoted(dir.path() + "config") + " " +
-                                    quoted(KIP_CLI_PATH) + " " + quoted("/datadir=" + dir.path() + "data") +
+    CliRun run(const std::string& arguments, const std::string& dataFolder = "") {
+        const std::string errFile = data.dir.file("stderr.txt");
+        const std::string command = "XDG_CONFIG_HOME=" + quoted(data.dir.path() + "config") + " " +
+                                    quoted(KIP_CLI_PATH) + " " +
+                                    quoted("/datadir=" + (dataFolder.empty() ? data.folder : dataFolder)) +
                                     " " + arguments + " 2>" + quoted(errFile);
         CliRun result;
         FILE* pipe = popen(command.c_str(), "r");
@@ -85,91 +51,77 @@ protected:
         return result;
     }
 
-    golfdb::GolferRecord storedGolfer(const std::string& name) {
-        golfdb::GolferTable golfers(dir.path() + "data/Golfers");
+    // The golfer as another program reads it from the files.
+    golfdb::GolferRecord stored(const std::string& name) {
+        golfdb::GolferTable golfers(data.folder + "Golfers");
         EXPECT_EQ(golfers.open(), 0);
         EXPECT_EQ(golfers.find(name), 0);
-        const auto golfer = golfers.record();
-        golfers.close();
-        return golfer;
+        return golfers.record();
     }
 
-    std::string settingsFile() const { return dir.path() + "config/KipGolf/KipGolf.ini"; }
-
-    test::TempDir dir;
+    handicap::testing::GolfData data{"data/"};
+    std::string settingsFile = data.dir.path() + "config/KipGolf/KipGolf.ini";
 };
 
-TEST_F(HandicapCli, HandicapPrintsExactlyTheScoreLines) {
-    const auto result = run("handicap 'Okonkwo, Ike'");
+TEST_F(HandicapCli, HandicapPrintsExactlyTheScoreLinesUnderTheStoredRule) {
+    auto result = run("handicap 'Okonkwo, Ike'");
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out, "Ike Okonkwo has a handicap of  7.6\n"
                           "  2024/08/01  79 ( 8.0) * at Alder Run\n"
                           "  2024/07/30  90 (15.0)   at Alder Run\n"
                           "  2024/05/02  80 ( 9.1)   at Cedar Ridge\n"
                           "  2023/09/01  84 (12.4)   at Alderwood\n");
-    EXPECT_TRUE(result.err.empty()) << result.err;
-}
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(run("handicap Mulligan").out, " Mulligan has a handicap of  0.0\n");
 
-TEST_F(HandicapCli, HandicapFollowsTheStoredRule) {
     ASSERT_EQ(run("rule 2").exitCode, 0);
-    platform::IniSettingsStore settings(settingsFile());
-    EXPECT_EQ(settings.readInt("Handicap", "Rule", -1), 2);
-    const auto result = run("handicap 'Okonkwo, Ike'");
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    // All four: (8.0 + 15.0 + 9.1 + 12.4) / 4 * 0.96 - 0.05 = 10.63
-    EXPECT_TRUE(result.out.starts_with("Ike Okonkwo has a handicap of 10.6\n")) << result.out;
+    EXPECT_EQ(platform::IniSettingsStore(settingsFile).readInt("Handicap", "Rule", -1), 2);
+    result = run("handicap 'Okonkwo, Ike'");
+    EXPECT_TRUE(result.out.starts_with("Ike Okonkwo has a handicap of 10.6\n")) << result.out; // all four
     EXPECT_NE(result.out.find("(12.4) * at Alderwood"), std::string::npos) << result.out;
-}
-
-TEST_F(HandicapCli, GolferWithoutRoundsShowsTheHeadingOnly) {
-    const auto result = run("handicap Mulligan");
-    EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.out, " Mulligan has a handicap of  0.0\n");
 }
 
 TEST_F(HandicapCli, UnknownGolferFailsWithAMessageOnStandardError) {
     const auto result = run("handicap 'Okonkwo, Ik'");
     EXPECT_NE(result.exitCode, 0);
-    EXPECT_TRUE(result.out.empty()) << result.out;
+    EXPECT_EQ(result.out, "");
     EXPECT_NE(result.err.find("Okonkwo, Ik"), std::string::npos) << result.err;
     EXPECT_NE(run("handicap ''").exitCode, 0);
     EXPECT_NE(run("handicap").exitCode, 0);
 }
 
-TEST_F(HandicapCli, RecalcStoresEveryGolferAndPrintsTheCompletionText) {
-    const auto result = run("recalc");
+TEST_F(HandicapCli, RecalcStoresEveryGolferUnderTheRuleInForce) {
+    auto result = run("recalc");
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out, "Handicap recalculation complete\n");
-    EXPECT_DOUBLE_EQ(storedGolfer("Okonkwo, Ike").handicapIndex, 7.6); // 8.0 * 0.96 - 0.05
-    EXPECT_EQ(storedGolfer("Okonkwo, Ike").handicapRounds, 4);
-    EXPECT_DOUBLE_EQ(storedGolfer("Mulligan").handicapIndex, 0.0);
-    EXPECT_EQ(storedGolfer("Mulligan").handicapRounds, 0);
-}
+    EXPECT_DOUBLE_EQ(stored("Okonkwo, Ike").handicapIndex, 7.6); // 8.0 * 0.96 - 0.05
+    EXPECT_EQ(stored("Okonkwo, Ike").handicapRounds, 4);
+    EXPECT_DOUBLE_EQ(stored("Mulligan").handicapIndex, 0.0);
+    EXPECT_EQ(stored("Mulligan").handicapRounds, 0);
 
-TEST_F(HandicapCli, RecalcUsesTheRuleInForce) {
     ASSERT_EQ(run("rule 1").exitCode, 0);
     ASSERT_EQ(run("recalc").exitCode, 0);
-    EXPECT_DOUBLE_EQ(storedGolfer("Okonkwo, Ike").handicapIndex, 8.2); // (8.0 + 9.1) / 2 * 0.96 - 0.05
+    EXPECT_DOUBLE_EQ(stored("Okonkwo, Ike").handicapIndex, 8.2); // (8.0 + 9.1) / 2 * 0.96 - 0.05
 }
 
 TEST_F(HandicapCli, RuleRefusesAnythingButZeroOneOrTwo) {
     for (const char* bad : {"3", "-1", "01", "x", "", "1 2"}) {
         const auto result = run(std::string("rule ") + bad);
         EXPECT_NE(result.exitCode, 0) << bad;
-        EXPECT_FALSE(result.err.empty()) << bad;
+        EXPECT_NE(result.err, "") << bad;
     }
-    EXPECT_FALSE(std::filesystem::exists(settingsFile()));
+    EXPECT_FALSE(std::filesystem::exists(settingsFile));
 }
 
 TEST_F(HandicapCli, MissingDatabaseIsAnErrorNotANewDatabase) {
-    std::filesystem::remove_all(dir.path() + "data");
-    std::filesystem::create_directories(dir.path() + "data");
+    const std::string empty = data.dir.path() + "empty/";
+    std::filesystem::create_directories(empty);
     for (const char* command : {"handicap Mulligan", "recalc"}) {
-        const auto result = run(command);
-        EXPECT_NE(result.exitCode, 0) << command;
-        EXPECT_FALSE(result.err.empty()) << command;
+        const auto result = run(command, empty);
+        EXPECT_EQ(result.exitCode, 2) << command;
+        EXPECT_NE(result.err, "") << command;
     }
-    EXPECT_FALSE(std::filesystem::exists(dir.path() + "data/Golfers.dbf"));
+    EXPECT_FALSE(std::filesystem::exists(empty + "Golfers.dbf"));
 }
 
 } // namespace
