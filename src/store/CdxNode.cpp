@@ -1,6 +1,7 @@
 #include "store/CdxNode.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstring>
 
@@ -67,8 +68,17 @@ int CdxNode::entryWidthFor(uint32_t maxRecord, int keyLength) {
     return 8;
 }
 
+// Both run for every key on every leaf encode, so they compare eight bytes at a time.
 int CdxNode::trailOf(const uint8_t* key) const {
+    const uint64_t pattern = uint64_t(fill_) * 0x0101010101010101u;
     int trail = 0;
+    while (trail + 8 <= keyLength_) {
+        uint64_t word;
+        std::memcpy(&word, key + keyLength_ - trail - 8, 8);
+        if (word != pattern)
+            break;
+        trail += 8;
+    }
     while (trail < keyLength_ && key[keyLength_ - 1 - trail] == fill_)
         ++trail;
     return trail;
@@ -77,6 +87,16 @@ int CdxNode::trailOf(const uint8_t* key) const {
 int CdxNode::dupOf(const uint8_t* previous, const uint8_t* key, int trail) const {
     const int cap = keyLength_ - trail;
     int dup = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        while (dup + 8 <= cap) {
+            uint64_t a, b;
+            std::memcpy(&a, previous + dup, 8);
+            std::memcpy(&b, key + dup, 8);
+            if (a != b)
+                return dup + std::countr_zero(a ^ b) / 8;
+            dup += 8;
+        }
+    }
     while (dup < cap && previous[dup] == key[dup])
         ++dup;
     return dup;

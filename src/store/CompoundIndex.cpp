@@ -633,15 +633,15 @@ struct CompoundIndex::Impl {
     }
 
     // Lays out sorted entries bottom-up: full leaves, then full interior levels up to one root.
-    void buildTree(TagState& tag, const std::vector<IndexEntry>& sorted) {
+    void buildTree(TagState& tag, const std::vector<const IndexEntry*>& sorted) {
         std::vector<CdxNode*> level{allocate(tag, true)};
-        for (const IndexEntry& e : sorted) {
+        for (const IndexEntry* e : sorted) {
             CdxNode* leaf = level.back();
-            leaf->insertAt(leaf->count(), bytes(e.key), e.record);
+            leaf->insertAt(leaf->count(), bytes(e->key), e->record);
             if (leaf->overflows()) {
                 leaf->eraseAt(leaf->count() - 1);
                 level.push_back(allocate(tag, true));
-                level.back()->insertAt(0, bytes(e.key), e.record);
+                level.back()->insertAt(0, bytes(e->key), e->record);
             }
         }
         linkLevel(level);
@@ -772,19 +772,51 @@ struct CompoundIndex::Impl {
         return true;
     }
 
-    static void sortEntries(std::vector<IndexEntry>& entries, bool unique) {
-        std::sort(entries.begin(), entries.end(), [](const IndexEntry& a, const IndexEntry& b) {
-            const int c = a.key.compare(b.key);
-            return c != 0 ? c < 0 : a.record < b.record;
-        });
-        // Equal pairs collapse; a unique tag keeps the lowest record of each key.
-        const auto last = std::unique(entries.begin(), entries.end(), [unique](const auto& a, const auto& b) {
-            return a.key == b.key && (unique || a.record == b.record);
-        });
-        entries.erase(last, entries.end());
+    // Sorts small records holding the first 16 key bytes as integers: most comparisons then never
+    // touch the keys themselves, which are scattered over the heap.
+    struct SortItem {
+        uint64_t high, low;
+        const IndexEntry* entry;
+    };
+
+    static uint64_t bigEndianWord(const std::string& key, size_t from) {
+        uint64_t word = 0;
+        for (size_t i = from; i < from + 8; ++i)
+            word = word << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+        return word;
     }
 
-    int layoutFresh(const std::vector<IndexTagInfo>& infos, std::vector<std::vector<IndexEntry>> entries) {
+    static std::vector<const IndexEntry*> sortEntries(const std::vector<IndexEntry>& entries, bool unique) {
+        std::vector<SortItem> items;
+        items.reserve(entries.size());
+        for (const IndexEntry& e : entries)
+            items.push_back({bigEndianWord(e.key, 0), bigEndianWord(e.key, 8), &e});
+        std::sort(items.begin(), items.end(), [](const SortItem& a, const SortItem& b) {
+            if (a.high != b.high)
+                return a.high < b.high;
+            if (a.low != b.low)
+                return a.low < b.low;
+            const std::string& ka = a.entry->key;
+            if (ka.size() > 16) {
+                if (const int c = std::memcmp(ka.data() + 16, b.entry->key.data() + 16, ka.size() - 16))
+                    return c < 0;
+            }
+            return a.entry->record < b.entry->record;
+        });
+        std::vector<const IndexEntry*> sorted;
+        sorted.reserve(items.size());
+        for (const SortItem& item : items) {
+            // Equal pairs collapse; a unique tag keeps the lowest record of each key.
+            if (!sorted.empty() && sorted.back()->key == item.entry->key &&
+                (unique || sorted.back()->record == item.entry->record))
+                continue;
+            sorted.push_back(item.entry);
+        }
+        return sorted;
+    }
+
+    int layoutFresh(const std::vector<IndexTagInfo>& infos,
+                    const std::vector<std::vector<IndexEntry>>& entries) {
         if (!validTagList(infos) || infos.empty() || entries.size() != infos.size())
             return storeErrArgument;
         fileEnd = directoryOffset + cdxPageSize;
@@ -800,8 +832,7 @@ struct CompoundIndex::Impl {
                 if (e.key.size() != size_t(tag.keyLength()))
                     return storeErrArgument;
             }
-            sortEntries(entries[i], tag.info.unique);
-            buildTree(tag, entries[i]);
+            buildTree(tag, sortEntries(entries[i], tag.info.unique));
             tags.push_back(std::move(tag));
         }
         return layoutDirectory();
@@ -1154,14 +1185,14 @@ int CompoundIndex::rebuild(int tag, std::vector<IndexEntry> entries) {
         if (e.key.size() != size_t(t.keyLength()))
             return storeErrArgument;
     }
-    Impl::sortEntries(entries, t.info.unique);
+    const auto sorted = Impl::sortEntries(entries, t.info.unique);
     std::vector<uint32_t> pages;
     impl_->collectPages(t.root, pages);
     // Released highest first so that the new tree takes the old pages in file order.
     std::sort(pages.rbegin(), pages.rend());
     for (const uint32_t page : pages)
         impl_->release(impl_->node(page));
-    impl_->buildTree(t, entries);
+    impl_->buildTree(t, sorted);
     t.cacheValid = false;
     return storeOk;
 }
