@@ -158,8 +158,9 @@ TEST(FixtureCompatibility, RoundsComeNewestFirstPerGolferInTagOrder) {
         std::string key = scores.record().golfer;
         key.resize(40, ' ');
         key += scores.record().dateText();
-        if (count > 0)
+        if (count > 0) {
             EXPECT_LE(key, previousKey);
+        }
         previousKey = key;
         ++count;
     }
