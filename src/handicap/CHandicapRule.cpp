@@ -1,9 +1,13 @@
 #include "handicap/CHandicapRule.h"
 
+#include "golfdb/ScoreTable.h"
 #include "handicap/HandicapRule.h"
 
 namespace kip::handicap {
 namespace {
+
+static_assert(RuleUsga == golfdb::ruleUsga && RuleLowestHalf == golfdb::ruleLowestHalf &&
+              RuleAllRecent == golfdb::ruleAllRecent);
 
 int choiceFor(int rule) {
     return rule >= RuleUsga && rule <= RuleAllRecent ? rule : -1;

@@ -2,6 +2,7 @@
 
 #include "store/TableStore.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -86,7 +87,8 @@ HandicapResult computeHandicapIndex(golfdb::ScoreTable& scores, const std::strin
     }
 
     if (result.counted > 0) {
-        const int used = scores.roundsUsed(result.counted);
+        // Every rule uses at least one and at most all counted rounds.
+        const int used = std::clamp(scores.roundsUsed(result.counted), 1, result.counted);
         if (listing)
             for (int i = 0; i < used; ++i)
                 listing->lines[static_cast<std::size_t>(i)] += " *";

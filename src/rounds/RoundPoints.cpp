@@ -1,6 +1,8 @@
 #include "rounds/RoundPoints.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdio>
 
 namespace kip::rounds {
 namespace {
@@ -29,6 +31,21 @@ golfdb::RoundPoints getPoints(const golfdb::ScoreRecord& round) {
     if ((round.flags & golfdb::flagPointsRound) == 0)
         return {};
     return round.loadPoints();
+}
+
+golfdb::RoundPoints pointsToStore(const golfdb::ScoreRecord& round, bool pointsInUse, bool keepPoints,
+                                  const PointValues& values, int storedTotal) {
+    if (!keepPoints)
+        return {};
+    const int total = pointsInUse ? computePoints(round.strokes, round.par, values) : storedTotal;
+    return {true, values, total};
+}
+
+std::string pointsRulesText(const PointValues& values) {
+    std::array<char, 128> text{};
+    std::snprintf(text.data(), text.size(), "Eagle = %d  Birdie = %d  Par = %d  Bogie = %d  Double = %d",
+                  values[0], values[1], values[2], values[3], values[4]);
+    return text.data();
 }
 
 PointSettings readPointSettings(platform::SettingsStore& settings) {

@@ -5,6 +5,7 @@
 #include "platform/SettingsStore.h"
 
 #include <array>
+#include <string>
 
 namespace kip::rounds {
 
@@ -20,6 +21,16 @@ int computePoints(const golfdb::HoleBytes& strokes, const golfdb::HoleBytes& par
 // Whether the round is a points round, the values it was scored with and its total; all 0 when it
 // is not a points round.
 golfdb::RoundPoints getPoints(const golfdb::ScoreRecord& round);
+
+// The points block a saved round gets. With "Keep Points for Round" checked the round keeps the
+// values it is scored with; it is rescored only while points are in use, otherwise (points switched
+// off after the round was saved) its stored total stays as it was. Unchecked: no points.
+golfdb::RoundPoints pointsToStore(const golfdb::ScoreRecord& round, bool pointsInUse, bool keepPoints,
+                                  const PointValues& values, int storedTotal);
+
+// "Show Points Rules" of a points round.
+inline constexpr const char* pointsRulesCaption = "Points Rules for This Round";
+std::string pointsRulesText(const PointValues& values);
 
 struct PointSettings {
     bool usePoints = false;

@@ -31,6 +31,23 @@ TEST(ComputePoints, EachHoleScoresByItsResultAgainstPar) {
     EXPECT_EQ(computePoints(par, par, {0, 0, -100, 0, 0}), -1800);
 }
 
+TEST(PointsToStore, RescoredOnlyWhileInUseAndDroppedWhenNotKept) {
+    golfdb::ScoreRecord round;
+    round.par = parFours();
+    round.strokes = parFours();
+    round.strokes[1] = 3;
+    const auto scored = pointsToStore(round, true, true, scheme, 99);
+    EXPECT_TRUE(scored.pointsRound);
+    EXPECT_EQ(scored.total, 17 + 3);
+    EXPECT_EQ(scored.values, scheme);
+    EXPECT_EQ(pointsToStore(round, false, true, scheme, 99).total, 99)
+        << "points switched off: kept as stored";
+    const auto dropped = pointsToStore(round, true, false, scheme, 99);
+    EXPECT_FALSE(dropped.pointsRound);
+    EXPECT_EQ(dropped.total, 0);
+    EXPECT_EQ(pointsRulesText({5, 3, 1, 0, -1}), "Eagle = 5  Birdie = 3  Par = 1  Bogie = 0  Double = -1");
+}
+
 class StoredPoints : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_NE(doc.openDatabase(), golfdb::OpenOutcome::EndProgram); }
