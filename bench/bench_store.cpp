@@ -21,13 +21,21 @@ using namespace kip::store;
 constexpr int rowCount = 100000;
 constexpr int golferCount = 400;
 
+// A folder of this run's own, removed when the program exits.
+struct WorkFolder {
+    WorkFolder() : path(fs::temp_directory_path() / ("kipgolf-bench-" + std::to_string(::getpid()))) {
+        fs::create_directories(path);
+    }
+    ~WorkFolder() {
+        std::error_code ec;
+        fs::remove_all(path, ec);
+    }
+    fs::path path;
+};
+
 fs::path workFolder() {
-    static const fs::path folder = [] {
-        fs::path p = fs::temp_directory_path() / ("kipgolf-bench-" + std::to_string(::getpid()));
-        fs::create_directories(p);
-        return p;
-    }();
-    return folder;
+    static const WorkFolder folder;
+    return folder.path;
 }
 
 std::string golferName(int i) {
