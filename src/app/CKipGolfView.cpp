@@ -4,6 +4,7 @@
 #include "app/CAboutDlg.h"
 #include "app/CBackupReminderDlg.h"
 #include "app/CPreferencesDlg.h"
+#include "app/LeaderboardScan.h"
 #include "golfdb/DatabaseBackup.h"
 #include "handicap/HandicapCommands.h"
 #include "handicap/HandicapRule.h"
@@ -153,14 +154,17 @@ void CKipGolfView::computeLeaderboard() {
     const platform::WaitCursorScope busy(doc_.waitCursor());
     leaderboard_.reset();
     leaderboard_.setCurrentYear(doc_.currentYear());
-    golfdb::ScoreTable& scores = doc_.scoreTable();
-    for (int rc = scores.goTop(); rc == store::storeOk; rc = scores.skip())
-        offerRound(scores.record());
+    LeaderboardScan(doc_.scoreTable().storeTable()).offerAll(leaderboard_);
 }
 
 int CKipGolfView::offerRound(const golfdb::ScoreRecord& round) {
+    const auto facts = factsOf(round);
+    return facts ? leaderboard_.offer(*facts) : 0;
+}
+
+std::optional<RoundFacts> CKipGolfView::factsOf(const golfdb::ScoreRecord& round) {
     if (round.isInitialHandicapRound())
-        return 0;
+        return std::nullopt;
     RoundFacts facts;
     facts.gross = round.totalStrokes;
     if (facts.gross == 0)
@@ -173,7 +177,7 @@ int CKipGolfView::offerRound(const golfdb::ScoreRecord& round) {
     facts.month = round.month;
     facts.day = round.day;
     facts.golfer = round.golfer;
-    return leaderboard_.offer(facts);
+    return facts;
 }
 
 } // namespace kip::app

@@ -52,6 +52,8 @@ public:
     void computeLeaderboard();
     // Offers one new or changed round; the number of categories that changed.
     int offerRound(const golfdb::ScoreRecord& round);
+    // What the leaderboard takes from a round; nothing for a starting handicap round.
+    static std::optional<RoundFacts> factsOf(const golfdb::ScoreRecord& round);
     const Leaderboard& leaderboard() const { return leaderboard_; }
 
     bool noShow() const { return noShow_; }

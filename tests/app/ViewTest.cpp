@@ -69,6 +69,33 @@ TEST_F(View, FixtureDatabaseFillsTheLeaderboard) {
     EXPECT_EQ(cursor.depth, 0);
 }
 
+// The quick scan over raw rows must agree with offering every decoded round, whatever the year.
+TEST_F(View, RowScanAgreesWithDecodedRounds) {
+    copyFixtures();
+    for (const int year : {2019, 2021, 2023, 2024}) {
+        test::ScriptedPrompter quiet;
+        golfdb::CKipGolfDoc yearDoc(dir.path(), quiet, nullptr, year);
+        CKipGolfView yearView(yearDoc,
+                              ViewServices{quiet, dialogs, settings, clock, folders, files, nullptr});
+        ASSERT_TRUE(yearView.initialUpdate());
+        Leaderboard decoded(year);
+        golfdb::ScoreTable& scores = yearDoc.scoreTable();
+        int offered = 0;
+        for (int rc = scores.goTop(); rc == store::storeOk; rc = scores.skip())
+            if (const auto facts = CKipGolfView::factsOf(scores.record())) {
+                decoded.offer(*facts);
+                ++offered;
+            }
+        EXPECT_EQ(offered, 116); // 117 live rows less the starting handicap row
+        for (int i = 0; i < Leaderboard::categoryCount; ++i) {
+            EXPECT_EQ(yearView.leaderboard().category(i).best, decoded.category(i).best) << year << " " << i;
+            EXPECT_EQ(yearView.leaderboard().category(i).tieCount, decoded.category(i).tieCount);
+            EXPECT_EQ(yearView.leaderboard().category(i).dateText, decoded.category(i).dateText);
+            EXPECT_EQ(yearView.leaderboard().category(i).leaderText, decoded.category(i).leaderText);
+        }
+    }
+}
+
 TEST_F(View, NewFolderWithYesCreatesEmptyTables) {
     makeView(dir.path());
     ASSERT_TRUE(view->initialUpdate());
