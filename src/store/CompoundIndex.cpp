@@ -677,34 +677,42 @@ struct CompoundIndex::Impl {
 
     // ---- writing -------------------------------------------------------------------------------
 
-    int writeRun(std::vector<uint8_t>& run, uint32_t start) {
+    // A page stays dirty until its bytes are written, so a failed flush can be repeated.
+    int writeRun(std::vector<uint8_t>& run, uint32_t start, std::vector<CdxNode*>& inRun) {
         if (!run.empty() && !writeAt(fd, run.data(), run.size(), start))
             return storeErrWrite;
+        for (CdxNode* n : inRun)
+            n->dirty = false;
         run.clear();
+        inRun.clear();
         return storeOk;
     }
 
     int writeDirtyPages(bool& changed) {
         std::sort(dirtyPages.begin(), dirtyPages.end());
+        dirtyPages.erase(std::unique(dirtyPages.begin(), dirtyPages.end()), dirtyPages.end());
         std::vector<uint8_t> run;
+        std::vector<CdxNode*> inRun;
         uint32_t runStart = 0;
         for (const uint32_t offset : dirtyPages) {
             CdxNode* n = node(offset);
             if (n == nullptr || !n->dirty)
                 continue;
             if (!run.empty() && runStart + run.size() != offset) {
-                if (int rc = writeRun(run, runStart); rc != storeOk)
+                if (int rc = writeRun(run, runStart, inRun); rc != storeOk)
                     return rc;
             }
             if (run.empty())
                 runStart = offset;
             run.resize(run.size() + cdxPageSize);
             n->encode(run.data() + run.size() - cdxPageSize);
-            n->dirty = false;
+            inRun.push_back(n);
             changed = true;
         }
+        if (int rc = writeRun(run, runStart, inRun); rc != storeOk)
+            return rc;
         dirtyPages.clear();
-        return writeRun(run, runStart);
+        return storeOk;
     }
 
     int writeFreedPages() {

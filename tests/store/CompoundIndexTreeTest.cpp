@@ -7,9 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <random>
 #include <set>
+#include <sys/resource.h>
 
 using namespace kip::store;
 using kip::test::TempDir;
@@ -246,6 +248,37 @@ TEST(CompoundIndexTree, InsertingAnExistingPairOrRemovingAnAbsentOneChangesNothi
     const std::string before = kip::test::readFile(path);
     ASSERT_EQ(storeOk, index->flush());
     EXPECT_EQ(before, kip::test::readFile(path));
+}
+
+// The file may not grow (as on a full disk): flush must say so, and a later flush must still write
+// everything that was changed.
+TEST(CompoundIndexTree, AFailedFlushReportsAnErrorAndCanBeRepeated) {
+    TempDir dir;
+    const std::string path = dir.file("w.cdx");
+    std::unique_ptr<CompoundIndex> index;
+    const Shape shape{"", 48, 60000, 3};
+    ASSERT_EQ(storeOk, CompoundIndex::create(path, tagFor(shape), index));
+    RandomKeys random(shape, 9);
+    Model model;
+    for (int i = 0; i < 2000; ++i) {
+        const Pair p{random.key(), random.record()};
+        model.insert(p);
+        ASSERT_EQ(storeOk, index->insert(0, p.first, p.second));
+    }
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit normal{};
+    ASSERT_EQ(0, getrlimit(RLIMIT_FSIZE, &normal));
+    rlimit capped = normal;
+    capped.rlim_cur = std::filesystem::file_size(path);
+    ASSERT_EQ(0, setrlimit(RLIMIT_FSIZE, &capped));
+    const int failed = index->flush();
+    setrlimit(RLIMIT_FSIZE, &normal);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(storeErrWrite, failed);
+    ASSERT_EQ(storeOk, index->close());
+    index.reset();
+    ASSERT_EQ(storeOk, CompoundIndex::open(path, false, index));
+    expectEqualToModel(*index, model);
 }
 
 } // namespace
