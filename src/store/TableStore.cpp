@@ -153,6 +153,7 @@ int loadRecord(Table& table, uint32_t record) {
     table.buffer = table.saved;
     table.current = record;
     table.changed = false;
+    table.appending = false;
     return storeOk;
 }
 
@@ -171,6 +172,7 @@ void leaveRecord(Table& table) {
     table.current = 0;
     table.positioned = false;
     table.changed = false;
+    table.appending = false;
 }
 
 struct KeyChange {

@@ -1,5 +1,7 @@
 #include "store/TableStore.h"
 #include "TableTestTools.h"
+#include "store/CompoundIndex.h"
+#include "store/DbfFile.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -250,6 +252,23 @@ TEST_F(TableStoreTest, ChangedRecordIsWrittenWhenTheTableMovesOrCloses) {
     EXPECT_EQ(seekKey(t, "Dogwood"), storeOk);
 }
 
+TEST_F(TableStoreTest, AnAppendAbandonedByAMoveDoesNotSwallowLaterChanges) {
+    Table* t = createCourses();
+    ASSERT_NE(t, nullptr);
+    ASSERT_EQ(appendRow(t, {{"NAME", "Alder"}}), storeOk);
+    ASSERT_EQ(appendStart(t), storeOk);
+    ASSERT_EQ(goRecord(t, 1), storeOk);
+    assignText(fieldByName(t, "TEE"), "Red");
+    ASSERT_EQ(flushTable(t), storeOk);
+    deleteRecord(t);
+    ASSERT_EQ(flushTable(t), storeOk);
+    EXPECT_EQ(recordCount(t), 1);
+    EXPECT_EQ(goTop(t), storeEof);
+    ASSERT_EQ(goRecord(t, 1), storeOk);
+    EXPECT_EQ(fieldText(fieldByName(t, "TEE")), "Red  ");
+    EXPECT_TRUE(recordDeleted(t));
+}
+
 TEST_F(TableStoreTest, BinaryBytesGoThroughFieldBytesWithinTheWidth) {
     Table* t = createCourses();
     ASSERT_NE(t, nullptr);
@@ -322,6 +341,37 @@ TEST_F(TableStoreTest, OpenReportsMissingFilesAndIndex) {
     std::filesystem::remove(dir.file("Courses.CDX"));
     EXPECT_EQ(openTable(ctx, dir.file("Courses")), nullptr);
     EXPECT_LT(ctx.result(), 0);
+}
+
+TEST_F(TableStoreTest, TagTheStoreCannotEvaluateMakesTheTableReadOnly) {
+    // Another program indexed the table on an expression this store does not evaluate.
+    std::unique_ptr<DbfFile> dbf;
+    ASSERT_EQ(DbfFile::create(dir.file("Foreign.dbf"), test::smallCourseFields(), true, dbf), storeOk);
+    uint32_t record = 0;
+    std::string row = " Alder     Blue  131 71.2";
+    ASSERT_EQ(dbf->appendRecord(reinterpret_cast<const unsigned char*>(row.data()), record), storeOk);
+    dbf.reset();
+    IndexTagInfo upperName;
+    upperName.name = "BYNAME";
+    upperName.keyExpression = "UPPER(NAME)";
+    upperName.keyLength = 10;
+    std::unique_ptr<CompoundIndex> index;
+    ASSERT_EQ(CompoundIndex::create(dir.file("Foreign.cdx"), {upperName}, index), storeOk);
+    ASSERT_EQ(index->insert(0, "ALDER     ", 1), storeOk);
+    ASSERT_EQ(index->close(), storeOk);
+    index.reset();
+    const std::string before = fileBytes("Foreign.dbf");
+
+    Table* t = reopen("Foreign", "BYNAME");
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(walk(t), (std::vector<long>{1})); // reading and seeking still work
+    EXPECT_EQ(seekKey(t, "ALDER"), storeOk);
+    EXPECT_EQ(appendStart(t), storeErrAccess);
+    assignText(fieldByName(t, "NAME"), "Birch");
+    EXPECT_EQ(flushTable(t), storeErrAccess);
+    EXPECT_EQ(syncTable(t), storeErrAccess);
+    closeTable(t);
+    EXPECT_EQ(fileBytes("Foreign.dbf"), before);
 }
 
 TEST_F(TableStoreTest, TableWithoutTagsWalksInRecordOrder) {
