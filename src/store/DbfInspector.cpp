@@ -272,6 +272,10 @@ std::vector<std::string> DbfInspector::check() {
     for (int t = 0; index_ && t < index_->tagCount(); ++t) {
         const auto more = tagFaults(t, inspectTag(t));
         faults.insert(faults.end(), more.begin(), more.end());
+        std::string problem;
+        if (index_->verify(t, problem) != storeOk)
+            faults.push_back(baseName() + ": tag " + index_->tagInfo(t).name +
+                             ": damaged index pages: " + problem);
     }
     return faults;
 }
