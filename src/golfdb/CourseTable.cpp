@@ -134,12 +134,11 @@ void CourseTable::writeCurrent() {
 void CourseTable::readCoursePart(bool scoreVariant) {
     CourseRecord& r = courseRecord();
     r.name = fields::readText(field(fName));
-    if (!scoreVariant) {
-        r.zip = fields::readText(field(fZip));
-        r.city = fields::readText(field(fCity));
-        r.state = fields::readText(field(fState));
-        r.phone = fields::readText(field(fPhone));
-    }
+    // A round has no address fields; whatever a copied course left there does not belong to it.
+    r.zip = scoreVariant ? std::string() : fields::readText(field(fZip));
+    r.city = scoreVariant ? std::string() : fields::readText(field(fCity));
+    r.state = scoreVariant ? std::string() : fields::readText(field(fState));
+    r.phone = scoreVariant ? std::string() : fields::readText(field(fPhone));
     r.tee = fields::readText(field(fTee));
     r.flags = *store::fieldBytes(field(fFlags), 0);
     r.slope = static_cast<std::int32_t>(store::fieldLong(field(fSlope)));
