@@ -36,26 +36,6 @@ TEST(HandicapIndex, WorkedExampleUsesTheTwoLowestAndMarksTheOlderOfEqualRounds) 
     EXPECT_EQ(usedRecords(listing), (std::vector<long>{records[5], records[3]}));
 }
 
-TEST(HandicapIndex, ListingLinesShowDateGrossAndStoredDifferential) {
-    GolfData data;
-    data.addRound({ike, 2024, 6, 4, 6.8, 82, "Cedar Ridge"});
-    data.addRound({ike, 2024, 5, 4, -0.5, 71, "Birch Hollow"});
-    auto& round = data.scores().record(); // hole by hole without a total: the strokes are summed
-    round.clear();
-    round.golfer = ike;
-    round.year = 2023;
-    round.month = round.day = 3;
-    round.differential = 10.0;
-    round.strokes.fill(4);
-    round.strokes[0] = 0;
-    ASSERT_EQ(data.scores().add(), 0);
-    HandicapListing listing;
-    computeHandicapIndex(data.scores(), ike, &listing);
-    EXPECT_EQ(listing.lines, (std::vector<std::string>{"  2024/05/04  71 (-0.5) *", "  2024/06/04  82 ( 6.8)",
-                                                       "  2023/03/03  72 (10.0)"}));
-    EXPECT_EQ(listing.courseNames[1], "Cedar Ridge");
-}
-
 TEST(HandicapIndex, OnlyTheTwentyNewestRoundsCount) {
     GolfData data;
     std::vector<double> differentials(25, 20.0);

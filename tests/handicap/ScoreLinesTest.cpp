@@ -43,15 +43,6 @@ TEST(ScoreLines, NewestFirstWithUsedRoundsMarkedAndAtLinedUp) {
     EXPECT_EQ(records, (std::vector<long>{noRoundRecord, newest, sameDayLow, sameDayHigh, older}));
 }
 
-TEST(ScoreLines, HeadingAloneForNoRoundsAndEmptyFirstNameWithoutComma) {
-    GolfData data;
-    data.addRound({"Castellano, Rita", 2024, 5, 14, 19.9, 91});
-    data.addRound({"Mulligan", 2024, 5, 14, 19.9, 91});
-    EXPECT_EQ(textsOf(linesFor(data, "Brightwater, Tomas")),
-              (std::vector<std::string>{"Tomas Brightwater has a handicap of  0.0"}));
-    EXPECT_EQ(linesFor(data, "Mulligan")[0].text, " Mulligan has a handicap of 19.1");
-}
-
 TEST(ScoreLines, StartingHandicapIsListedOncePerCountedRepetition) {
     GolfData data;
     const long initial = data.addInitialRound("Dunmore, Pat", 24.5, 5); // stored 25.6
