@@ -22,9 +22,40 @@ std::string upper(std::string_view s) {
     return out;
 }
 
+struct KeyHandle {
+    uint64_t head = 0;
+    uint32_t at = 0;
+};
+
 bool validTagName(const std::string& name) {
     return !name.empty() && name.size() <= 10 && std::isalpha(static_cast<unsigned char>(name[0])) &&
            std::all_of(name.begin(), name.end(), [](unsigned char c) { return std::isalnum(c) || c == '_'; });
+}
+
+// Sorts by eight key bytes at a time: one level orders the handles by the word at `depth`, then
+// each run of equal words is ordered by the next word. Comparisons stay on integers held in the
+// handles instead of comparing long keys that mostly share their first bytes.
+void sortKeys(KeyHandle* first, KeyHandle* last, const char* keys, size_t k, size_t depth) {
+    for (KeyHandle* h = first; h != last; ++h) {
+        uint64_t word = 0;
+        for (size_t b = depth; b < depth + 8; ++b)
+            word = word << 8 | (b < k ? static_cast<unsigned char>(keys[h->at * k + b]) : 0u);
+        h->head = word;
+    }
+    const bool lastWord = depth + 8 >= k;
+    std::sort(first, last, [lastWord](const KeyHandle& a, const KeyHandle& b) {
+        return a.head < b.head || (lastWord && a.head == b.head && a.at < b.at); // scanned in record order
+    });
+    if (lastWord)
+        return;
+    for (KeyHandle* run = first; run != last;) {
+        KeyHandle* end = run + 1;
+        while (end != last && end->head == run->head)
+            ++end;
+        if (end - run > 1)
+            sortKeys(run, end, keys, k, depth + 8);
+        run = end;
+    }
 }
 
 } // namespace
@@ -108,24 +139,11 @@ int KeyExpression::collectEntries(const DbfFile& dbf, bool unique, std::vector<I
     });
     if (rc != storeOk)
         return rc;
-    struct Handle {
-        uint64_t head;
-        uint32_t at;
-    };
-    std::vector<Handle> order(records.size());
-    for (uint32_t i = 0; i < order.size(); ++i) {
-        uint64_t head = 0;
-        for (size_t b = 0; b < 8; ++b)
-            head = head << 8 | (b < k ? static_cast<unsigned char>(block[i * k + b]) : 0u);
-        order[i] = {head, i};
-    }
+    std::vector<KeyHandle> order(records.size());
+    for (uint32_t i = 0; i < order.size(); ++i)
+        order[i].at = i;
+    sortKeys(order.data(), order.data() + order.size(), block.data(), k, 0);
     const char* keys = block.data();
-    std::sort(order.begin(), order.end(), [&](const Handle& a, const Handle& b) {
-        if (a.head != b.head)
-            return a.head < b.head;
-        const int c = k > 8 ? std::memcmp(keys + a.at * k + 8, keys + b.at * k + 8, k - 8) : 0;
-        return c < 0 || (c == 0 && a.at < b.at); // scanned in record order
-    });
     entries.clear();
     entries.reserve(order.size());
     for (const auto& h : order) {
