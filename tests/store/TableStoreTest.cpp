@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <sys/stat.h>
 
 namespace kip::store {
@@ -306,6 +307,14 @@ TEST_F(TableStoreTest, HeaderCountFollowsEveryAppendAndMarkerMayBeMissing) {
     EXPECT_EQ(uint8_t(f[4]), 2);
     EXPECT_EQ(f.size(), 32 + 32 * 4 + 1 + 2 * 24 + 1u);
     EXPECT_EQ(uint8_t(f.back()), 0x1A);
+
+    // Stray bytes after the marker are neither records nor an obstacle to appending.
+    std::ofstream(path, std::ios::binary | std::ios::app) << "xyz";
+    t = reopen("Courses", "COURSETAG");
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(recordCount(t), 2);
+    ASSERT_EQ(appendRow(t, {{"NAME", "Cedar"}}), storeOk);
+    EXPECT_EQ(walk(t), (std::vector<long>{1, 2, 3}));
 }
 
 TEST_F(TableStoreTest, ReadOnlyFileOpensButRefusesWrites) {
@@ -325,6 +334,15 @@ TEST_F(TableStoreTest, ReadOnlyFileOpensButRefusesWrites) {
     EXPECT_EQ(flushTable(t), storeErrAccess);
     deleteRecord(t);
     EXPECT_EQ(packTable(t), storeErrAccess);
+    closeTable(t);
+    EXPECT_EQ(fileBytes("Courses.dbf"), before);
+
+    // A read-only index alone is enough: the table cannot be written without its tags.
+    ::chmod(dir.file("Courses.dbf").c_str(), 0644);
+    ::chmod(dir.file("Courses.cdx").c_str(), 0444);
+    t = reopen("Courses", "COURSETAG");
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(appendStart(t), storeErrAccess);
     closeTable(t);
     EXPECT_EQ(fileBytes("Courses.dbf"), before);
 }
