@@ -24,7 +24,7 @@ constexpr int directoryKeyLength = 10;
 constexpr int maxTreeDepth = 64;
 constexpr uint32_t maxFileBytes = 0xFFFFFE00u;
 // A hostile page can decode to far more key bytes than it holds; refuse files that would need more.
-constexpr size_t maxDecodedBytes = size_t(1) << 30;
+constexpr size_t maxDecodedBytes = size_t(256) << 20;
 
 uint32_t readLe32(const uint8_t* p) {
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
@@ -1147,6 +1147,8 @@ int CompoundIndex::insert(int tag, std::string_view key, uint32_t record) {
         return storeErrArgument;
     Path path;
     impl_->descend(t, Impl::atOrAfter(key, record), path);
+    if (path.empty())
+        return storeErrIndex;
     CdxNode* leaf = path.back().node;
     const int at = path.back().index;
     if (at < leaf->count() && leaf->recordAt(at) == record &&
@@ -1170,6 +1172,8 @@ int CompoundIndex::remove(int tag, std::string_view key, uint32_t record) {
         return storeErrArgument;
     Path path;
     impl_->descend(t, Impl::atOrAfter(key, record), path);
+    if (path.empty())
+        return storeErrIndex;
     CdxNode* leaf = path.back().node;
     const int at = path.back().index;
     if (at >= leaf->count() || leaf->recordAt(at) != record ||

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <csignal>
 #include <filesystem>
 #include <random>
@@ -157,6 +158,54 @@ INSTANTIATE_TEST_SUITE_P(Shapes, TreeShape,
                          ::testing::Values(Shape{"ScoresLike", 48, 300000, 3}, Shape{"Widest", 240, 70000, 2},
                                            Shape{"Short", 4, 5000000, 2}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Tags share one file and one free list: pages one tag frees are taken by the other.
+TEST(CompoundIndexTree, TwoTagsChangingTogetherStayApart) {
+    TempDir dir;
+    const std::string path = dir.file("two.cdx");
+    const Shape narrow{"", 10, 70000, 3}, wide{"", 95, 70000, 3};
+    std::unique_ptr<CompoundIndex> index;
+    ASSERT_EQ(storeOk, CompoundIndex::create(path,
+                                             {{"NARROW", "A", "", 10, true, false, false},
+                                              {"WIDE", "B", ".NOT. DELETED()", 95, true, true, false}},
+                                             index));
+    RandomKeys narrowKeys(narrow, 1), wideKeys(wide, 2);
+    std::array<Model, 2> models;
+    for (int op = 0; op < 4000; ++op) {
+        const int tag = op % 2;
+        RandomKeys& random = tag == 0 ? narrowKeys : wideKeys;
+        Model& model = models[tag];
+        if (random.percent() < 55 || model.empty()) {
+            const Pair p{random.key(), random.record()};
+            ASSERT_EQ(storeOk, index->insert(tag, p.first, p.second));
+            model.insert(p);
+        } else {
+            const Pair p = random.pick(model);
+            ASSERT_EQ(storeOk, index->remove(tag, p.first, p.second));
+            model.erase(p);
+        }
+        if (op % 400 == 0) {
+            ASSERT_EQ(storeOk, index->flush());
+        }
+    }
+    ASSERT_EQ(storeOk, index->close());
+    index.reset();
+    ASSERT_EQ(storeOk, CompoundIndex::open(path, false, index));
+    for (int tag = 0; tag < 2; ++tag) {
+        Model& model = models[tag];
+        ASSERT_EQ(static_cast<long>(model.size()), index->keyCount(tag));
+        IndexEntry e;
+        int rc = index->first(tag, e);
+        for (const Pair& p : model) {
+            ASSERT_EQ(storeOk, rc);
+            ASSERT_EQ(p, Pair(e.key, e.record));
+            rc = index->next(tag, e.key, e.record, e);
+        }
+        EXPECT_EQ(storeEof, rc);
+        std::string problem;
+        EXPECT_EQ(storeOk, index->verify(tag, problem)) << problem;
+    }
+}
 
 TEST(CompoundIndexTree, SeeksByPrefixMatchAModel) {
     TempDir dir;
