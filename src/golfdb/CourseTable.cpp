@@ -65,12 +65,11 @@ int CourseTable::openWith(bool uniqueTag, int fieldCount) {
     if (uniqueTag)
         store::setUniqueMode(tag_, store::uniqueRefuse);
     bindFields();
-    // A table without every golf field is not ours to write into.
-    for (int i = 0; i < fieldCount; ++i)
-        if (!field(i)) {
-            close();
-            return store::storeErrCorrupt;
-        }
+    // A table without every golf field at its width is not ours to read or write.
+    if (!fields::matchesLayout(fields_.data(), layout(), static_cast<std::size_t>(fieldCount))) {
+        close();
+        return store::storeErrCorrupt;
+    }
     return store::storeOk;
 }
 
@@ -86,11 +85,10 @@ int CourseTable::createWith(const std::vector<store::FieldSpec>& fieldList, cons
     if (tag.unique == store::uniqueRefuse)
         store::setUniqueMode(tag_, store::uniqueRefuse);
     bindFields();
-    for (int i = 0; i < fieldCount; ++i)
-        if (!field(i)) {
-            close();
-            return store::storeErrCorrupt;
-        }
+    if (!fields::matchesLayout(fields_.data(), fieldList, static_cast<std::size_t>(fieldCount))) {
+        close();
+        return store::storeErrCorrupt;
+    }
     return store::storeOk;
 }
 
@@ -117,8 +115,12 @@ void CourseTable::bindField(int index, const char* name) {
     fields_[static_cast<size_t>(index)] = store::fieldByName(table_, name);
 }
 
+std::vector<store::FieldSpec> CourseTable::layout() const {
+    return courseFields();
+}
+
 void CourseTable::bindFields() {
-    const auto list = courseFields();
+    const auto list = layout();
     for (int i = 0; i < courseFieldCount; ++i)
         bindField(i, list[static_cast<size_t>(i)].name.c_str());
 }

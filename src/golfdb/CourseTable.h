@@ -90,6 +90,7 @@ protected:
     int openWith(bool uniqueTag, int fieldCount);
     int createWith(const std::vector<store::FieldSpec>& fields, const store::TagSpec& tag, int fieldCount);
     virtual void bindFields();
+    virtual std::vector<store::FieldSpec> layout() const;
     void readCoursePart(bool scoreVariant);
     void writeCoursePart(bool scoreVariant);
     store::Field* field(int index) const { return fields_[static_cast<size_t>(index)]; }

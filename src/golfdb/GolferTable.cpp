@@ -32,11 +32,11 @@ int GolferTable::open() {
     store::selectTag(table_, tag_);
     store::setUniqueMode(tag_, store::uniqueRefuse);
     bindFields();
-    for (const auto* f : fields_)
-        if (!f) {
-            close();
-            return store::storeErrCorrupt;
-        }
+    // A table without every golf field at its width is not ours to read or write.
+    if (!fields::matchesLayout(fields_.data(), golferFields(), fields_.size())) {
+        close();
+        return store::storeErrCorrupt;
+    }
     return store::storeOk;
 }
 

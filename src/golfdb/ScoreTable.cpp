@@ -76,8 +76,12 @@ int ScoreTable::create() {
     return createWith(scoreFields(), scoresTag(), scoreFieldCount);
 }
 
+std::vector<store::FieldSpec> ScoreTable::layout() const {
+    return scoreFields();
+}
+
 void ScoreTable::bindFields() {
-    const auto list = scoreFields();
+    const auto list = layout();
     for (int i = 0; i < scoreFieldCount; ++i)
         bindField(i, list[static_cast<size_t>(i)].name.c_str());
 }

@@ -62,6 +62,7 @@ private:
     static constexpr int scoreFieldCount = 15;
 
     void bindFields() override;
+    std::vector<store::FieldSpec> layout() const override;
 
     ScoreRecord score_;
     RoundsUsedTable active_{};

@@ -12,6 +12,16 @@ void writeText(store::Field* field, const std::string& text) {
     store::assignText(field, toStoreText(text));
 }
 
+bool matchesLayout(store::Field* const* handles, const std::vector<store::FieldSpec>& layout,
+                   std::size_t count) {
+    for (std::size_t i = 0; i < count && i < layout.size(); ++i) {
+        if (handles[i] == nullptr ||
+            store::fieldText(handles[i]).size() != static_cast<std::size_t>(layout[i].width))
+            return false;
+    }
+    return count <= layout.size();
+}
+
 int groupValue(const std::string& text, std::size_t start, std::size_t width) {
     std::size_t i = start;
     const std::size_t end = std::min(text.size(), start + width);

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace kip::golfdb::fields {
 
@@ -21,6 +22,11 @@ template <class Array> void writeBytes(store::Field* field, const Array& in) {
     for (size_t i = 0; i < in.size(); ++i)
         *store::fieldBytes(field, static_cast<int>(i)) = static_cast<unsigned char>(in[i]);
 }
+
+// True when every one of the first `count` handles is bound and as wide as the golf layout says:
+// hole bytes are addressed directly, so a narrower field of the same name must never be used.
+bool matchesLayout(store::Field* const* handles, const std::vector<store::FieldSpec>& layout,
+                   std::size_t count);
 
 // Integer value of a fixed-width group: leading blanks skipped, optional sign, digits ("-05" is -5).
 int groupValue(const std::string& text, std::size_t start, std::size_t width);

@@ -2,6 +2,7 @@
 
 #include "GolfTestData.h"
 #include "golfdb/CourseTable.h"
+#include "golfdb/GolfSchema.h"
 #include "golfdb/GolferTable.h"
 #include "golfdb/ScoreTable.h"
 #include "support/TempDir.h"
@@ -134,6 +135,21 @@ TEST(TableAccess, TablesThatAreNotGolfTablesAreRefused) {
     EXPECT_LT(odd.open(), 0) << "fields missing";
     EXPECT_FALSE(odd.isOpen());
     EXPECT_LT(CourseTable(dir.path() + "Missing").open(), 0);
+
+    // Every field present, but the par bytes too few for 19 holes.
+    auto narrow = courseFields();
+    narrow[4].width = 10;
+    store::TableContext other;
+    store::initContext(other);
+    table = store::createTable(other, dir.path() + "Narrow", narrow, {courseTag()});
+    ASSERT_NE(table, nullptr);
+    store::appendStart(table);
+    store::blankRecord(table);
+    store::appendRecord(table);
+    store::closeTable(table);
+    CourseTable narrowCourses(dir.path() + "Narrow");
+    EXPECT_EQ(narrowCourses.open(), store::storeErrCorrupt);
+    EXPECT_EQ(narrowCourses.goTop(), store::storeErrState);
 }
 
 TEST(GolferNames, JoinAndSplit) {
