@@ -54,7 +54,8 @@ int repetitionsOf(const golfdb::ScoreTable& scores) {
     if (!scores.isInitialHandicapRound())
         return 0;
     const auto& round = scores.record();
-    return (round.flags & golfdb::flagInitialHandicap) != 0 ? round.day : 1;
+    // A damaged negative count must not stop the walk from noting the rows after it.
+    return (round.flags & golfdb::flagInitialHandicap) != 0 ? std::max(round.day, 0) : 1;
 }
 
 } // namespace
@@ -62,6 +63,9 @@ int repetitionsOf(const golfdb::ScoreTable& scores) {
 HandicapResult computeHandicapIndex(golfdb::ScoreTable& scores, const std::string& golfer,
                                     HandicapListing* listing) {
     HandicapResult result;
+    // Entries are inserted by their position among the differentials, so stale ones would misplace them.
+    if (listing)
+        listing->clear();
     if (scores.findNewest(golfer) != store::storeOk)
         return result;
 

@@ -16,7 +16,7 @@ struct HandicapResult {
 };
 
 // Walks the golfer's rounds newest first and averages the lowest of them as the table's active rule
-// says. With a listing (cleared by the caller), one entry per counted round is inserted in
+// says. With a listing (emptied first), one entry per counted round is inserted in
 // ascending order of differential and the used ones are marked " *". Moves the table's current row.
 HandicapResult computeHandicapIndex(golfdb::ScoreTable& scores, const std::string& golfer,
                                     HandicapListing* listing = nullptr);

@@ -113,15 +113,16 @@ TEST(HandicapIndex, StartingHandicapCountsOncePerRoundItStandsFor) {
     EXPECT_EQ(countOf(listing, seven), 2) << "the window ends inside the repetitions";
 }
 
-TEST(HandicapIndex, EarlyRowWithoutRoundCountCountsOnce) {
+TEST(HandicapIndex, EarlyRowsWithoutUsableRoundCountCountOnceEach) {
     GolfData data;
-    data.addRound({ike, 1001, 1, 9, 8.0}); // no starting-handicap flag
-    EXPECT_EQ(computeHandicapIndex(data.scores(), ike).counted, 1);
-    const long damaged = data.addInitialRound("Mulligan", 10.0, 1);
+    const long plain = data.addRound({ike, 1000, 1, 1, 8.0}); // no starting-handicap flag
+    const long damaged = data.addInitialRound(ike, 10.0, 1);
     ASSERT_EQ(data.scores().goTo(damaged), 0);
-    data.scores().record().day = 0;
+    data.scores().record().day = -3;
     ASSERT_EQ(data.scores().change(), 0);
-    EXPECT_EQ(computeHandicapIndex(data.scores(), "Mulligan").counted, 1);
+    HandicapListing listing;
+    EXPECT_EQ(computeHandicapIndex(data.scores(), ike, &listing).counted, 2);
+    EXPECT_EQ(listing.recordNumbers, (std::vector<long>{plain, damaged}));
 }
 
 } // namespace
