@@ -1,5 +1,6 @@
 #include "handicap/ScoreLines.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -35,6 +36,12 @@ void removeEntry(HandicapListing& listing, std::size_t at) {
 void buildScoreLines(HandicapListing listing, const std::string& firstName, const std::string& lastName,
                      double index, golfdb::ItemList& lines) {
     lines.push_back({headingLine(firstName, lastName, index), noRoundRecord});
+    // A listing put together by hand may have sequences of different lengths; list only whole entries.
+    const std::size_t entries =
+        std::min({listing.lines.size(), listing.courseNames.size(), listing.recordNumbers.size()});
+    listing.lines.resize(entries);
+    listing.courseNames.resize(entries);
+    listing.recordNumbers.resize(entries);
     while (!listing.empty()) {
         const std::size_t at = newestEntry(listing);
         const std::string& line = listing.lines[at];

@@ -57,5 +57,16 @@ TEST(ScoreLines, StartingHandicapIsListedOncePerCountedRepetition) {
     }
 }
 
+TEST(ScoreLines, ListingWithUnevenSequencesListsOnlyWholeEntries) {
+    HandicapListing listing;
+    listing.lines = {"  2024/01/02  80 ( 9.0) *", "  2024/01/01  81 ( 9.5)"};
+    listing.courseNames = {"Alder Run"};
+    listing.recordNumbers = {7, 8};
+    golfdb::ItemList lines;
+    buildScoreLines(listing, "Ike", "Okonkwo", 8.64, lines);
+    EXPECT_EQ(textsOf(lines), (std::vector<std::string>{"Ike Okonkwo has a handicap of  8.6",
+                                                        "  2024/01/02  80 ( 9.0) * at Alder Run"}));
+}
+
 } // namespace
 } // namespace kip::handicap
