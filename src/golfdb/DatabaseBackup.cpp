@@ -2,6 +2,7 @@
 
 #include "golfdb/DataFolder.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -11,6 +12,9 @@ namespace {
 using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
+
+// Name suffix of a copy waiting to replace its destination.
+constexpr const char* stagedSuffix = ".staged";
 
 constexpr std::array<const char*, 3> tableNames = {"Scores", "Courses", "Golfers"};
 
@@ -74,21 +78,45 @@ int DatabaseBackup::copyToBackup(const std::string& folder) {
     return copyOut(folder, false, nullptr);
 }
 
-int DatabaseBackup::copyOut(const std::string& folder, bool onlyPresent, std::vector<std::string>* copied) {
-    int result = 0;
-    for (const FilePair& pair : fileSet(doc_.dataDir(), withSlash(folder))) {
-        if (onlyPresent && !files_.exists(pair.database))
-            continue;
-        const int rc = files_.copyFile(pair.database, pair.backup);
+int DatabaseBackup::copyStaged(const std::vector<CopyJob>& jobs, const char* what) {
+    // Every file is first copied beside its destination; only when all copies are complete do
+    // they replace the destinations. A failed copy so leaves the earlier set whole instead of
+    // mixing old and new tables.
+    bool failed = false;
+    for (const CopyJob& job : jobs) {
+        const int rc = files_.copyFile(job.from, job.to + stagedSuffix);
         if (rc != 0) {
-            showError(copyFailure("Backup", pair.database, rc));
-            result = copyFailed;
-        } else if (copied) {
-            copied->push_back(pair.backup);
+            showError(copyFailure(what, job.reported, rc));
+            failed = true;
         }
     }
+    if (failed) {
+        for (const CopyJob& job : jobs)
+            files_.removeFile(job.to + stagedSuffix);
+        return copyFailed;
+    }
+    for (const CopyJob& job : jobs) {
+        const int rc = files_.renameFile(job.to + stagedSuffix, job.to);
+        if (rc != 0) {
+            showError(copyFailure(what, job.reported, rc));
+            files_.removeFile(job.to + stagedSuffix);
+            failed = true;
+        }
+    }
+    return failed ? copyFailed : 0;
+}
+
+int DatabaseBackup::copyOut(const std::string& folder, bool onlyPresent, std::vector<std::string>* copied) {
+    std::vector<CopyJob> jobs;
+    for (const FilePair& pair : fileSet(doc_.dataDir(), withSlash(folder)))
+        if (!onlyPresent || files_.exists(pair.database))
+            jobs.push_back({pair.database, pair.backup, pair.database});
+    const int rc = copyStaged(jobs, "Backup");
+    if (rc == 0 && copied)
+        for (const CopyJob& job : jobs)
+            copied->push_back(job.to);
     files_.setCurrentDirectory(doc_.programDir());
-    return result;
+    return rc;
 }
 
 int DatabaseBackup::copyFromBackup(const std::string& folder) {
@@ -96,30 +124,27 @@ int DatabaseBackup::copyFromBackup(const std::string& folder) {
 }
 
 int DatabaseBackup::copyIn(const std::string& folder, const std::vector<std::string>* onlyThese) {
-    int result = 0;
+    std::vector<CopyJob> jobs;
+    std::vector<std::string> absent;
     for (const FilePair& pair : fileSet(doc_.dataDir(), withSlash(folder))) {
-        if (onlyThese && !contains(*onlyThese, pair.backup)) {
-            // This file did not exist before the restore: putting the old state back removes it.
-            files_.removeFile(pair.database);
-            continue;
-        }
-        const int rc = files_.copyFile(pair.backup, pair.database);
-        if (rc != 0) {
-            showError(copyFailure("Restore", pair.database, rc));
-            result = copyFailed;
-            continue;
-        }
-        files_.clearReadOnly(pair.database);
+        if (onlyThese && !contains(*onlyThese, pair.backup))
+            absent.push_back(pair.database);
+        else
+            jobs.push_back({pair.backup, pair.database, pair.database});
     }
+    const int rc = copyStaged(jobs, "Restore");
+    for (const CopyJob& job : jobs)
+        files_.clearReadOnly(job.to);
+    // Files that did not exist before the restore go again when the old state is put back.
+    if (rc == 0)
+        for (const std::string& file : absent)
+            files_.removeFile(file);
     files_.setCurrentDirectory(doc_.programDir());
-    return result;
+    return rc;
 }
 
 bool DatabaseBackup::contains(const std::vector<std::string>& list, const std::string& item) {
-    for (const auto& one : list)
-        if (one == item)
-            return true;
-    return false;
+    return std::find(list.begin(), list.end(), item) != list.end();
 }
 
 void DatabaseBackup::deleteBackupFiles(const std::string& folder) {
@@ -137,14 +162,8 @@ CommandOutcome DatabaseBackup::backupDatabases() {
              "Backups Exist", Icon::Question, Buttons::YesNo}) != Answer::Yes)
         return CommandOutcome::Cancelled;
     doc_.syncAll();
-    std::vector<std::string> written;
-    if (copyOut(*folder, false, &written) != 0) {
-        // A set of new and old backup files would restore as a mix of two states of the database;
-        // without the new files the set is incomplete and a restore refuses it.
-        for (const auto& file : written)
-            files_.removeFile(file);
+    if (copyToBackup(*folder) != 0)
         return CommandOutcome::Failed;
-    }
     prompter_.show({"Backup completed sucessfully", "Backup Complete", Icon::None, Buttons::Ok});
     const platform::Date today = clock_.today();
     std::array<char, 40> date{};

@@ -43,7 +43,14 @@ public:
     std::optional<std::string> chooseFolder(const std::string& title = "Select Folder");
 
 private:
+    struct CopyJob {
+        std::string from;
+        std::string to;
+        std::string reported; // the path a failure message names
+    };
+
     void showError(const std::string& text);
+    int copyStaged(const std::vector<CopyJob>& jobs, const char* what);
     int copyOut(const std::string& folder, bool onlyPresent, std::vector<std::string>* copied);
     int copyIn(const std::string& folder, const std::vector<std::string>* onlyThese);
     bool restoreFrom(const std::string& folder);

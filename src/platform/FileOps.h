@@ -14,6 +14,8 @@ public:
     // (written beside it and renamed into place).
     virtual int copyFile(const std::string& from, const std::string& to) = 0;
     virtual int removeFile(const std::string& path) = 0;
+    // Moves a file within one folder, replacing `to` in one step; durable when it returns 0.
+    virtual int renameFile(const std::string& from, const std::string& to) = 0;
     virtual int clearReadOnly(const std::string& path) = 0;
     virtual int createDirectory(const std::string& path) = 0;
     virtual std::string currentDirectory() = 0;
@@ -25,6 +27,7 @@ public:
     bool exists(const std::string& path) override;
     int copyFile(const std::string& from, const std::string& to) override;
     int removeFile(const std::string& path) override;
+    int renameFile(const std::string& from, const std::string& to) override;
     int clearReadOnly(const std::string& path) override;
     int createDirectory(const std::string& path) override;
     std::string currentDirectory() override;

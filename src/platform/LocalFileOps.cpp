@@ -95,6 +95,13 @@ int LocalFileOps::removeFile(const std::string& path) {
     return ::unlink(path.c_str()) == 0 ? 0 : errno;
 }
 
+int LocalFileOps::renameFile(const std::string& from, const std::string& to) {
+    if (::rename(from.c_str(), to.c_str()) != 0)
+        return errno;
+    syncDirectoryOf(to);
+    return 0;
+}
+
 int LocalFileOps::clearReadOnly(const std::string& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0)

@@ -83,7 +83,11 @@ TEST_F(DatabaseBackupTest, BackupIntoAnEmptyFolderCopiesSixFilesAndRemembersTheD
     ASSERT_EQ(copies.size(), 6u);
     for (const auto& file : databaseFiles)
         EXPECT_EQ(copies.at(backupName(file)), test::readFile(data.path() + file)) << file;
-    EXPECT_EQ(files.copied.front(), data.path() + "Scores.dbf -> " + other.path() + "empty/Scores.bkdbf");
+    EXPECT_EQ(
+        files.copied.front().rfind(data.path() + "Scores.dbf -> " + other.path() + "empty/Scores.bkdbf", 0),
+        0u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(other.path() + "empty"), fs::directory_iterator()), 6)
+        << "nothing but the six backup files";
 }
 
 TEST_F(DatabaseBackupTest, BackupAsksBeforeReplacingAnyEarlierBackupFile) {
@@ -105,17 +109,21 @@ TEST_F(DatabaseBackupTest, BackupAsksBeforeReplacingAnyEarlierBackupFile) {
     EXPECT_EQ(files.copies, 0);
 }
 
-TEST_F(DatabaseBackupTest, FailedBackupCopyIsReportedAndLeavesNoMixedSet) {
+TEST_F(DatabaseBackupTest, FailedBackupCopyIsReportedAndLeavesTheEarlierBackupWhole) {
+    for (const auto& file : databaseFiles)
+        std::ofstream(other.path() + backupName(file)) << "earlier " << file;
+    const auto earlier = contents(other.path(), true);
     chooser.choose(other.path());
     files.failFromCopy = files.failUntilCopy = 3;
     EXPECT_EQ(backup.backupDatabases(), CommandOutcome::Failed);
-    ASSERT_EQ(prompter.shown.size(), 1u);
+    ASSERT_EQ(prompter.shown.size(), 2u);
     EXPECT_EQ(prompter.last().text, "Backup of database '" + data.path() + "Courses.dbf' failed, rc = 28");
     EXPECT_EQ(prompter.last().caption, "KipGolf");
     EXPECT_EQ(prompter.last().icon, Icon::Error);
     EXPECT_EQ(files.copies, 6) << "the other files are still tried";
     EXPECT_FALSE(settings.values.contains("Settings/LastBackup"));
-    EXPECT_NE(backup.filesPresent(other.path(), false), FilesPresent::All);
+    EXPECT_EQ(contents(other.path(), true), earlier) << "no mix of an earlier and a new backup";
+    EXPECT_EQ(std::distance(fs::directory_iterator(other.path()), fs::directory_iterator()), 6);
 }
 
 TEST_F(DatabaseBackupTest, FilesPresentCountsNoneSomeAll) {
@@ -218,6 +226,22 @@ TEST_F(DatabaseBackupTest, RestoreFailingPartWayPutsThePreviousFilesBackWhole) {
     EXPECT_EQ(contents(data.path(), false), before) << "no mix of old and new tables";
     EXPECT_TRUE(doc.isOpen());
     EXPECT_EQ(doc.golferTable().find("Previous, New"), store::storeOk);
+}
+
+TEST_F(DatabaseBackupTest, FailedRestoreFromTheSafetyFolderItselfLeavesTheTablesWhole) {
+    fs::create_directories(data.path() + "Download");
+    for (const auto& file : databaseFiles)
+        fs::copy_file(test::fixturePath(file), data.path() + "Download/" + backupName(file));
+    addGolfer("Current");
+    doc.closeDatabase();
+    const auto before = contents(data.path(), false);
+    ASSERT_EQ(doc.reopenDatabase(), store::storeOk);
+    chooser.choose(data.path() + "Download/");
+    files.failFromCopy = files.failUntilCopy = 4;
+    EXPECT_EQ(backup.restoreDatabases(), CommandOutcome::Failed);
+    EXPECT_EQ(prompter.last().text, "Restore failed");
+    EXPECT_EQ(contents(data.path(), false), before);
+    EXPECT_EQ(doc.golferTable().find("Current, New"), store::storeOk);
 }
 
 TEST_F(DatabaseBackupTest, RestoreWithoutACompleteSafetyCopyLeavesTheDatabaseAlone) {

@@ -31,6 +31,18 @@ TEST(LocalFileOps, FailedCopyKeepsTheDestination) {
     EXPECT_NE(files.copyFile(dir.file("b"), dir.file("no/such/folder/b")), 0);
 }
 
+TEST(LocalFileOps, RenameReplacesTheDestination) {
+    test::TempDir dir;
+    LocalFileOps files;
+    writeFile(dir.file("staged"), "new");
+    writeFile(dir.file("target"), "old");
+    ASSERT_EQ(files.renameFile(dir.file("staged"), dir.file("target")), 0);
+    EXPECT_EQ(test::readFile(dir.file("target")), "new");
+    EXPECT_FALSE(files.exists(dir.file("staged")));
+    EXPECT_NE(files.renameFile(dir.file("staged"), dir.file("target")), 0);
+    EXPECT_EQ(test::readFile(dir.file("target")), "new");
+}
+
 TEST(LocalFileOps, ClearReadOnlyMakesFileWritable) {
     test::TempDir dir;
     LocalFileOps files;
