@@ -51,8 +51,7 @@ int DbfReindex::run(const std::string& dbfPath, const std::vector<TagSpec>& fall
     std::vector<std::vector<IndexEntry>> entries(infos.size());
     for (size_t t = 0; t < infos.size(); ++t) {
         KeyExpression expression;
-        if (!infos[t].characterKey || !expression.parse(infos[t].keyExpression, dbf->fields()) ||
-            expression.keyLength() != infos[t].keyLength || !expression.parseFilter(infos[t].forExpression)) {
+        if (!expression.parseTag(infos[t], dbf->fields())) {
             problem = "tag " + infos[t].name + " has an expression the store cannot evaluate";
             return storeErrIndex;
         }

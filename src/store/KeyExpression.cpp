@@ -108,6 +108,11 @@ bool KeyExpression::parseFilter(std::string_view text) {
     return filter.empty() || notDeleted_;
 }
 
+bool KeyExpression::parseTag(const IndexTagInfo& tag, const std::vector<DbfField>& fields) {
+    return tag.characterKey && parse(tag.keyExpression, fields) && length_ == tag.keyLength &&
+           parseFilter(tag.forExpression);
+}
+
 std::string KeyExpression::evaluate(const unsigned char* record) const {
     std::string key;
     evaluateInto(record, key);

@@ -22,6 +22,9 @@ public:
     bool parse(std::string_view text, const std::vector<DbfField>& fields);
     // False when the filter is neither empty nor a not-deleted test.
     bool parseFilter(std::string_view text);
+    // Key and filter of a tag as its index describes it; false when the store cannot evaluate them
+    // to the tag's own key length.
+    bool parseTag(const IndexTagInfo& tag, const std::vector<DbfField>& fields);
 
     int keyLength() const { return length_; }
     // Key bytes of a record, exactly keyLength() bytes.

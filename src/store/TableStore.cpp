@@ -107,10 +107,7 @@ bool addTags(Table& table) {
         tag->table = &table;
         tag->number = i;
         tag->info = table.index->tagInfo(i);
-        tag->understood = tag->info.characterKey &&
-                          tag->expression.parse(tag->info.keyExpression, table.dbf->fields()) &&
-                          tag->expression.keyLength() == tag->info.keyLength &&
-                          tag->expression.parseFilter(tag->info.forExpression);
+        tag->understood = tag->expression.parseTag(tag->info, table.dbf->fields());
         allUnderstood = allUnderstood && tag->understood;
         table.tags.push_back(std::move(tag));
     }
