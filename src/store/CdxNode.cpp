@@ -1,4 +1,5 @@
 #include "store/CdxNode.h"
+#include "store/CdxBytes.h"
 
 #include <algorithm>
 #include <bit>
@@ -9,27 +10,8 @@ namespace kip::store {
 
 namespace {
 
-uint32_t readLe32(const uint8_t* p) {
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-uint16_t readLe16(const uint8_t* p) {
-    return uint16_t(p[0] | p[1] << 8);
-}
-uint32_t readBe32(const uint8_t* p) {
-    return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | uint32_t(p[3]);
-}
-void writeLe32(uint8_t* p, uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        p[i] = uint8_t(v >> (8 * i));
-}
-void writeLe16(uint8_t* p, uint32_t v) {
-    p[0] = uint8_t(v);
-    p[1] = uint8_t(v >> 8);
-}
-void writeBe32(uint8_t* p, uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        p[i] = uint8_t(v >> (24 - 8 * i));
-}
+using namespace cdx;
+
 uint64_t lowMask(int bits) {
     return bits >= 64 ? ~uint64_t(0) : (uint64_t(1) << bits) - 1;
 }

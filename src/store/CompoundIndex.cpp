@@ -1,6 +1,8 @@
 #include "store/CompoundIndex.h"
 
+#include "store/CdxBytes.h"
 #include "store/CdxNode.h"
+#include "store/CdxVerifier.h"
 #include "store/TableStore.h"
 
 #include <algorithm>
@@ -26,27 +28,7 @@ constexpr uint32_t maxFileBytes = 0xFFFFFE00u;
 // A hostile page can decode to far more key bytes than it holds; refuse files that would need more.
 constexpr size_t maxDecodedBytes = size_t(256) << 20;
 
-uint32_t readLe32(const uint8_t* p) {
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-uint16_t readLe16(const uint8_t* p) {
-    return uint16_t(p[0] | p[1] << 8);
-}
-uint32_t readBe32(const uint8_t* p) {
-    return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | uint32_t(p[3]);
-}
-void writeLe32(uint8_t* p, uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        p[i] = uint8_t(v >> (8 * i));
-}
-void writeLe16(uint8_t* p, uint32_t v) {
-    p[0] = uint8_t(v);
-    p[1] = uint8_t(v >> 8);
-}
-void writeBe32(uint8_t* p, uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        p[i] = uint8_t(v >> (24 - 8 * i));
-}
+using namespace cdx;
 
 const uint8_t* bytes(std::string_view s) {
     return reinterpret_cast<const uint8_t*>(s.data());
@@ -916,140 +898,16 @@ struct CompoundIndex::Impl {
         if (::fstat(fd, &st) != 0)
             return storeErrRead;
         std::vector<uint8_t> image(static_cast<size_t>(st.st_size));
-        if (!readAt(fd, image.data(), image.size(), 0))
+        if (image.size() < headerBytes || !readAt(fd, image.data(), image.size(), 0))
             return storeErrRead;
-        if (image.size() % cdxPageSize != 0) {
-            problem = "file length is not a multiple of 512";
-            return storeErrIndex;
-        }
-        if (!verifyTree(image, tag, problem) || !verifyFreeList(image, problem))
+        CdxVerifier verifier(image);
+        const auto inUse = [this](uint32_t page) {
+            return nodes.count(page) != 0 || reservedPages.count(page) != 0;
+        };
+        if (!verifier.checkTree(tag.root, tag.keyLength(), tag.fill(), tag.keys, problem) ||
+            !verifier.checkFreeList(inUse, problem))
             return storeErrIndex;
         return storeOk;
-    }
-
-    bool verifyTree(const std::vector<uint8_t>& image, const TagState& tag, std::string& problem) const {
-        std::vector<uint32_t> level{tag.root};
-        std::vector<std::pair<std::string, uint32_t>> expectedLast{{std::string(), 0}};
-        bool checkLast = false;
-        for (int depth = 0; depth <= maxTreeDepth; ++depth) {
-            std::vector<uint32_t> below;
-            std::vector<std::pair<std::string, uint32_t>> belowLast;
-            std::vector<CdxNode> decoded;
-            for (size_t i = 0; i < level.size(); ++i) {
-                const uint32_t offset = level[i];
-                if (offset % cdxPageSize != 0 || size_t(offset) + cdxPageSize > image.size()) {
-                    problem = "page offset outside the file";
-                    return false;
-                }
-                CdxNode n(offset, tag.keyLength(), tag.fill(), true);
-                if (!CdxNode::decode(image.data() + offset, offset, tag.keyLength(), tag.fill(), true, n,
-                                     problem))
-                    return false;
-                if (!verifyNode(n, depth == 0, i, level, problem))
-                    return false;
-                if (checkLast && (n.count() == 0 || lastKey(&n) != expectedLast[i].first ||
-                                  lastRecord(&n) != expectedLast[i].second)) {
-                    problem = "interior entry is not the last key of its child";
-                    return false;
-                }
-                if (!n.leaf()) {
-                    for (int k = 0; k < n.count(); ++k) {
-                        below.push_back(n.childAt(k));
-                        belowLast.emplace_back(
-                            std::string(reinterpret_cast<const char*>(n.keyAt(k)), tag.keyLength()),
-                            n.recordAt(k));
-                    }
-                }
-                decoded.push_back(std::move(n));
-            }
-            if (!levelKind(decoded, problem) || !levelOrder(decoded, problem))
-                return false;
-            if (decoded.front().leaf())
-                return countKeys(decoded, tag, problem);
-            level = std::move(below);
-            expectedLast = std::move(belowLast);
-            checkLast = true;
-        }
-        problem = "tree deeper than any sane index";
-        return false;
-    }
-
-    static bool verifyNode(const CdxNode& n, bool isRoot, size_t i, const std::vector<uint32_t>& level,
-                           std::string& problem) {
-        if (n.root() != isRoot) {
-            problem = "root bit wrong";
-            return false;
-        }
-        const uint32_t left = i > 0 ? level[i - 1] : cdxNoPage;
-        const uint32_t right = i + 1 < level.size() ? level[i + 1] : cdxNoPage;
-        if (n.left() != left || n.right() != right) {
-            problem = "sibling links broken";
-            return false;
-        }
-        if (!n.leaf() && (n.count() == 0 || n.count() > CdxNode::interiorCapacity(n.keyLength()))) {
-            problem = "interior key count out of range";
-            return false;
-        }
-        if (n.leaf() && !isRoot && n.count() == 0) {
-            problem = "empty leaf left in the tree";
-            return false;
-        }
-        return true;
-    }
-
-    static bool levelKind(const std::vector<CdxNode>& level, std::string& problem) {
-        for (const CdxNode& n : level) {
-            if (n.leaf() != level.front().leaf()) {
-                problem = "leaves and interior nodes mixed on one level";
-                return false;
-            }
-        }
-        return true;
-    }
-
-    static bool levelOrder(const std::vector<CdxNode>& level, std::string& problem) {
-        const uint8_t* previous = nullptr;
-        uint32_t previousRecord = 0;
-        for (const CdxNode& n : level) {
-            for (int k = 0; k < n.count(); ++k) {
-                if (previous != nullptr &&
-                    compareEntry(previous, previousRecord, n.keyAt(k), n.recordAt(k), n.keyLength()) >= 0) {
-                    problem = "keys out of order";
-                    return false;
-                }
-                previous = n.keyAt(k);
-                previousRecord = n.recordAt(k);
-            }
-        }
-        return true;
-    }
-
-    static bool countKeys(const std::vector<CdxNode>& leaves, const TagState& tag, std::string& problem) {
-        long total = 0;
-        for (const CdxNode& n : leaves)
-            total += n.count();
-        if (total != tag.keys) {
-            problem = "key count differs from the tree";
-            return false;
-        }
-        return true;
-    }
-
-    bool verifyFreeList(const std::vector<uint8_t>& image, std::string& problem) const {
-        std::unordered_set<uint32_t> seen;
-        for (uint32_t page = readLe32(image.data() + 4); page != 0 && page != cdxNoPage;
-             page = readLe32(image.data() + page)) {
-            if (page % cdxPageSize != 0 || size_t(page) + cdxPageSize > image.size() ||
-                !seen.insert(page).second) {
-                problem = "free list leaves the file or loops";
-                return false;
-            }
-            if (nodes.count(page) != 0 || reservedPages.count(page) != 0) {
-                problem = "page both free and in use";
-                return false;
-            }
-        }
-        return true;
     }
 };
 
