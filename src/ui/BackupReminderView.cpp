@@ -18,6 +18,8 @@ BackupReminderView::BackupReminderView(Dlg& model, QWidget* parent)
     text->setObjectName("reminderText");
     text->setReadOnly(true);
     text->setFixedHeight(90);
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     text->setMinimumWidth(420);
     connect(dontShow_, &QCheckBox::toggled, this, [this](bool on) { model_.setDontShowAgain(on); });
 

@@ -44,7 +44,7 @@ bool QtStartupShell::createMainWindow(const std::string& dataDirectory, bool dat
     doc_ =
         std::make_unique<golfdb::CKipGolfDoc>(dataDirectory, prompter_, &waitCursor_, clock_->today().year);
     view_ = std::make_unique<app::CKipGolfView>(
-        *doc_, app::ViewServices{prompter_, dialogs_, *settings_, *clock_, folders_, files_, &help_});
+        *doc_, app::ViewServices{prompter_, dialogs_, *settings_, *clock_, *folderChooser_, files_, &help_});
     if (!view_->initialUpdate()) {
         exitCode_ = doc_->exitCode();
         return false;

@@ -43,8 +43,9 @@ public:
     platform::SettingsStore& settings() { return *settings_; }
     platform::Clock& clock() { return *clock_; }
 
-    // Tests replace the clock before the window is made.
+    // Tests replace the clock and the folder chooser before the window is made.
     void setClock(std::unique_ptr<platform::Clock> clock) { clock_ = std::move(clock); }
+    void useFolderChooser(platform::FolderChooser& chooser) { folderChooser_ = &chooser; }
 
 private:
     std::string settingsPath_;
@@ -55,6 +56,7 @@ private:
     QtPrompter prompter_;
     QtDialogHost dialogs_;
     QtFolderChooser folders_;
+    platform::FolderChooser* folderChooser_ = &folders_;
     QtWaitCursor waitCursor_;
     QtHelpViewer help_;
     platform::LocalFileOps files_;

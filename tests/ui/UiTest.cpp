@@ -123,6 +123,7 @@ private slots:
     void handicapRuleViewAndAboutSplash();
     void messageBoxesShowCaptionIconAndButtons();
     void helpWindowShowsTopics();
+    void databaseCommandsRunFromTheWindow();
     void cleanupTestCase() { ui::HelpWindow::closeAll(); }
 };
 
@@ -365,6 +366,52 @@ void UiTest::helpWindowShowsTopics() {
     }
     help->open("preferences");
     help->grab().save(test::screenshotPath("help-preferences.png"));
+}
+
+void UiTest::databaseCommandsRunFromTheWindow() {
+    Startup s;
+    s.copyFixtures();
+    std::filesystem::create_directory(s.dir.file("Download"));
+    test::ScriptedFolderChooser folders;
+    s.shell->useFolderChooser(folders);
+    QVERIFY(s.open());
+    ui::MainWindow& window = *s.shell->window();
+    test::MessageBoxAnswerer boxes;
+
+    boxes.screenshotNext("message-compress.png");
+    window.runCommand(app::CommandId::CompressDatabases);
+    QCOMPARE(boxes.texts, QStringList{"Database Compress Completed"});
+    QCOMPARE(boxes.captions, QStringList{"Databases Compressed"});
+
+    boxes.texts.clear();
+    boxes.answer(QMessageBox::Yes);
+    window.runCommand(app::CommandId::RecalculateHandicaps);
+    QCOMPARE(boxes.texts, (QStringList{"Are you sure you want to recalculate all handicaps?",
+                                       "Handicap recalculation complete"}));
+
+    test::TempDir backupDir;
+    boxes.texts.clear();
+    folders.choose(backupDir.path());
+    window.runCommand(app::CommandId::BackupDatabases);
+    QCOMPARE(folders.titles, std::vector<std::string>{"Select a Folder for Backup Databases"});
+    QCOMPARE(boxes.texts, QStringList{"Backup completed sucessfully"});
+    QVERIFY(std::filesystem::exists(backupDir.file("Golfers.bkcdx")));
+    QCOMPARE(s.shell->settings().readText("Settings", "LastBackup", "00000000"), std::string("20241209"));
+
+    boxes.texts.clear();
+    boxes.answer(QMessageBox::Yes);
+    folders.choose(backupDir.path());
+    window.runCommand(app::CommandId::RestoreDatabases);
+    QCOMPARE(boxes.texts,
+             (QStringList{"Are you sure you want to replace your current Golf databases with a backup copy?",
+                          "Restore completed sucessfully"}));
+    QCOMPARE(s.shell->view()->leaderboard().category(3).best, 67);
+
+    boxes.texts.clear();
+    boxes.answer(QMessageBox::Yes);
+    folders.choose(std::nullopt);
+    window.runCommand(app::CommandId::RestoreDatabases);
+    QCOMPARE(boxes.texts.size(), 1); // the folder chooser was cancelled: nothing more happens
 }
 
 QTEST_MAIN(UiTest)
