@@ -111,6 +111,17 @@ void BM_RandomSeeks(benchmark::State& state) {
 }
 BENCHMARK(BM_RandomSeeks)->Unit(benchmark::kMillisecond);
 
+void BM_Open(benchmark::State& state) {
+    const std::string path = freshPath("open");
+    CompoundIndex::writeFresh(path, {scoresTag()}, {keys()});
+    for (auto _ : state) {
+        std::unique_ptr<CompoundIndex> index;
+        benchmark::DoNotOptimize(CompoundIndex::open(path, false, index));
+    }
+    state.counters["file_KiB"] = static_cast<double>(std::filesystem::file_size(path)) / 1024.0;
+}
+BENCHMARK(BM_Open)->Unit(benchmark::kMillisecond);
+
 void BM_RebuildAndFlush(benchmark::State& state) {
     auto index = builtIndex("rebuild");
     for (auto _ : state) {
