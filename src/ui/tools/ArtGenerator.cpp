@@ -35,7 +35,7 @@ enum class Badge {
     Gear
 };
 
-struct IconSpec {
+struct IconLook {
     QColor base;
     Glyph glyph;
     Badge badge;
@@ -50,7 +50,7 @@ const QColor databaseColour(93, 64, 55);
 const QColor statsColour(230, 81, 0);
 const QColor fileColour(69, 90, 100);
 
-std::map<QString, IconSpec> iconSpecs() {
+std::map<QString, IconLook> iconLooks() {
     return {
         {"rule", {handicapColour, Glyph::Handicap, Badge::Gear, {}}},
         {"preferences", {fileColour, Glyph::Gear, Badge::None, {}}},
@@ -120,16 +120,16 @@ void drawText(QPainter& p, const QRectF& box, const QString& text, int pixels, b
     p.drawText(box, Qt::AlignCenter, text);
 }
 
-void drawGlyph(QPainter& p, const IconSpec& spec) {
+void drawGlyph(QPainter& p, const IconLook& look) {
     const QColor ink(255, 255, 255);
     p.setPen(QPen(ink, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
-    switch (spec.glyph) {
+    switch (look.glyph) {
     case Glyph::Card: {
         p.setBrush(QColor(255, 255, 255, 235));
         p.setPen(Qt::NoPen);
         p.drawRoundedRect(QRectF(13, 11, 34, 42), 3, 3);
-        p.setPen(QPen(spec.base.darker(120), 2));
+        p.setPen(QPen(look.base.darker(120), 2));
         for (int y = 20; y <= 46; y += 7)
             p.drawLine(QPointF(17, y), QPointF(43, y));
         p.drawLine(QPointF(27, 15), QPointF(27, 49));
@@ -145,7 +145,7 @@ void drawGlyph(QPainter& p, const IconSpec& spec) {
             body.addRoundedRect(QRectF(x - 14 * scale, 32, 28 * scale, 22), 10 * scale, 10 * scale);
             p.drawPath(body);
         };
-        if (spec.glyph == Glyph::People) {
+        if (look.glyph == Glyph::People) {
             p.setBrush(QColor(255, 255, 255, 170));
             person(20, 0.8);
             person(44, 0.8);
@@ -177,7 +177,7 @@ void drawGlyph(QPainter& p, const IconSpec& spec) {
         break;
     }
     case Glyph::Disk: {
-        p.setPen(QPen(spec.base.darker(140), 1.5));
+        p.setPen(QPen(look.base.darker(140), 1.5));
         p.setBrush(QColor(255, 255, 255, 235));
         for (int i = 2; i >= 0; --i) {
             const double y = 14 + i * 11;
@@ -185,7 +185,7 @@ void drawGlyph(QPainter& p, const IconSpec& spec) {
             p.drawEllipse(QRectF(14, y + 10, 36, 12));
             p.setPen(Qt::NoPen);
             p.drawRect(QRectF(14.8, y + 5, 34.4, 11));
-            p.setPen(QPen(spec.base.darker(140), 1.5));
+            p.setPen(QPen(look.base.darker(140), 1.5));
             p.drawEllipse(QRectF(14, y, 36, 12));
         }
         break;
@@ -212,7 +212,7 @@ void drawGlyph(QPainter& p, const IconSpec& spec) {
             p.restore();
         }
         p.drawEllipse(QPointF(32, 32), 14, 14);
-        p.setBrush(spec.base);
+        p.setBrush(look.base);
         p.drawEllipse(QPointF(32, 32), 6, 6);
         break;
     }
@@ -234,7 +234,7 @@ void drawGlyph(QPainter& p, const IconSpec& spec) {
     }
     case Glyph::Text:
         p.setPen(ink);
-        drawText(p, QRectF(2, 6, 60, 48), spec.text, spec.text.size() > 2 ? 17 : 30);
+        drawText(p, QRectF(2, 6, 60, 48), look.text, look.text.size() > 2 ? 17 : 30);
         break;
     }
 }
@@ -352,15 +352,15 @@ void drawBadge(QPainter& p, Badge badge) {
     }
 }
 
-QImage commandIcon(const IconSpec& spec) {
+QImage commandIcon(const IconLook& look) {
     QImage image(64, 64, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    drawBase(p, spec.base);
-    drawGlyph(p, spec);
-    drawBadge(p, spec.badge);
+    drawBase(p, look.base);
+    drawGlyph(p, look);
+    drawBadge(p, look.badge);
     return image;
 }
 
@@ -475,8 +475,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QDir out(argc > 1 ? argv[1] : ".");
     out.mkpath("icons");
-    for (const auto& [name, spec] : iconSpecs())
-        commandIcon(spec).save(out.filePath("icons/" + name + ".png"));
+    for (const auto& [name, look] : iconLooks())
+        commandIcon(look).save(out.filePath("icons/" + name + ".png"));
     programIcon().save(out.filePath("kipgolf.png"));
     background().save(out.filePath("background.png"));
     return 0;
