@@ -683,6 +683,13 @@ double fieldDouble(const Field* field) {
     return field == nullptr ? 0 : parseDoubleText(fieldText(field));
 }
 
+bool fieldOverflowed(const Field* field) {
+    if (field == nullptr || (field->def->type != 'N' && field->def->type != 'F'))
+        return false;
+    const std::string text = fieldText(field);
+    return std::all_of(text.begin(), text.end(), [](char c) { return c == '*'; });
+}
+
 unsigned char* fieldBytes(Field* field, int index) {
     if (field == nullptr || index < 0 || index >= field->def->width)
         return nullptr;

@@ -119,6 +119,9 @@ Field* fieldByName(Table* table, std::string_view name);
 std::string fieldText(const Field* field);
 long fieldLong(const Field* field);
 double fieldDouble(const Field* field);
+// True when a numeric field holds the "*" fill of a value that did not fit (it reads as 0), so a
+// caller can refuse to save a number that would be lost.
+bool fieldOverflowed(const Field* field);
 unsigned char* fieldBytes(Field* field, int index);
 void assignText(Field* field, std::string_view text);
 void assignLong(Field* field, long value);

@@ -61,6 +61,9 @@ TEST(TableFieldAssign, FieldsPadCutAndMarkTheRecordChanged) {
     EXPECT_EQ(fieldText(rating), "71.3");
     EXPECT_EQ(fieldText(slope), "****");
     EXPECT_EQ(fieldLong(slope), 0);
+    EXPECT_TRUE(fieldOverflowed(slope));
+    EXPECT_FALSE(fieldOverflowed(rating));
+    EXPECT_FALSE(fieldOverflowed(name));
     ASSERT_EQ(flushTable(t), storeOk);
     assignText(name, "Short");
     EXPECT_EQ(fieldText(name), "Short     ");
