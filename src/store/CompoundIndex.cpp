@@ -270,6 +270,13 @@ struct CompoundIndex::Impl {
         freeStack.assign(chain.rbegin(), chain.rend());
     }
 
+    // Changes after close() would be lost without a word; refuse them instead.
+    int writable() const {
+        if (fd < 0)
+            return storeErrState;
+        return readOnly ? storeErrAccess : storeOk;
+    }
+
     // ---- pages ---------------------------------------------------------------------------------
 
     CdxNode* node(uint32_t offset) const {
@@ -998,8 +1005,8 @@ bool validTag(int tag, int count) {
 int CompoundIndex::insert(int tag, std::string_view key, uint32_t record) {
     if (!validTag(tag, tagCount()))
         return storeErrArgument;
-    if (impl_->readOnly)
-        return storeErrAccess;
+    if (int rc = impl_->writable(); rc != storeOk)
+        return rc;
     TagState& t = impl_->tags[tag];
     if (key.size() != size_t(t.keyLength()))
         return storeErrArgument;
@@ -1023,8 +1030,8 @@ int CompoundIndex::insert(int tag, std::string_view key, uint32_t record) {
 int CompoundIndex::remove(int tag, std::string_view key, uint32_t record) {
     if (!validTag(tag, tagCount()))
         return storeErrArgument;
-    if (impl_->readOnly)
-        return storeErrAccess;
+    if (int rc = impl_->writable(); rc != storeOk)
+        return rc;
     TagState& t = impl_->tags[tag];
     if (key.size() != size_t(t.keyLength()))
         return storeErrArgument;
@@ -1048,8 +1055,8 @@ int CompoundIndex::remove(int tag, std::string_view key, uint32_t record) {
 int CompoundIndex::rebuild(int tag, std::vector<IndexEntry> entries) {
     if (!validTag(tag, tagCount()))
         return storeErrArgument;
-    if (impl_->readOnly)
-        return storeErrAccess;
+    if (int rc = impl_->writable(); rc != storeOk)
+        return rc;
     TagState& t = impl_->tags[tag];
     for (const IndexEntry& e : entries) {
         if (e.key.size() != size_t(t.keyLength()))

@@ -297,6 +297,10 @@ TEST(CompoundIndexTree, InsertingAnExistingPairOrRemovingAnAbsentOneChangesNothi
     const std::string before = kip::test::readFile(path);
     ASSERT_EQ(storeOk, index->flush());
     EXPECT_EQ(before, kip::test::readFile(path));
+    ASSERT_EQ(storeOk, index->close());
+    EXPECT_EQ(storeErrState, index->insert(0, "XYZ  ", 5));
+    EXPECT_EQ(storeErrState, index->remove(0, "ABC  ", 1));
+    EXPECT_EQ(before, kip::test::readFile(path));
 }
 
 // The file may not grow (as on a full disk): flush must say so, and a later flush must still write
