@@ -269,6 +269,15 @@ std::vector<std::string> DbfInspector::check() {
         return {baseName() + ": the structural index cannot be opened (rc = " + std::to_string(indexError_) +
                 ")"};
     std::vector<std::string> faults;
+    // A record that starts with neither mark means the records are not where the header says.
+    for (uint32_t r = 1; r <= dbf_->recordCount(); ++r) {
+        const unsigned char mark = records_[(r - 1) * dbf_->recordLength()];
+        if (mark != ' ' && mark != '*') {
+            faults.push_back(baseName() + ": record " + std::to_string(r) + " has no deletion mark (byte " +
+                             std::to_string(mark) + ")");
+            break;
+        }
+    }
     for (int t = 0; index_ && t < index_->tagCount(); ++t) {
         const auto more = tagFaults(t, inspectTag(t));
         faults.insert(faults.end(), more.begin(), more.end());

@@ -74,6 +74,14 @@ TEST_F(StoreCommandsTest, CheckNamesTheDamagedTable) {
     EXPECT_NE(check.exitCode, 0);
     EXPECT_NE(check.out.find("Golfers:"), std::string::npos) << check.out;
     EXPECT_EQ(check.out.find("Scores: "), check.out.find("Scores: ok")) << check.out;
+
+    // Records shifted by a byte no longer start with a deletion mark.
+    std::string dbf = test::readFile(dir.file("Courses.dbf"));
+    dbf.insert(418, 1, 'X');
+    dbf.pop_back();
+    std::ofstream(dir.file("Courses.dbf"), std::ios::binary | std::ios::trunc) << dbf;
+    const CliRun shifted = runCli(dir.path(), "check");
+    EXPECT_NE(shifted.out.find("Courses: record 1 has no deletion mark"), std::string::npos) << shifted.out;
 }
 
 TEST_F(StoreCommandsTest, ReindexRebuildsDamagedAndMissingIndexesInTheSameOrder) {
