@@ -156,6 +156,18 @@ TEST_F(DocumentStartup, FailedCreationLeavesNoHalfDatabaseBehind) {
     EXPECT_EQ(again.openDatabase(), OpenOutcome::Created);
 }
 
+TEST_F(DocumentStartup, DamagedCourseTableIsNeverOverwritten) {
+    std::ofstream(dir.path() + "Courses.dbf") << "not a table";
+    dir.copyFixture("Golfers");
+    const std::string golfers = test::readFile(dir.path() + "Golfers.dbf");
+    CKipGolfDoc doc(dir.path(), prompter);
+    EXPECT_EQ(doc.openDatabase(), OpenOutcome::EndProgram);
+    EXPECT_EQ(prompter.texts(),
+              (std::vector<std::string>{askCreate, "Could not create course database, program cancelled."}));
+    EXPECT_EQ(test::readFile(dir.path() + "Courses.dbf"), "not a table");
+    EXPECT_EQ(test::readFile(dir.path() + "Golfers.dbf"), golfers);
+}
+
 TEST_F(DocumentStartup, ReopenReportsTheFirstMissingTable) {
     dir.copyFixture("Courses");
     dir.copyFixture("Golfers");
