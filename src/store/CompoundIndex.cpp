@@ -90,8 +90,6 @@ struct Step {
 };
 using Path = std::vector<Step>;
 
-} // namespace
-
 struct TagState {
     IndexTagInfo info;
     uint32_t headerOffset = 0;
@@ -107,6 +105,8 @@ struct TagState {
     int keyLength() const { return info.keyLength; }
     uint8_t fill() const { return info.characterKey ? 0x20 : 0x00; }
 };
+
+} // namespace
 
 struct CompoundIndex::Impl {
     int fd = -1;
