@@ -28,7 +28,7 @@ enum class OpenOutcome {
 };
 
 inline constexpr int exitCodeDatabaseFailure = 2;
-inline constexpr int recentCoursesSize = 10;
+inline constexpr int recentCoursesSize = 5; // CourseMRU Name00 to Name04
 
 class CKipGolfDoc {
 public:
