@@ -18,6 +18,10 @@ struct PeerTable {
     const char* tag;
 };
 
+void PrintTo(const PeerTable& table, std::ostream* out) {
+    *out << table.name;
+}
+
 const PeerTable peerTables[] = {
     {"Courses", "COURSETAG"}, {"KipCourses", "COURSETAG"}, {"Golfers", "PEOPLETAG"}, {"Scores", "SCORESTAG"}};
 
