@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 
 namespace kip::app {
@@ -228,6 +229,25 @@ TEST_F(View, RestoreRecomputesTheLeaderboard) {
     EXPECT_EQ(view->run(CommandId::RestoreDatabases), CommandOutcome::Repaint);
     EXPECT_EQ(prompter.last().text, "Restore completed sucessfully");
     expectLeader(3, -1, "N/A", "");
+}
+
+TEST_F(View, RestoredFilesThatCannotBeOpenedEndTheProgram) {
+    copyFixtures();
+    makeView(dir.path());
+    ASSERT_TRUE(view->initialUpdate());
+    test::TempDir damaged;
+    for (const char* name : {"Scores", "Courses", "Golfers"})
+        for (const char* ext : {".bkdbf", ".bkcdx"}) {
+            std::FILE* f = std::fopen(damaged.file(std::string(name) + ext).c_str(), "wb");
+            ASSERT_NE(f, nullptr);
+            std::fputs("not a table", f);
+            std::fclose(f);
+        }
+    std::filesystem::create_directory(dir.file("Download"));
+    folders.choose(damaged.path());
+    EXPECT_EQ(view->run(CommandId::RestoreDatabases), CommandOutcome::EndProgram);
+    EXPECT_EQ(doc->exitCode(), 2);
+    EXPECT_EQ(prompter.last().text, "Could not find course database, program cancelled.");
 }
 
 } // namespace
