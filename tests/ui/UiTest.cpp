@@ -124,6 +124,7 @@ private slots:
     void messageBoxesShowCaptionIconAndButtons();
     void helpWindowShowsTopics();
     void databaseCommandsRunFromTheWindow();
+    void dueReminderAppearsAfterStartup();
     void cleanupTestCase() { ui::HelpWindow::closeAll(); }
 };
 
@@ -412,6 +413,27 @@ void UiTest::databaseCommandsRunFromTheWindow() {
     folders.choose(std::nullopt);
     window.runCommand(app::CommandId::RestoreDatabases);
     QCOMPARE(boxes.texts.size(), 1); // the folder chooser was cancelled: nothing more happens
+}
+
+void UiTest::dueReminderAppearsAfterStartup() {
+    Startup s({{"Settings/CheckForBackup", 1}});
+    s.shell->settings().writeText("Settings", "LastBackupCheck", "20241127");
+    s.shell->settings().writeText("Settings", "LastBackup", "20241030");
+    s.copyFixtures();
+    QVERIFY(s.open());
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        auto* view = qobject_cast<ui::BackupReminderView*>(QApplication::activeModalWidget());
+        QVERIFY(view);
+        shown = view->findChild<QPlainTextEdit*>("reminderText")->toPlainText();
+        view->dontShowAgain()->setChecked(true);
+        view->findChild<QPushButton*>("close")->click();
+    });
+    s.shell->window()->afterStartup();
+    QVERIFY(shown.startsWith("You haven't backed up your golf databases in 40 days."));
+    QCOMPARE(s.shell->settings().readInt("Settings", "CheckForBackup", 1), 0);
+    QCOMPARE(s.shell->settings().readText("Settings", "LastBackupCheck", ""), std::string("20241209"));
+    QVERIFY(!s.shell->view()->checkForBackup());
 }
 
 QTEST_MAIN(UiTest)
