@@ -271,6 +271,15 @@ int writeChanged(Table& table) {
     return writeCurrent(table);
 }
 
+// Before a move: a record written on the way reaches the index file at once too, so a table left
+// without a later flush never holds records its tags do not know.
+int settle(Table& table) {
+    if (!table.changed)
+        return storeOk;
+    const int rc = writeChanged(table);
+    return rc == storeOk && table.index && !table.readOnly ? table.index->flush() : rc;
+}
+
 int firstInOrder(Table& table, Tag& tag, IndexEntry& entry) {
     return tag.info.descending ? table.index->last(tag.number, entry) : table.index->first(tag.number, entry);
 }
@@ -496,7 +505,7 @@ int setUniqueMode(Tag* tag, int code) {
 int goTop(Table* table) {
     if (table == nullptr)
         return storeErrState;
-    if (const int rc = writeChanged(*table); rc != storeOk)
+    if (const int rc = settle(*table); rc != storeOk)
         return done(table, rc);
     if (table->selected == nullptr) {
         if (table->dbf->recordCount() == 0) {
@@ -515,7 +524,7 @@ int goTop(Table* table) {
 int skipRecords(Table* table, long count) {
     if (table == nullptr)
         return storeErrState;
-    if (const int rc = writeChanged(*table); rc != storeOk)
+    if (const int rc = settle(*table); rc != storeOk)
         return done(table, rc);
     if (count == 0)
         return done(table, table->current != 0 ? storeOk : storeEof);
@@ -527,7 +536,7 @@ int skipRecords(Table* table, long count) {
 int goRecord(Table* table, long record) {
     if (table == nullptr)
         return storeErrState;
-    if (const int rc = writeChanged(*table); rc != storeOk)
+    if (const int rc = settle(*table); rc != storeOk)
         return done(table, rc);
     if (record < 1 || record > static_cast<long>(table->dbf->recordCount()))
         return done(table, storeNoRecord);
@@ -552,7 +561,7 @@ bool recordDeleted(const Table* table) {
 int seekKey(Table* table, std::string_view key) {
     if (table == nullptr)
         return storeErrState;
-    if (const int rc = writeChanged(*table); rc != storeOk)
+    if (const int rc = settle(*table); rc != storeOk)
         return done(table, rc);
     Tag* tag = table->selected;
     if (tag == nullptr)
@@ -575,7 +584,7 @@ int appendStart(Table* table) {
         return storeErrState;
     if (table->readOnly)
         return done(table, storeErrAccess);
-    if (const int rc = writeChanged(*table); rc != storeOk)
+    if (const int rc = settle(*table); rc != storeOk)
         return done(table, rc);
     table->appending = true;
     std::fill(table->buffer.begin(), table->buffer.end(), ' ');
