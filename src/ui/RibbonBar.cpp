@@ -10,11 +10,31 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <cstdlib>
+
 namespace kip::ui {
 namespace {
 
 QString text(const std::string& value) {
     return QString::fromStdString(value);
+}
+
+// Large ribbon buttons carry long labels on two lines, broken at the blank nearest the middle; short
+// ones keep an empty second line so that every icon of a panel stands at the same height.
+QString twoLines(const QString& label) {
+    constexpr int longLabel = 12;
+    if (label.size() <= longLabel)
+        return label + "\n ";
+    int best = -1;
+    for (int i = 0; i < label.size(); ++i)
+        if (label[i] == ' ' &&
+            (best < 0 || std::abs(i - label.size() / 2) < std::abs(best - label.size() / 2)))
+            best = i;
+    if (best < 0)
+        return label + "\n ";
+    QString out = label;
+    out[best] = '\n';
+    return out;
 }
 
 const char* ribbonStyle = R"(
@@ -131,7 +151,9 @@ QWidget* RibbonBar::makePanel(const std::string& category, const std::string& pa
     buttons->setSpacing(2);
     for (const app::CommandId id : app::CommandTable::ribbonPanelItems(category, panel)) {
         auto* button = new QToolButton(box);
-        button->setDefaultAction(makeAction(id, text(app::CommandTable::item(id).ribbonLabel)));
+        QAction* action = makeAction(id, text(app::CommandTable::item(id).ribbonLabel));
+        action->setIconText(twoLines(action->text()));
+        button->setDefaultAction(action);
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setIconSize(QSize(32, 32));
         button->setMinimumWidth(64);

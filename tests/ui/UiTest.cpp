@@ -222,9 +222,12 @@ void UiTest::ribbonCarriesEveryCommand() {
     }
     QVERIFY(!ribbon->button(app::CommandId::EnterRound)->isEnabled());
     QVERIFY(ribbon->button(app::CommandId::BackupDatabases)->isEnabled());
-    ribbon->tabs()->setCurrentIndex(2);
-    paint(window);
-    window.grab().save(test::screenshotPath("main-ribbon-handicaps.png"));
+    for (const int tab : {1, 2, 3, 4, 5}) {
+        ribbon->tabs()->setCurrentIndex(tab);
+        paint(window);
+        window.grab().save(test::screenshotPath(
+            QString("main-ribbon-tab-%1.png").arg(ribbon->tabs()->tabText(tab).toLower())));
+    }
 }
 
 void UiTest::classicMenusCarryEveryCommand() {

@@ -16,7 +16,21 @@
 
 namespace {
 
-enum class Glyph { Card, Person, People, Handicap, Flag, Disk, Chart, Gear, Question, Info, Door, Text };
+enum class Glyph {
+    Card,
+    Person,
+    People,
+    Handicap,
+    Flag,
+    Disk,
+    Chart,
+    Gear,
+    Question,
+    Info,
+    Door,
+    Text,
+    Putt
+};
 enum class Badge {
     None,
     Plus,
@@ -87,7 +101,7 @@ std::map<QString, IconLook> iconLooks() {
         {"hole-type", {statsColour, Glyph::Text, Badge::None, "3·4·5"}},
         {"fairway", {statsColour, Glyph::Flag, Badge::Star, {}}},
         {"lowest", {statsColour, Glyph::Chart, Badge::Down, {}}},
-        {"putts", {statsColour, Glyph::Text, Badge::None, "⛳"}},
+        {"putts", {statsColour, Glyph::Putt, Badge::None, {}}},
         {"graph", {statsColour, Glyph::Chart, Badge::Eye, {}}},
         {"course-stats", {statsColour, Glyph::Flag, Badge::List, {}}},
         {"points", {statsColour, Glyph::Text, Badge::Star, "Pts"}},
@@ -230,6 +244,29 @@ void drawGlyph(QPainter& p, const IconLook& look) {
         p.drawLine(QPointF(30, 32), QPointF(52, 32));
         p.drawLine(QPointF(44, 24), QPointF(52, 32));
         p.drawLine(QPointF(44, 40), QPointF(52, 32));
+        break;
+    }
+    case Glyph::Putt: {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 200));
+        p.drawEllipse(QRectF(6, 30, 52, 22));
+        p.setBrush(QColor(30, 30, 30));
+        p.drawEllipse(QRectF(38, 38, 10, 5));
+        p.setPen(QPen(QColor(90, 90, 90), 2, Qt::DotLine));
+        p.drawLine(QPointF(20, 44), QPointF(37, 41));
+        p.setPen(QPen(QColor(120, 120, 120), 1));
+        p.setBrush(Qt::white);
+        p.drawEllipse(QPointF(16, 44), 5, 5);
+        p.setPen(QPen(ink, 3));
+        p.drawLine(QPointF(43, 40), QPointF(43, 10));
+        QPainterPath pennant;
+        pennant.moveTo(44, 10);
+        pennant.lineTo(58, 15);
+        pennant.lineTo(44, 20);
+        pennant.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(229, 57, 53));
+        p.drawPath(pennant);
         break;
     }
     case Glyph::Text:
