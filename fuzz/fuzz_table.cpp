@@ -15,14 +15,13 @@ namespace {
 
 using namespace kip::store;
 
-const std::string& folder() {
-    static const std::string path = [] {
-        const auto p =
-            std::filesystem::temp_directory_path() / ("kipgolf-fuzz-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(p);
-        return p.string() + "/";
-    }();
-    return path;
+// The table of this process; removed after every input because libFuzzer may end the process
+// without running destructors.
+const std::string& tableBase() {
+    static const std::string base =
+        (std::filesystem::temp_directory_path() / ("kipgolf-fuzz-table-" + std::to_string(::getpid())))
+            .string();
+    return base;
 }
 
 void writeFile(const std::string& path, const uint8_t* data, size_t size) {
@@ -55,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 2)
         return 0;
     const size_t split = std::min<size_t>(size - 2, static_cast<size_t>(data[0]) << 8 | data[1]);
-    const std::string base = folder() + "t";
+    const std::string& base = tableBase();
     writeFile(base + ".dbf", data + 2, split);
     writeFile(base + ".cdx", data + 2 + split, size - 2 - split);
     {
@@ -67,5 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (Table* t = openTable(ctx, base))
         walkAndSeek(t);
     releaseContext(ctx);
+    std::error_code ec;
+    std::filesystem::remove(base + ".dbf", ec);
+    std::filesystem::remove(base + ".cdx", ec);
     return 0;
 }
