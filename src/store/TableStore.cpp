@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <climits>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -299,17 +300,19 @@ int stepInOrder(Table& table, Tag& tag, bool forward, IndexEntry& entry) {
 int skipPhysical(Table& table, long count) {
     if (table.current == 0)
         return count < 0 ? storeBof : storeEof;
-    const long target = static_cast<long>(table.current) + count;
-    if (target < 1 || target > static_cast<long>(table.dbf->recordCount())) {
+    // Compared before adding, so that no count can overflow the arithmetic.
+    const long current = static_cast<long>(table.current);
+    const long last = static_cast<long>(table.dbf->recordCount());
+    if (count < 1 - current || count > last - current) {
         leaveRecord(table);
-        return target < 1 ? storeBof : storeEof;
+        return count < 0 ? storeBof : storeEof;
     }
-    return loadRecord(table, static_cast<uint32_t>(target));
+    return loadRecord(table, static_cast<uint32_t>(current + count));
 }
 
 int skipInTag(Table& table, Tag& tag, long count) {
     const bool forward = count > 0;
-    long steps = forward ? count : -count;
+    long steps = forward ? count : (count == LONG_MIN ? LONG_MAX : -count);
     if (!table.positioned) {
         if (forward)
             return storeEof;

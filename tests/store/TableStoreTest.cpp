@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
@@ -122,6 +123,8 @@ TEST_F(TableStoreTest, AscendingTagWalksAndSeeksInKeyOrder) {
     EXPECT_EQ(goTop(t), storeOk);
     EXPECT_EQ(skipRecords(t, -1), storeBof);
     EXPECT_EQ(goRecord(t, 5), storeNoRecord);
+    ASSERT_EQ(goTop(t), storeOk);
+    EXPECT_EQ(skipRecords(t, LONG_MIN), storeBof);
     EXPECT_EQ(goRecord(t, 3), storeOk);
     EXPECT_EQ(skipRecords(t, 1), storeOk); // goes on in tag order from a record read directly
     EXPECT_EQ(recordNumber(t), 1);
@@ -399,6 +402,10 @@ TEST_F(TableStoreTest, TableWithoutTagsWalksInRecordOrder) {
     for (const char* name : {"Cedar", "Alder"})
         ASSERT_EQ(appendRow(t, {{"NAME", name}}), storeOk);
     EXPECT_EQ(walk(t), (std::vector<long>{1, 2}));
+    ASSERT_EQ(goTop(t), storeOk);
+    EXPECT_EQ(skipRecords(t, LONG_MAX), storeEof);
+    ASSERT_EQ(goTop(t), storeOk);
+    EXPECT_EQ(skipRecords(t, LONG_MIN), storeBof);
     closeTable(t);
     EXPECT_FALSE(std::filesystem::exists(dir.file("Plain.cdx")));
     EXPECT_EQ(uint8_t(fileBytes("Plain.dbf")[28]), 0x00);
