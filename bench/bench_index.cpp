@@ -55,13 +55,25 @@ void reportPeakMemory(benchmark::State& state) {
     state.counters["peak_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
-std::unique_ptr<CompoundIndex> builtIndex(const char* name) {
-    const std::string path = freshPath(name);
-    CompoundIndex::writeFresh(path, {scoresTag()}, {keys()});
-    std::unique_ptr<CompoundIndex> index;
-    CompoundIndex::open(path, false, index);
-    return index;
-}
+// An open index over the 100,000 keys; its file is removed when the benchmark ends.
+class BuiltIndex {
+public:
+    explicit BuiltIndex(const char* name) : path_(freshPath(name)) {
+        CompoundIndex::writeFresh(path_, {scoresTag()}, {keys()});
+        CompoundIndex::open(path_, false, index_);
+    }
+    ~BuiltIndex() {
+        index_.reset();
+        std::filesystem::remove(path_);
+    }
+    BuiltIndex(const BuiltIndex&) = delete;
+    BuiltIndex& operator=(const BuiltIndex&) = delete;
+    CompoundIndex* operator->() const { return index_.get(); }
+
+private:
+    std::string path_;
+    std::unique_ptr<CompoundIndex> index_;
+};
 
 void BM_InsertWithFlushEach(benchmark::State& state) {
     for (auto _ : state) {
@@ -85,7 +97,7 @@ void BM_InsertWithFlushEach(benchmark::State& state) {
 BENCHMARK(BM_InsertWithFlushEach)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_WalkDescending(benchmark::State& state) {
-    auto index = builtIndex("walk");
+    BuiltIndex index("walk");
     for (auto _ : state) {
         IndexEntry e;
         long walked = 0;
@@ -98,7 +110,7 @@ void BM_WalkDescending(benchmark::State& state) {
 BENCHMARK(BM_WalkDescending)->Unit(benchmark::kMillisecond);
 
 void BM_RandomSeeks(benchmark::State& state) {
-    auto index = builtIndex("seek");
+    BuiltIndex index("seek");
     std::vector<std::string> probes;
     std::mt19937 rng(7);
     for (int i = 0; i < keyCount; ++i)
@@ -119,11 +131,12 @@ void BM_Open(benchmark::State& state) {
         benchmark::DoNotOptimize(CompoundIndex::open(path, false, index));
     }
     state.counters["file_KiB"] = static_cast<double>(std::filesystem::file_size(path)) / 1024.0;
+    std::filesystem::remove(path);
 }
 BENCHMARK(BM_Open)->Unit(benchmark::kMillisecond);
 
 void BM_RebuildAndFlush(benchmark::State& state) {
-    auto index = builtIndex("rebuild");
+    BuiltIndex index("rebuild");
     for (auto _ : state) {
         state.PauseTiming();
         std::vector<IndexEntry> entries = keys();
