@@ -121,7 +121,7 @@ bool CPreferencesDlg::ok() {
         for (const char* name : pointSettings)
             settings_.writeInt(pointsSection, name, 0);
         for (auto& text : pointTexts_)
-            text = "0";
+            text.assign(1, '0');
     }
     for (const Check check : {NoShow, NoCheckScores, CheckForBackup, UseClassicMenus, AllowMeters, UsePoints})
         writeChangedCheck(check, sectionOf(check), settingName(check));

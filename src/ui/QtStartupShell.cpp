@@ -9,10 +9,6 @@
 
 namespace kip::ui {
 
-void QtHelpViewer::showTopic(const std::string& topic) {
-    HelpWindow::showTopic(topic, QApplication::activeWindow());
-}
-
 QtStartupShell::QtStartupShell(std::string settingsPath, bool showSplash)
     : settingsPath_(std::move(settingsPath)), splash_(showSplash),
       clock_(std::make_unique<platform::SystemClock>()) {

@@ -11,6 +11,7 @@
 #include "ui/MainWindow.h"
 #include "ui/QtDialogHost.h"
 #include "ui/QtFolderChooser.h"
+#include "ui/QtHelpViewer.h"
 #include "ui/QtPrompter.h"
 #include "ui/QtWaitCursor.h"
 
@@ -18,11 +19,6 @@
 #include <string>
 
 namespace kip::ui {
-
-class QtHelpViewer : public app::HelpViewer {
-public:
-    void showTopic(const std::string& topic) override;
-};
 
 class QtStartupShell : public app::StartupShell {
 public:
