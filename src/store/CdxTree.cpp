@@ -4,6 +4,7 @@
 #include "store/TableStore.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace kip::store {
@@ -85,28 +86,37 @@ bool mergeFits(const CdxNode* l, const CdxNode* r) {
     return bytesNeeded <= cdxLeafArea * 3 / 4;
 }
 
-// Sort records holding the first 16 key bytes as integers: most comparisons then never touch the
-// keys themselves, which are scattered over the heap.
+// Sort records carry the first 48 key bytes as big-endian words: comparing them never touches the
+// keys themselves, which lie scattered over the heap (longer keys compare the rest in place).
+constexpr size_t sortWords = 6;
+
 struct SortItem {
-    uint64_t high, low;
+    std::array<uint64_t, sortWords> words;
     const IndexEntry* entry;
 };
 
-uint64_t bigEndianWord(const std::string& key, size_t from) {
-    uint64_t word = 0;
-    for (size_t i = from; i < from + 8; ++i)
-        word = word << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
-    return word;
+SortItem sortItem(const IndexEntry& e) {
+    SortItem item{{}, &e};
+    std::array<unsigned char, 8 * sortWords> head{};
+    std::memcpy(head.data(), e.key.data(), std::min(e.key.size(), head.size()));
+    for (size_t w = 0; w < sortWords; ++w) {
+        uint64_t word = 0;
+        for (size_t i = 8 * w; i < 8 * w + 8; ++i)
+            word = word << 8 | head[i];
+        item.words[w] = word;
+    }
+    return item;
 }
 
 bool sortsBefore(const SortItem& a, const SortItem& b) {
-    if (a.high != b.high)
-        return a.high < b.high;
-    if (a.low != b.low)
-        return a.low < b.low;
+    for (size_t w = 0; w < sortWords; ++w) {
+        if (a.words[w] != b.words[w])
+            return a.words[w] < b.words[w];
+    }
     const std::string& ka = a.entry->key;
-    if (ka.size() > 16) {
-        if (const int c = std::memcmp(ka.data() + 16, b.entry->key.data() + 16, ka.size() - 16))
+    if (ka.size() > 8 * sortWords) {
+        if (const int c = std::memcmp(ka.data() + 8 * sortWords, b.entry->key.data() + 8 * sortWords,
+                                      ka.size() - 8 * sortWords))
             return c < 0;
     }
     return a.entry->record < b.entry->record;
@@ -443,8 +453,9 @@ std::vector<const IndexEntry*> CdxTree::sortEntries(const std::vector<IndexEntry
     std::vector<SortItem> items;
     items.reserve(entries.size());
     for (const IndexEntry& e : entries)
-        items.push_back({bigEndianWord(e.key, 0), bigEndianWord(e.key, 8), &e});
-    std::sort(items.begin(), items.end(), sortsBefore);
+        items.push_back(sortItem(e));
+    std::sort(items.begin(), items.end(),
+              [](const SortItem& a, const SortItem& b) { return sortsBefore(a, b); });
     std::vector<const IndexEntry*> sorted;
     sorted.reserve(items.size());
     for (const SortItem& item : items) {
