@@ -45,8 +45,9 @@ app::FontMetrics LeaderboardWidget::metrics() const {
 
 void LeaderboardWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // Without the picture a plain dark field keeps the white leaderboard readable.
     if (background_.isNull())
-        painter.fillRect(rect(), palette().window());
+        painter.fillRect(rect(), QColor(27, 58, 31));
     else
         painter.drawPixmap(rect(), background_);
     const auto texts = app::layoutLeaderboard(view_.leaderboard(), metrics(), view_.noShow());
