@@ -66,6 +66,7 @@ struct CompoundIndex::Impl {
     std::vector<CdxTree> trees;                 // in creation order
     std::unordered_set<uint32_t> reservedPages; // headers and tag directory
     uint32_t counter = 0;
+    // The counter was bumped but the header words not yet written (a flush failed after the pages).
     bool headerPending = false;
     std::unique_ptr<CdxNode> directory; // only while laying out a fresh file
 
@@ -194,7 +195,7 @@ struct CompoundIndex::Impl {
         return pages.readOnly() ? storeErrAccess : storeOk;
     }
 
-    int flush(bool bumpCounter) {
+    int flush() {
         if (pages.readOnly() || !pages.isOpen())
             return storeOk;
         bool changed = headerPending;
@@ -212,7 +213,7 @@ struct CompoundIndex::Impl {
         }
         if (!changed)
             return storeOk;
-        if (bumpCounter && !headerPending)
+        if (!headerPending)
             ++counter;
         headerPending = true;
         std::array<uint8_t, 8> words{};
@@ -327,7 +328,7 @@ struct CompoundIndex::Impl {
     // ---- checking ------------------------------------------------------------------------------
 
     int verify(const CdxTree& tree, std::string& problem) {
-        if (int rc = flush(true); rc != storeOk)
+        if (int rc = flush(); rc != storeOk)
             return rc;
         std::vector<uint8_t> image;
         if (int rc = pages.readImage(image); rc != storeOk)
@@ -351,7 +352,7 @@ CompoundIndex::CompoundIndex(std::unique_ptr<Impl> impl) : impl_(std::move(impl)
 
 CompoundIndex::~CompoundIndex() {
     if (impl_)
-        impl_->flush(true);
+        impl_->flush();
 }
 
 int CompoundIndex::open(const std::string& path, bool readOnly, std::unique_ptr<CompoundIndex>& out) {
@@ -502,7 +503,7 @@ long CompoundIndex::keyCount(int tag) {
 }
 
 int CompoundIndex::flush() {
-    return impl_->flush(true);
+    return impl_->flush();
 }
 
 int CompoundIndex::sync() {
@@ -510,7 +511,7 @@ int CompoundIndex::sync() {
 }
 
 int CompoundIndex::close() {
-    const int rc = impl_->flush(true);
+    const int rc = impl_->flush();
     const int closed = impl_->pages.closeFile();
     return rc != storeOk ? rc : closed;
 }
