@@ -127,7 +127,7 @@ TEST(DamagedIndexFile, MissingFileIsAnOpenError) {
     EXPECT_EQ(storeErrOpen, CompoundIndex::open(dir.file("none.cdx"), false, index));
 }
 
-TEST(DamagedIndexFile, ALoopingFreeListIsDroppedAndNeverHandsOutALivePage) {
+TEST(DamagedIndexFile, AFreeListThroughALivePageIsDroppedNotReused) {
     TempDir dir;
     const std::string path = dir.file("f.cdx");
     std::string file = kip::test::readFile(kip::test::fixturePath("KipCourses.cdx"));
