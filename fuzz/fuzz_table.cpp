@@ -1,7 +1,7 @@
 // Builds a table file and its index from arbitrary bytes (the first two bytes give the length of
 // the table part), then opens, walks, seeks, checks and packs it.
 
-#include "store/DbfInspector.h"
+#include "store/DbfExaminer.h"
 #include "store/TableStore.h"
 
 #include <cstddef>
@@ -58,9 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     writeFile(base + ".dbf", data + 2, split);
     writeFile(base + ".cdx", data + 2 + split, size - 2 - split);
     {
-        DbfInspector inspector;
-        if (inspector.open(base + ".dbf") == storeOk)
-            inspector.check();
+        DbfExaminer examiner;
+        if (examiner.open(base + ".dbf") == storeOk)
+            examiner.check();
     }
     TableContext ctx;
     if (Table* t = openTable(ctx, base))

@@ -2,7 +2,7 @@
 
 #include "cli/CliCommand.h"
 #include "golfdb/GolfSchema.h"
-#include "store/DbfInspector.h"
+#include "store/DbfExaminer.h"
 #include "store/DbfReindex.h"
 
 #include <algorithm>
@@ -86,18 +86,18 @@ int runDump(Invocation& call) {
         return exitUsage;
     }
     const std::string path = findTable(call, call.args[0]);
-    store::DbfInspector inspector;
-    const int rc = path.empty() ? store::storeErrOpen : inspector.open(path);
+    store::DbfExaminer examiner;
+    const int rc = path.empty() ? store::storeErrOpen : examiner.open(path);
     if (rc != storeOk) {
         call.err << "kipgolf-cli dump: cannot open table " << call.args[0] << " (rc = " << rc << ")\n";
         return exitNoInput;
     }
     if (call.args.size() == 2) {
-        inspector.listRecords(call.out);
+        examiner.listRecords(call.out);
         return 0;
     }
     call.out << "kipgolf-cli-dump\t1\n";
-    inspector.dump(call.out);
+    examiner.dump(call.out);
     return 0;
 }
 
@@ -114,13 +114,13 @@ int runCheck(Invocation& call) {
     int faults = 0;
     for (const auto& path : tables) {
         const std::string name = fs::path(path).stem().string();
-        store::DbfInspector inspector;
-        if (const int rc = inspector.open(path); rc != storeOk) {
+        store::DbfExaminer examiner;
+        if (const int rc = examiner.open(path); rc != storeOk) {
             call.err << name << ": the table cannot be opened (rc = " << rc << ")\n";
             ++faults;
             continue;
         }
-        const auto found = inspector.check();
+        const auto found = examiner.check();
         for (const auto& fault : found)
             call.err << fault << '\n';
         faults += static_cast<int>(found.size());

@@ -141,7 +141,7 @@ std::string IniSettingsStore::defaultPath() {
     else if (const char* home = std::getenv("HOME"); home && *home)
         base = std::string(home) + "/.config";
     else
-        base = ".";
+        base.assign(1, '.');
     return base + "/KipGolf/KipGolf.ini";
 }
 

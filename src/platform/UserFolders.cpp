@@ -11,7 +11,7 @@ std::string userDataFolder() {
     else if (const char* home = std::getenv("HOME"); home && *home)
         base = std::string(home) + "/.local/share";
     else
-        base = ".";
+        base.assign(1, '.');
     if (base.back() != '/')
         base += '/';
     return base;

@@ -3,7 +3,7 @@
 
 #include "golfdb/CKipGolfDoc.h"
 #include "golfdb/DataFolder.h"
-#include "store/DbfInspector.h"
+#include "store/DbfExaminer.h"
 #include "support/Doubles.h"
 #include "support/TempDir.h"
 
@@ -41,10 +41,10 @@ std::vector<std::string> structureLines(std::istream& in) {
 }
 
 std::vector<std::string> structureOfCreated(const std::string& path) {
-    store::DbfInspector inspector;
-    EXPECT_EQ(inspector.open(path), 0);
+    store::DbfExaminer examiner;
+    EXPECT_EQ(examiner.open(path), 0);
     std::stringstream dump;
-    inspector.dump(dump);
+    examiner.dump(dump);
     return structureLines(dump);
 }
 

@@ -1,6 +1,6 @@
 // Damaged and hostile files: every operation ends with a result code, never a crash or a hang.
 
-#include "store/DbfInspector.h"
+#include "store/DbfExaminer.h"
 #include "store/TableStore.h"
 #include "support/TempDir.h"
 
@@ -83,9 +83,9 @@ TEST_F(TableBadFileTest, DamagedIndexGivesAnErrorOrAFailedCheck) {
         if (swapped.compare(i, 4, "Zeph") == 0)
             swapped[i] = 'A';
     writeFile(base + ".cdx", swapped);
-    DbfInspector inspector;
-    if (inspector.open(base + ".dbf") == storeOk && swapped != cdx) {
-        EXPECT_FALSE(inspector.check().empty());
+    DbfExaminer examiner;
+    if (examiner.open(base + ".dbf") == storeOk && swapped != cdx) {
+        EXPECT_FALSE(examiner.check().empty());
     }
 }
 
@@ -100,9 +100,9 @@ TEST_F(TableBadFileTest, RandomlyCorruptedFilesNeverCrash) {
         writeFile(base + ".dbf", d);
         writeFile(base + ".cdx", c);
         exercise(base);
-        DbfInspector inspector;
-        if (inspector.open(base + ".dbf") == storeOk)
-            inspector.check();
+        DbfExaminer examiner;
+        if (examiner.open(base + ".dbf") == storeOk)
+            examiner.check();
     }
     SUCCEED();
 }

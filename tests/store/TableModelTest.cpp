@@ -2,7 +2,7 @@
 // with a plain model of what the tags must hold.
 
 #include "TableTestTools.h"
-#include "store/DbfInspector.h"
+#include "store/DbfExaminer.h"
 #include "store/TableStore.h"
 #include "support/TempDir.h"
 
@@ -156,9 +156,9 @@ TEST_F(TableModelTest, TagsFollowEveryWriteDeleteAndPack) {
     EXPECT_GT(rows.size(), 60u); // the run kept a table worth walking
     ASSERT_EQ(closeTable(t), storeOk);
 
-    DbfInspector inspector;
-    ASSERT_EQ(inspector.open(dir.file("Model.dbf")), storeOk);
-    EXPECT_EQ(inspector.check(), std::vector<std::string>{});
+    DbfExaminer examiner;
+    ASSERT_EQ(examiner.open(dir.file("Model.dbf")), storeOk);
+    EXPECT_EQ(examiner.check(), std::vector<std::string>{});
     t = openTable(ctx, dir.file("Model"));
     ASSERT_NE(t, nullptr);
     setUniqueMode(findTag(t, "BYDATE"), uniqueRefuse);

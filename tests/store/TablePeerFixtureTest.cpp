@@ -2,7 +2,7 @@
 // them as that program does, and leave them readable after its own writes.
 
 #include "TableTestTools.h"
-#include "store/DbfInspector.h"
+#include "store/DbfExaminer.h"
 #include "store/TableStore.h"
 #include "support/TempDir.h"
 
@@ -64,17 +64,17 @@ TEST_P(TablePeerFixtureTest, WalksInThePeersKeyOrder) {
 
 TEST_P(TablePeerFixtureTest, DumpAndRecordsMatchThePeer) {
     const std::string path = dir.copyFixture(GetParam().name);
-    DbfInspector inspector;
-    ASSERT_EQ(inspector.open(path + ".dbf"), storeOk);
+    DbfExaminer examiner;
+    ASSERT_EQ(examiner.open(path + ".dbf"), storeOk);
     std::ostringstream dump, records;
-    inspector.dump(dump);
-    inspector.listRecords(records);
+    examiner.dump(dump);
+    examiner.listRecords(records);
     const std::string expected =
         test::readFile(test::fixturePath(std::string(GetParam().name) + ".expected.txt"));
     EXPECT_EQ(dump.str(), withoutFirstLine(expected));
     EXPECT_EQ(records.str(),
               test::readFile(test::fixturePath(std::string(GetParam().name) + ".records.txt")));
-    EXPECT_TRUE(inspector.check().empty());
+    EXPECT_TRUE(examiner.check().empty());
 }
 
 TEST_P(TablePeerFixtureTest, StaysIntactAfterAppendDeleteAndPack) {
@@ -95,7 +95,7 @@ TEST_P(TablePeerFixtureTest, StaysIntactAfterAppendDeleteAndPack) {
     ASSERT_EQ(flushTable(t), storeOk);
     EXPECT_EQ(closeTable(t), storeOk);
 
-    DbfInspector afterWrites;
+    DbfExaminer afterWrites;
     ASSERT_EQ(afterWrites.open(path + ".dbf"), storeOk);
     EXPECT_EQ(afterWrites.check(), std::vector<std::string>{});
 
@@ -104,7 +104,7 @@ TEST_P(TablePeerFixtureTest, StaysIntactAfterAppendDeleteAndPack) {
     ASSERT_EQ(packTable(t), storeOk);
     EXPECT_LT(recordCount(t), before + 1);
     closeTable(t);
-    DbfInspector afterPack;
+    DbfExaminer afterPack;
     ASSERT_EQ(afterPack.open(path + ".dbf"), storeOk);
     EXPECT_EQ(afterPack.check(), std::vector<std::string>{});
 }

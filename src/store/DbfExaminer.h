@@ -13,7 +13,7 @@
 
 namespace kip::store {
 
-class DbfInspector {
+class DbfExaminer {
 public:
     // Opens the table file (path with extension) and, when its header announces one, the index.
     // Returns 0, or the table's open error. An index that cannot be opened is a fault, not an error.

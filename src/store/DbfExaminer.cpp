@@ -1,4 +1,4 @@
-#include "store/DbfInspector.h"
+#include "store/DbfExaminer.h"
 
 #include "store/DbfNumber.h"
 
@@ -68,7 +68,7 @@ std::string recordList(const std::vector<uint32_t>& records) {
 
 } // namespace
 
-int DbfInspector::open(const std::string& dbfPath) {
+int DbfExaminer::open(const std::string& dbfPath) {
     const int rc = DbfFile::open(dbfPath, dbf_);
     if (rc != storeOk)
         return rc;
@@ -81,7 +81,7 @@ int DbfInspector::open(const std::string& dbfPath) {
     return storeOk;
 }
 
-int DbfInspector::loadRecords() {
+int DbfExaminer::loadRecords() {
     records_.clear();
     records_.reserve(static_cast<size_t>(dbf_->recordCount()) * dbf_->recordLength());
     return dbf_->scan([&](uint32_t, const unsigned char* record) {
@@ -90,11 +90,11 @@ int DbfInspector::loadRecords() {
     });
 }
 
-std::string DbfInspector::baseName() const {
+std::string DbfExaminer::baseName() const {
     return std::filesystem::path(dbf_->path()).stem().string();
 }
 
-DbfInspector::TagReport DbfInspector::inspectTag(int tag) {
+DbfExaminer::TagReport DbfExaminer::inspectTag(int tag) {
     TagReport report;
     const IndexTagInfo& info = index_->tagInfo(tag);
     report.keyCount = index_->keyCount(tag);
@@ -171,7 +171,7 @@ DbfInspector::TagReport DbfInspector::inspectTag(int tag) {
     return report;
 }
 
-void DbfInspector::dump(std::ostream& out) {
+void DbfExaminer::dump(std::ostream& out) {
     const auto& h = dbf_->header();
     out << "table\t" << baseName() << '\n';
     out << "dbf-version\t" << hexByte(h[0]) << '\n';
@@ -231,7 +231,7 @@ void DbfInspector::dump(std::ostream& out) {
     out << "integrity\t" << (intact ? "ok" : "fail") << '\n';
 }
 
-void DbfInspector::listRecords(std::ostream& out) {
+void DbfExaminer::listRecords(std::ostream& out) {
     out << "records\t" << dbf_->recordCount();
     for (const auto& f : dbf_->fields())
         out << '\t' << f.name;
@@ -245,7 +245,7 @@ void DbfInspector::listRecords(std::ostream& out) {
     }
 }
 
-std::vector<std::string> DbfInspector::tagFaults(int tag, const TagReport& report) const {
+std::vector<std::string> DbfExaminer::tagFaults(int tag, const TagReport& report) const {
     std::vector<std::string> faults;
     const std::string prefix = baseName() + ": tag " + index_->tagInfo(tag).name + ": ";
     if (report.walkError < 0)
@@ -264,7 +264,7 @@ std::vector<std::string> DbfInspector::tagFaults(int tag, const TagReport& repor
     return faults;
 }
 
-std::vector<std::string> DbfInspector::check() {
+std::vector<std::string> DbfExaminer::check() {
     if (dbf_->indexFlagSet() && !index_)
         return {baseName() + ": the structural index cannot be opened (rc = " + std::to_string(indexError_) +
                 ")"};
