@@ -33,14 +33,7 @@ constexpr int pointsBlockBytes = 7;
 
 CourseTable::CourseTable(std::string path) : CourseTable(std::move(path), courseTagName) {}
 
-CourseTable::CourseTable(std::string path, const char* tagName) : path_(std::move(path)), tagName_(tagName) {
-    store::initContext(context_);
-}
-
-CourseTable::~CourseTable() {
-    close();
-    store::releaseContext(context_);
-}
+CourseTable::CourseTable(std::string path, const char* tagName) : GolfTableBase(std::move(path), tagName) {}
 
 int CourseTable::open() {
     return openWith(true, courseFieldCount);
@@ -50,79 +43,8 @@ int CourseTable::create() {
     return createWith(courseFields(), courseTag(), courseFieldCount);
 }
 
-int CourseTable::openWith(bool uniqueTag, int fieldCount) {
-    close();
-    store::initContext(context_);
-    table_ = store::openTable(context_, path_);
-    if (!table_)
-        return context_.result() != 0 ? context_.result() : store::storeErrOpen;
-    tag_ = store::findTag(table_, tagName_);
-    if (!tag_) {
-        close();
-        return store::storeErrIndex;
-    }
-    store::selectTag(table_, tag_);
-    if (uniqueTag)
-        store::setUniqueMode(tag_, store::uniqueRefuse);
-    bindFields();
-    // A table without every golf field at its width is not ours to read or write.
-    if (!fields::matchesLayout(fields_.data(), layout(), static_cast<std::size_t>(fieldCount))) {
-        close();
-        return store::storeErrCorrupt;
-    }
-    return store::storeOk;
-}
-
-int CourseTable::createWith(const std::vector<store::FieldSpec>& fieldList, const store::TagSpec& tag,
-                            int fieldCount) {
-    close();
-    store::initContext(context_);
-    table_ = store::createTable(context_, path_, fieldList, {tag});
-    if (!table_)
-        return context_.result() != 0 ? context_.result() : store::storeErrCreate;
-    tag_ = store::findTag(table_, tagName_);
-    store::selectTag(table_, tag_);
-    if (tag.unique == store::uniqueRefuse)
-        store::setUniqueMode(tag_, store::uniqueRefuse);
-    bindFields();
-    if (!fields::matchesLayout(fields_.data(), fieldList, static_cast<std::size_t>(fieldCount))) {
-        close();
-        return store::storeErrCorrupt;
-    }
-    return store::storeOk;
-}
-
-int CourseTable::close() {
-    if (!table_)
-        return store::storeOk;
-    if (packOnClose) {
-        packOnClose = 0;
-        store::packTable(table_);
-    }
-    const int rc = store::closeTable(table_);
-    table_ = nullptr;
-    tag_ = nullptr;
-    fields_.fill(nullptr);
-    store::releaseContext(context_);
-    return rc;
-}
-
-int CourseTable::sync() {
-    return table_ ? store::syncTable(table_) : store::storeOk;
-}
-
-void CourseTable::bindField(int index, const char* name) {
-    fields_[static_cast<size_t>(index)] = store::fieldByName(table_, name);
-}
-
 std::vector<store::FieldSpec> CourseTable::layout() const {
     return courseFields();
-}
-
-void CourseTable::bindFields() {
-    const auto list = layout();
-    for (int i = 0; i < courseFieldCount; ++i)
-        bindField(i, list[static_cast<size_t>(i)].name.c_str());
 }
 
 void CourseTable::readCurrent() {
@@ -184,68 +106,9 @@ void CourseTable::writeCoursePart(bool scoreVariant) {
     store::assignText(field(fYardage), yardageText(r.yardage));
 }
 
-int CourseTable::readIfPositioned(int rc) {
-    if (rc == store::storeOk)
-        readCurrent();
-    return rc;
-}
-
-int CourseTable::goTop() {
-    if (!table_)
-        return store::storeErrState;
-    return readIfPositioned(store::goTop(table_));
-}
-
-int CourseTable::skip() {
-    if (!table_)
-        return store::storeErrState;
-    return readIfPositioned(store::skipRecords(table_, 1));
-}
-
-int CourseTable::goTo(long recordNumber) {
-    if (!table_)
-        return store::storeErrState;
-    return readIfPositioned(store::goRecord(table_, recordNumber));
-}
-
-long CourseTable::recordNumber() const {
-    return table_ ? store::recordNumber(table_) : 0;
-}
-
-int CourseTable::add() {
-    if (!table_)
-        return store::storeErrState;
-    int rc = store::appendStart(table_);
-    if (rc != store::storeOk)
-        return rc;
-    store::blankRecord(table_);
-    writeCurrent();
-    rc = store::appendRecord(table_);
-    if (rc == store::storeOk)
-        rc = store::flushTable(table_);
-    return rc;
-}
-
-int CourseTable::change() {
-    if (!table_)
-        return store::storeErrState;
-    store::blankRecord(table_);
-    writeCurrent();
-    return store::flushTable(table_);
-}
-
-int CourseTable::remove() {
-    if (!table_)
-        return store::storeErrState;
-    store::deleteRecord(table_);
-    return store::flushTable(table_);
-}
-
 int CourseTable::find(const std::string& name, const std::string& city, const std::string& state,
                       const std::string& tee) {
-    if (!table_)
-        return store::storeErrState;
-    return readIfPositioned(store::seekKey(table_, courseKey(name, city, state, tee)));
+    return seekAndRead(courseKey(name, city, state, tee));
 }
 
 void CourseTable::copyRecordTo(CourseTable& other) const {

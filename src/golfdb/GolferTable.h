@@ -1,40 +1,26 @@
 #pragma once
 // Typed access to the golfer table (Golfers). Every operation returns the table store's result code.
+// Names are unique: add() refuses a golfer of an existing name and change() a rename onto another
+// golfer's name (store::storeDuplicateKey).
 
+#include "golfdb/GolfTableBase.h"
 #include "golfdb/GolferRecord.h"
-#include "store/TableStore.h"
 
-#include <array>
 #include <string>
+#include <vector>
 
 namespace kip::golfdb {
 
-class GolferTable {
+class GolferTable : public GolfTableBase {
 public:
     explicit GolferTable(std::string path);
-    ~GolferTable();
-    GolferTable(const GolferTable&) = delete;
-    GolferTable& operator=(const GolferTable&) = delete;
 
     int open();
     int create();
-    int close();
-    int sync();
-    bool isOpen() const { return table_ != nullptr; }
-    const std::string& path() const { return path_; }
 
-    void readCurrent();
-    void writeCurrent();
+    void readCurrent() override;
+    void writeCurrent() override;
 
-    // Positioning in key order; on success (0) the current record is read.
-    int goTop();
-    int skip();
-    int goTo(long recordNumber);
-    long recordNumber() const;
-
-    int add();    // store::storeDuplicateKey: a golfer of that name exists
-    int change(); // store::storeDuplicateKey: the new name belongs to another golfer
-    int remove();
     // Exact "%-40s" match only; otherwise the seek result and nothing read.
     int find(const std::string& name);
 
@@ -45,21 +31,11 @@ public:
     GolferRecord& record() { return record_; }
     const GolferRecord& record() const { return record_; }
 
-    store::Table* storeTable() const { return table_; }
-    int lastResult() const { return context_.result(); }
-
 private:
     enum GolferField { fName, fStreet, fCity, fState, fZip, fPhone, fHandicap, fRounds, fExtra, fieldCount };
 
-    void bindFields();
-    int readIfPositioned(int rc);
-    store::Field* field(int index) const { return fields_[static_cast<size_t>(index)]; }
+    std::vector<store::FieldSpec> layout() const override;
 
-    store::TableContext context_;
-    store::Table* table_ = nullptr;
-    store::Tag* tag_ = nullptr;
-    std::string path_;
-    std::array<store::Field*, fieldCount> fields_{};
     GolferRecord record_;
 };
 

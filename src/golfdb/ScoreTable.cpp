@@ -80,12 +80,6 @@ std::vector<store::FieldSpec> ScoreTable::layout() const {
     return scoreFields();
 }
 
-void ScoreTable::bindFields() {
-    const auto list = layout();
-    for (int i = 0; i < scoreFieldCount; ++i)
-        bindField(i, list[static_cast<size_t>(i)].name.c_str());
-}
-
 void ScoreTable::readCurrent() {
     readCoursePart(true);
     ScoreRecord& r = score_;

@@ -61,7 +61,6 @@ private:
     };
     static constexpr int scoreFieldCount = 15;
 
-    void bindFields() override;
     std::vector<store::FieldSpec> layout() const override;
 
     ScoreRecord score_;
