@@ -1,36 +1,21 @@
 // Start-up of the window program over a large database: opening the tables and computing the
 // leaderboard from 100,000 rounds (1,000 golfers, 100 rounds each over ten years).
 
+#include "BenchData.h"
 #include "app/CKipGolfView.h"
 #include "app/LeaderboardLayout.h"
-#include "golfdb/CKipGolfDoc.h"
 
 #include <benchmark/benchmark.h>
 
-#include <array>
-#include <cstdio>
-#include <filesystem>
-#include <map>
 #include <memory>
 #include <random>
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace kip;
+using namespace kip::bench;
 
-constexpr int golferCount = 1000;
-constexpr int roundsPerGolfer = 100;
-constexpr int firstYear = 2015;
-constexpr int years = 10;
 constexpr int currentYear = firstYear + years - 1;
-
-class YesPrompter : public platform::Prompter {
-public:
-    platform::Answer show(const platform::Message& message) override {
-        return message.buttons == platform::Buttons::YesNo ? platform::Answer::Yes : platform::Answer::Ok;
-    }
-};
 
 class NoDialogs : public platform::DialogHost {
 public:
@@ -52,66 +37,34 @@ public:
     std::optional<std::string> chooseFolder(const std::string&) override { return std::nullopt; }
 };
 
-std::string golferName(int i) {
-    std::array<char, 48> name{};
-    std::snprintf(name.data(), name.size(), "Golfer%04d, Test", i);
-    return name.data();
-}
-
 void fill(golfdb::CKipGolfDoc& doc) {
     std::mt19937 random(42);
-    auto& golfers = doc.golferTable();
-    auto& scores = doc.scoreTable();
-    for (int g = 0; g < golferCount; ++g) {
-        golfers.record().clear();
-        golfers.record().name = golferName(g);
-        golfers.add();
-        for (int r = 0; r < roundsPerGolfer; ++r) {
-            auto& round = scores.record();
-            round.clear();
-            round.golfer = golferName(g);
-            round.name = "Alder Run";
-            round.tee = "Blue";
-            round.slope = 125;
-            round.rating = 71.5;
-            round.year = firstYear + r % years;
-            round.month = 1 + (r / years) % 12;
-            round.day = 1 + r % 28;
-            round.yardage[0] = static_cast<std::int32_t>(random() % 30);
-            // A third of the rounds are total-only, as many leagues enter them.
-            if (r % 3 == 0) {
-                round.flags = golfdb::flagTotalOnly;
-                round.totalStrokes = static_cast<std::int32_t>(70 + random() % 40);
-            } else {
-                for (int h = 1; h < golfdb::holeSlots; ++h) {
-                    round.par[static_cast<size_t>(h)] = 4;
-                    round.strokes[static_cast<size_t>(h)] = static_cast<std::int8_t>(3 + random() % 4);
-                    round.putts[static_cast<size_t>(h)] = static_cast<std::int8_t>(1 + random() % 3);
-                }
+    fillDatabase(doc, [&](golfdb::ScoreRecord& round, int r) {
+        spreadOverYears(round, r);
+        round.yardage[0] = static_cast<std::int32_t>(random() % 30);
+        // A third of the rounds are total-only, as many leagues enter them.
+        if (r % 3 == 0) {
+            round.flags = golfdb::flagTotalOnly;
+            round.totalStrokes = static_cast<std::int32_t>(70 + random() % 40);
+        } else {
+            for (int h = 1; h < golfdb::holeSlots; ++h) {
+                round.par[static_cast<size_t>(h)] = 4;
+                round.strokes[static_cast<size_t>(h)] = static_cast<std::int8_t>(3 + random() % 4);
+                round.putts[static_cast<size_t>(h)] = static_cast<std::int8_t>(1 + random() % 3);
             }
-            round.differential = 10.0 + r % 20;
-            scores.add();
         }
-    }
-    doc.syncAll();
+        round.differential = 10.0 + r % 20;
+    });
 }
 
 class LargeDatabase {
 public:
-    LargeDatabase()
-        : root_(fs::temp_directory_path() / ("kipgolf-bench-app-" + std::to_string(std::random_device{}()))) {
-        fs::create_directories(root_);
+    LargeDatabase() : temp_("kipgolf-bench-app-") {
         golfdb::CKipGolfDoc doc(folder(), prompter, nullptr, currentYear);
         doc.openDatabase();
         fill(doc);
     }
-    ~LargeDatabase() {
-        std::error_code ec;
-        fs::remove_all(root_, ec);
-    }
-    LargeDatabase(const LargeDatabase&) = delete;
-    LargeDatabase& operator=(const LargeDatabase&) = delete;
-    std::string folder() const { return root_.string() + "/"; }
+    std::string folder() const { return temp_.folder(); }
 
     YesPrompter prompter;
     NoDialogs dialogs;
@@ -123,7 +76,7 @@ public:
     app::ViewServices services() { return {prompter, dialogs, settings, clock, folders, files, nullptr}; }
 
 private:
-    fs::path root_;
+    TempFolder temp_;
 };
 
 LargeDatabase& database() {
