@@ -1,6 +1,7 @@
 #include "store/CdxPageStore.h"
 
 #include "store/CdxBytes.h"
+#include "store/FileIo.h"
 #include "store/TableStore.h"
 
 #include <algorithm>
@@ -11,38 +12,6 @@
 #include <unistd.h>
 
 namespace kip::store {
-
-namespace {
-
-bool readAt(int fd, uint8_t* buffer, size_t size, off_t offset) {
-    while (size > 0) {
-        const ssize_t n = ::pread(fd, buffer, size, offset);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        buffer += n;
-        size -= static_cast<size_t>(n);
-        offset += n;
-    }
-    return true;
-}
-
-bool writeAt(int fd, const uint8_t* buffer, size_t size, off_t offset) {
-    while (size > 0) {
-        const ssize_t n = ::pwrite(fd, buffer, size, offset);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        buffer += n;
-        size -= static_cast<size_t>(n);
-        offset += n;
-    }
-    return true;
-}
-
-} // namespace
 
 CdxPageStore::~CdxPageStore() {
     if (fd_ >= 0)
@@ -83,11 +52,11 @@ int CdxPageStore::readImage(std::vector<uint8_t>& image) const {
     if (st.st_size < 0 || static_cast<uint64_t>(st.st_size) > 0xFFFFFE00u)
         return storeErrIndex;
     image.resize(static_cast<size_t>(st.st_size));
-    return readAt(fd_, image.data(), image.size(), 0) ? storeOk : storeErrRead;
+    return readFully(fd_, image.data(), image.size(), 0) ? storeOk : storeErrRead;
 }
 
 bool CdxPageStore::writeBytes(const uint8_t* data, size_t size, uint32_t offset) {
-    return writeAt(fd_, data, size, offset);
+    return writeFully(fd_, data, size, offset);
 }
 
 void CdxPageStore::adoptFreeList(const std::vector<uint32_t>& chain) {
@@ -153,7 +122,7 @@ int CdxPageStore::writeChanges(bool& changed) {
 
 // A page stays dirty until its bytes are written, so a failed flush can be repeated.
 int CdxPageStore::writeRun(std::vector<uint8_t>& run, uint32_t start, std::vector<CdxNode*>& inRun) {
-    if (!run.empty() && !writeAt(fd_, run.data(), run.size(), start))
+    if (!run.empty() && !writeFully(fd_, run.data(), run.size(), start))
         return storeErrWrite;
     for (CdxNode* n : inRun)
         n->dirty = false;
@@ -201,7 +170,7 @@ int CdxPageStore::writeFreedPages(bool& changed) {
         if (it == nextFree.end() || node(offset) != nullptr)
             continue;
         cdx::writeLe32(page.data(), it->second);
-        if (!writeAt(fd_, page.data(), page.size(), offset))
+        if (!writeFully(fd_, page.data(), page.size(), offset))
             return storeErrWrite;
         changed = true;
     }

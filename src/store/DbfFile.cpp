@@ -1,5 +1,7 @@
 #include "store/DbfFile.h"
 
+#include "store/FileIo.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -41,34 +43,6 @@ std::string upper(std::string_view s) {
     for (auto& c : out)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return out;
-}
-
-bool readFully(int fd, unsigned char* buffer, size_t size, uint64_t offset) {
-    while (size > 0) {
-        const ssize_t n = ::pread(fd, buffer, size, static_cast<off_t>(offset));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        buffer += n;
-        size -= static_cast<size_t>(n);
-        offset += static_cast<uint64_t>(n);
-    }
-    return true;
-}
-
-bool writeFully(int fd, const unsigned char* buffer, size_t size, uint64_t offset) {
-    while (size > 0) {
-        const ssize_t n = ::pwrite(fd, buffer, size, static_cast<off_t>(offset));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        buffer += n;
-        size -= static_cast<size_t>(n);
-        offset += static_cast<uint64_t>(n);
-    }
-    return true;
 }
 
 bool knownVersion(unsigned char v) {

@@ -1,0 +1,14 @@
+#pragma once
+// Whole-buffer reads and writes at a file offset. pread and pwrite may move fewer bytes than asked
+// or be interrupted by a signal; a table or index page half read or half written is never wanted.
+
+#include <cstddef>
+#include <cstdint>
+
+namespace kip::store {
+
+// False when the file ends first or the system reports an error.
+bool readFully(int fd, std::uint8_t* buffer, std::size_t size, std::uint64_t offset);
+bool writeFully(int fd, const std::uint8_t* buffer, std::size_t size, std::uint64_t offset);
+
+} // namespace kip::store
