@@ -112,9 +112,27 @@ std::vector<CommandItem> buildItems() {
     };
 }
 
-template <class T> void addOnce(std::vector<T>& list, const T& value) {
-    if (!value.empty() && std::find(list.begin(), list.end(), value) == list.end())
-        list.push_back(value);
+// The distinct non-empty values of one text of the kept items, in table order.
+template <class Keep> std::vector<std::string> distinctTexts(std::string CommandItem::*text, Keep keep) {
+    std::vector<std::string> out;
+    for (const auto& entry : CommandTable::items()) {
+        const std::string& value = entry.*text;
+        if (keep(entry) && !value.empty() && std::find(out.begin(), out.end(), value) == out.end())
+            out.push_back(value);
+    }
+    return out;
+}
+
+template <class Keep> std::vector<CommandId> idsOf(Keep keep) {
+    std::vector<CommandId> out;
+    for (const auto& entry : CommandTable::items())
+        if (keep(entry))
+            out.push_back(entry.id);
+    return out;
+}
+
+bool anyItem(const CommandItem&) {
+    return true;
 }
 
 } // namespace
@@ -134,56 +152,33 @@ const CommandItem& CommandTable::item(CommandId id) {
 }
 
 const std::vector<std::string>& CommandTable::classicMenus() {
-    static const std::vector<std::string> menus = [] {
-        std::vector<std::string> out;
-        for (const auto& entry : items())
-            addOnce(out, entry.classicMenu);
-        return out;
-    }();
+    static const std::vector<std::string> menus = distinctTexts(&CommandItem::classicMenu, anyItem);
     return menus;
 }
 
 const std::vector<std::string>& CommandTable::ribbonCategories() {
-    static const std::vector<std::string> categories = [] {
-        std::vector<std::string> out;
-        for (const auto& entry : items())
-            addOnce(out, entry.ribbonCategory);
-        return out;
-    }();
+    static const std::vector<std::string> categories = distinctTexts(&CommandItem::ribbonCategory, anyItem);
     return categories;
 }
 
 std::vector<std::string> CommandTable::ribbonPanels(const std::string& category) {
-    std::vector<std::string> out;
-    for (const auto& entry : items())
-        if (entry.ribbonCategory == category)
-            addOnce(out, entry.ribbonPanel);
-    return out;
+    return distinctTexts(&CommandItem::ribbonPanel,
+                         [&](const CommandItem& entry) { return entry.ribbonCategory == category; });
 }
 
 std::vector<CommandId> CommandTable::classicMenuItems(const std::string& menu) {
-    std::vector<CommandId> out;
-    for (const auto& entry : items())
-        if (!menu.empty() && entry.classicMenu == menu)
-            out.push_back(entry.id);
-    return out;
+    return idsOf([&](const CommandItem& entry) { return !menu.empty() && entry.classicMenu == menu; });
 }
 
 std::vector<CommandId> CommandTable::ribbonPanelItems(const std::string& category, const std::string& panel) {
-    std::vector<CommandId> out;
-    for (const auto& entry : items())
-        if (entry.ribbonPlace == RibbonPlace::Category && entry.ribbonCategory == category &&
-            entry.ribbonPanel == panel)
-            out.push_back(entry.id);
-    return out;
+    return idsOf([&](const CommandItem& entry) {
+        return entry.ribbonPlace == RibbonPlace::Category && entry.ribbonCategory == category &&
+               entry.ribbonPanel == panel;
+    });
 }
 
 std::vector<CommandId> CommandTable::ribbonMenuItems(RibbonPlace place) {
-    std::vector<CommandId> out;
-    for (const auto& entry : items())
-        if (entry.ribbonPlace == place)
-            out.push_back(entry.id);
-    return out;
+    return idsOf([place](const CommandItem& entry) { return entry.ribbonPlace == place; });
 }
 
 const std::vector<CommandId>& CommandTable::quickAccessItems() {
