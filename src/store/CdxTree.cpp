@@ -21,6 +21,12 @@ int compareEntry(const uint8_t* a, uint32_t ra, const uint8_t* b, uint32_t rb, s
     return ra < rb ? -1 : (ra > rb ? 1 : 0);
 }
 
+// True when the leaf holds exactly this entry at position at.
+bool holdsEntry(const CdxNode& leaf, int at, std::string_view key, uint32_t record) {
+    return at < leaf.count() && leaf.recordAt(at) == record &&
+           std::memcmp(leaf.keyAt(at), key.data(), key.size()) == 0;
+}
+
 auto atOrAfter(std::string_view key, uint32_t record) {
     return [k = bytes(key), record, n = key.size()](const uint8_t* key2, uint32_t record2) {
         return compareEntry(key2, record2, k, record, n) >= 0;
@@ -273,8 +279,7 @@ int CdxTree::insert(std::string_view key, uint32_t record) {
         return storeErrIndex;
     CdxNode* leaf = path.back().node;
     const int at = path.back().index;
-    if (at < leaf->count() && leaf->recordAt(at) == record &&
-        std::memcmp(leaf->keyAt(at), key.data(), key.size()) == 0)
+    if (holdsEntry(*leaf, at, key, record))
         return storeOk;
     leaf->insertAt(at, bytes(key), record);
     pages_->touch(leaf);
@@ -291,8 +296,7 @@ int CdxTree::remove(std::string_view key, uint32_t record) {
         return storeErrIndex;
     CdxNode* leaf = path.back().node;
     const int at = path.back().index;
-    if (at >= leaf->count() || leaf->recordAt(at) != record ||
-        std::memcmp(leaf->keyAt(at), key.data(), key.size()) != 0)
+    if (!holdsEntry(*leaf, at, key, record))
         return storeOk;
     leaf->eraseAt(at);
     pages_->touch(leaf);
