@@ -134,6 +134,18 @@ void drawText(QPainter& p, const QRectF& box, const QString& text, int pixels, b
     p.drawText(box, Qt::AlignCenter, text);
 }
 
+// The red pennant of every flag: from the top of the pole out to its tip and back to the pole.
+void drawPennant(QPainter& p, const QPointF& top, const QPointF& tip, const QPointF& bottom) {
+    QPainterPath pennant;
+    pennant.moveTo(top);
+    pennant.lineTo(tip);
+    pennant.lineTo(bottom);
+    pennant.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(229, 57, 53));
+    p.drawPath(pennant);
+}
+
 void drawGlyph(QPainter& p, const IconLook& look) {
     const QColor ink(255, 255, 255);
     p.setPen(QPen(ink, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -180,14 +192,7 @@ void drawGlyph(QPainter& p, const IconLook& look) {
         p.drawEllipse(QRectF(10, 44, 44, 12));
         p.setPen(QPen(ink, 3));
         p.drawLine(QPointF(28, 50), QPointF(28, 10));
-        QPainterPath flag;
-        flag.moveTo(29, 10);
-        flag.lineTo(48, 17);
-        flag.lineTo(29, 24);
-        flag.closeSubpath();
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(229, 57, 53));
-        p.drawPath(flag);
+        drawPennant(p, QPointF(29, 10), QPointF(48, 17), QPointF(29, 24));
         break;
     }
     case Glyph::Disk: {
@@ -259,14 +264,7 @@ void drawGlyph(QPainter& p, const IconLook& look) {
         p.drawEllipse(QPointF(16, 44), 5, 5);
         p.setPen(QPen(ink, 3));
         p.drawLine(QPointF(43, 40), QPointF(43, 10));
-        QPainterPath pennant;
-        pennant.moveTo(44, 10);
-        pennant.lineTo(58, 15);
-        pennant.lineTo(44, 20);
-        pennant.closeSubpath();
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(229, 57, 53));
-        p.drawPath(pennant);
+        drawPennant(p, QPointF(44, 10), QPointF(58, 15), QPointF(44, 20));
         break;
     }
     case Glyph::Text:
@@ -418,14 +416,7 @@ QImage programIcon() {
     p.drawEllipse(QRectF(104, 178, 48, 16));
     p.setPen(QPen(QColor(250, 250, 250), 7, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(128, 186), QPointF(128, 42));
-    QPainterPath flag;
-    flag.moveTo(131, 42);
-    flag.lineTo(200, 66);
-    flag.lineTo(131, 92);
-    flag.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(229, 57, 53));
-    p.drawPath(flag);
+    drawPennant(p, QPointF(131, 42), QPointF(200, 66), QPointF(131, 92));
     // the ball
     QRadialGradient ball(QPointF(70, 170), 26);
     ball.setColorAt(0, Qt::white);
@@ -489,14 +480,8 @@ QImage background() {
     p.drawEllipse(QRectF(w * 0.78 + 120, h * 0.60 + 26, 16, 6));
     p.setPen(QPen(QColor(240, 240, 240), 4));
     p.drawLine(QPointF(w * 0.78 + 128, h * 0.60 + 29), QPointF(w * 0.78 + 128, h * 0.60 - 110));
-    QPainterPath flag;
-    flag.moveTo(w * 0.78 + 130, h * 0.60 - 110);
-    flag.lineTo(w * 0.78 + 190, h * 0.60 - 92);
-    flag.lineTo(w * 0.78 + 130, h * 0.60 - 74);
-    flag.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(229, 57, 53));
-    p.drawPath(flag);
+    drawPennant(p, QPointF(w * 0.78 + 130, h * 0.60 - 110), QPointF(w * 0.78 + 190, h * 0.60 - 92),
+                QPointF(w * 0.78 + 130, h * 0.60 - 74));
     // a darker veil where the leaderboard stands keeps its white text readable
     QLinearGradient veil(0, 0, w, 0);
     veil.setColorAt(0, QColor(0, 0, 0, 40));
