@@ -1,23 +1,16 @@
 // kipgolf-cli init, backup, restore and compress, run as a program with its own settings folder.
 
+#include "cli/CliRun.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
-#include <sys/wait.h>
 
 namespace kip::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-};
 
 class DatabaseCommandsTest : public ::testing::Test {
 protected:
@@ -25,16 +18,7 @@ protected:
     CliRun run(const std::string& arguments) {
         const std::string command = "XDG_CONFIG_HOME='" + home.path() + "config' XDG_DATA_HOME='" +
                                     home.path() + "share' '" + KIP_CLI_PATH + "' " + arguments + " 2>&1";
-        CliRun result;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        if (pipe == nullptr)
-            return result;
-        std::array<char, 4096> chunk{};
-        for (size_t n; (n = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0;)
-            result.out.append(chunk.data(), n);
-        const int status = ::pclose(pipe);
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return result;
+        return runShell(command);
     }
 
     CliRun runIn(const std::string& dataDir, const std::string& arguments) {

@@ -1,17 +1,9 @@
+#include "cli/CliRun.h"
 #include "handicap/GolfData.h"
 #include "platform/IniSettingsStore.h"
 
-#include <cstdio>
-#include <sys/wait.h>
-
 namespace kip::cli {
 namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
 
 std::string quoted(const std::string& text) {
     std::string q = "'";
@@ -38,15 +30,7 @@ protected:
                                     quoted(KIP_CLI_PATH) + " " +
                                     quoted("/datadir=" + (dataFolder.empty() ? data.folder : dataFolder)) +
                                     " " + arguments + " 2>" + quoted(errFile);
-        CliRun result;
-        FILE* pipe = popen(command.c_str(), "r");
-        if (!pipe)
-            return result;
-        std::array<char, 4096> buffer{};
-        for (size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
-            result.out.append(buffer.data(), n);
-        const int status = pclose(pipe);
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        CliRun result = runShell(command);
         result.err = test::readFile(errFile);
         return result;
     }

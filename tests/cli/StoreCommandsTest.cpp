@@ -1,36 +1,18 @@
 // kipgolf-cli dump, check and reindex, run as a program against copies of the peer tables.
 
+#include "cli/CliRun.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sys/wait.h>
 
 namespace kip::cli {
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-};
-
 CliRun runCli(const std::string& dataDir, const std::string& arguments) {
-    const std::string command =
-        std::string("'") + KIP_CLI_PATH + "' '/datadir=" + dataDir + "' " + arguments + " 2>&1";
-    CliRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return run;
-    std::array<char, 4096> chunk{};
-    for (size_t n; (n = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0;)
-        run.out.append(chunk.data(), n);
-    const int status = ::pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return runShell(std::string("'") + KIP_CLI_PATH + "' '/datadir=" + dataDir + "' " + arguments + " 2>&1");
 }
 
 std::string fixture(const std::string& name) {

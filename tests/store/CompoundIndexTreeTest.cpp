@@ -73,6 +73,15 @@ void expectEqualToModel(CompoundIndex& index, const Model& model) {
     ASSERT_EQ(storeOk, index.verify(0, problem)) << problem;
 }
 
+// Inserts count random pairs into tag 0 of the index and into the model.
+void insertRandom(CompoundIndex& index, RandomKeys& random, Model& model, int count) {
+    for (int i = 0; i < count; ++i) {
+        const Pair p{random.key(), random.record()};
+        model.insert(p);
+        ASSERT_EQ(storeOk, index.insert(0, p.first, p.second));
+    }
+}
+
 class TreeShape : public ::testing::TestWithParam<Shape> {};
 
 TEST_P(TreeShape, RandomInsertsAndRemovesMatchASetBeforeAndAfterReopen) {
@@ -121,11 +130,7 @@ TEST_P(TreeShape, NavigationFromPairsThatAreNotInTheTree) {
     ASSERT_EQ(storeOk, CompoundIndex::create(dir.file("n.cdx"), tagFor(shape), index));
     RandomKeys random(shape, 11);
     Model model;
-    for (int i = 0; i < 2000; ++i) {
-        const Pair p{random.key(), random.record()};
-        model.insert(p);
-        ASSERT_EQ(storeOk, index->insert(0, p.first, p.second));
-    }
+    ASSERT_NO_FATAL_FAILURE(insertRandom(*index, random, model, 2000));
     for (int i = 0; i < 400; ++i) {
         // Half of the probes were just removed, as when the table layer deletes while walking.
         Pair probe{random.key(), random.record()};
@@ -214,11 +219,7 @@ TEST(CompoundIndexTree, SeeksByPrefixMatchAModel) {
               CompoundIndex::create(dir.file("s.cdx"), {{"T", "K", "", 12, true, false, true}}, index));
     RandomKeys random({"", 12, 5000, 4}, 3);
     Model model;
-    for (int i = 0; i < 3000; ++i) {
-        const Pair p{random.key(), random.record()};
-        model.insert(p);
-        ASSERT_EQ(storeOk, index->insert(0, p.first, p.second));
-    }
+    ASSERT_NO_FATAL_FAILURE(insertRandom(*index, random, model, 3000));
     for (int i = 0; i < 300; ++i) {
         const std::string prefix = random.key().substr(0, 1 + i % 12);
         IndexEntry e;
@@ -313,11 +314,7 @@ TEST(CompoundIndexTree, AFailedFlushReportsAnErrorAndCanBeRepeated) {
     ASSERT_EQ(storeOk, CompoundIndex::create(path, tagFor(shape), index));
     RandomKeys random(shape, 9);
     Model model;
-    for (int i = 0; i < 2000; ++i) {
-        const Pair p{random.key(), random.record()};
-        model.insert(p);
-        ASSERT_EQ(storeOk, index->insert(0, p.first, p.second));
-    }
+    ASSERT_NO_FATAL_FAILURE(insertRandom(*index, random, model, 2000));
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit normal{};
     ASSERT_EQ(0, getrlimit(RLIMIT_FSIZE, &normal));
