@@ -318,6 +318,7 @@ ItemList CKipGolfDoc::golferList() {
 
 ItemList CKipGolfDoc::recentCourseList() {
     ItemList items;
+    platform::WaitCursorScope wait(waitCursor_);
     CourseTable& courses = *courseTable_;
     for (const std::string& key : recentCourses_) {
         if (trimRight(key).empty())
@@ -364,6 +365,7 @@ ItemList CKipGolfDoc::teamList() {
 
 ItemList CKipGolfDoc::teeList(long firstRecord) {
     ItemList items;
+    platform::WaitCursorScope wait(waitCursor_);
     CourseTable& courses = *courseTable_;
     if (courses.goTo(firstRecord) != store::storeOk)
         return items;

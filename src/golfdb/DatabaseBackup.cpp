@@ -81,29 +81,31 @@ int DatabaseBackup::copyToBackup(const std::string& folder) {
 int DatabaseBackup::copyStaged(const std::vector<CopyJob>& jobs, const char* what) {
     // Every file is first copied beside its destination; only when all copies are complete do
     // they replace the destinations. A failed copy so leaves the earlier set whole instead of
-    // mixing old and new tables.
-    bool failed = false;
-    for (const CopyJob& job : jobs) {
-        const int rc = files_.copyFile(job.from, job.to + stagedSuffix);
-        if (rc != 0) {
-            showError(copyFailure(what, job.reported, rc));
-            failed = true;
+    // mixing old and new tables. Failures are shown once the wait cursor is gone.
+    std::vector<std::string> failures;
+    {
+        platform::WaitCursorScope wait(doc_.waitCursor());
+        for (const CopyJob& job : jobs) {
+            const int rc = files_.copyFile(job.from, job.to + stagedSuffix);
+            if (rc != 0)
+                failures.push_back(copyFailure(what, job.reported, rc));
+        }
+        if (!failures.empty()) {
+            for (const CopyJob& job : jobs)
+                files_.removeFile(job.to + stagedSuffix);
+        } else {
+            for (const CopyJob& job : jobs) {
+                const int rc = files_.renameFile(job.to + stagedSuffix, job.to);
+                if (rc != 0) {
+                    failures.push_back(copyFailure(what, job.reported, rc));
+                    files_.removeFile(job.to + stagedSuffix);
+                }
+            }
         }
     }
-    if (failed) {
-        for (const CopyJob& job : jobs)
-            files_.removeFile(job.to + stagedSuffix);
-        return copyFailed;
-    }
-    for (const CopyJob& job : jobs) {
-        const int rc = files_.renameFile(job.to + stagedSuffix, job.to);
-        if (rc != 0) {
-            showError(copyFailure(what, job.reported, rc));
-            files_.removeFile(job.to + stagedSuffix);
-            failed = true;
-        }
-    }
-    return failed ? copyFailed : 0;
+    for (const std::string& failure : failures)
+        showError(failure);
+    return failures.empty() ? 0 : copyFailed;
 }
 
 int DatabaseBackup::copyOut(const std::string& folder, bool onlyPresent, std::vector<std::string>* copied) {
@@ -195,7 +197,9 @@ CommandOutcome DatabaseBackup::restoreDatabases() {
 
 bool DatabaseBackup::restoreFrom(const std::string& folder) {
     const std::string safety = safetyFolderOf(doc_.dataDir());
-    if (folder == safety)
+    // Restoring the safety copy itself: copying the current tables over it first would destroy
+    // the very files being restored. The chosen folder may spell the same place differently.
+    if (files_.sameLocation(folder, safety))
         return copyFromBackup(folder) == 0;
     if (!files_.exists(safety)) {
         const int rc = files_.createDirectory(safety);
@@ -221,24 +225,28 @@ bool DatabaseBackup::restoreFrom(const std::string& folder) {
 }
 
 CommandOutcome DatabaseBackup::compressDatabases() {
-    int failed = 0;
     const std::array<std::pair<store::Table*, const char*>, 3> tables = {{
         {doc_.courseTable().storeTable(), "Courses"},
         {doc_.golferTable().storeTable(), "Golfers"},
         {doc_.scoreTable().storeTable(), "Scores"},
     }};
-    for (const auto& [table, name] : tables) {
-        const int rc = table ? store::packTable(table) : store::storeErrState;
-        if (rc != store::storeOk) {
-            std::array<char, 64> number{};
-            std::snprintf(number.data(), number.size(), "%d", rc);
-            showError(std::string("Could not compress database '") + doc_.dataDir() + name +
-                      ".dbf', rc = " + number.data());
-            ++failed;
+    std::vector<std::string> failures;
+    {
+        platform::WaitCursorScope wait(doc_.waitCursor());
+        for (const auto& [table, name] : tables) {
+            const int rc = table ? store::packTable(table) : store::storeErrState;
+            if (rc != store::storeOk) {
+                std::array<char, 64> number{};
+                std::snprintf(number.data(), number.size(), "%d", rc);
+                failures.push_back(std::string("Could not compress database '") + doc_.dataDir() + name +
+                                   ".dbf', rc = " + number.data());
+            }
         }
+        doc_.syncAll();
     }
-    doc_.syncAll();
-    if (failed)
+    for (const std::string& failure : failures)
+        showError(failure);
+    if (!failures.empty())
         return CommandOutcome::Failed;
     prompter_.show({"Database Compress Completed", "Databases Compressed", Icon::Information, Buttons::Ok});
     return CommandOutcome::Succeeded;

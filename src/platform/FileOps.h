@@ -18,6 +18,9 @@ public:
     virtual int renameFile(const std::string& from, const std::string& to) = 0;
     virtual int clearReadOnly(const std::string& path) = 0;
     virtual int createDirectory(const std::string& path) = 0;
+    // True when both paths name the same existing file or folder, however they are spelled
+    // (relative, through links, doubled slashes); two paths that do not both exist compare as text.
+    virtual bool sameLocation(const std::string& a, const std::string& b) = 0;
     virtual std::string currentDirectory() = 0;
     virtual int setCurrentDirectory(const std::string& path) = 0;
 };
@@ -30,6 +33,7 @@ public:
     int renameFile(const std::string& from, const std::string& to) override;
     int clearReadOnly(const std::string& path) override;
     int createDirectory(const std::string& path) override;
+    bool sameLocation(const std::string& a, const std::string& b) override;
     std::string currentDirectory() override;
     int setCurrentDirectory(const std::string& path) override;
 };

@@ -63,6 +63,12 @@ void syncDirectoryOf(const std::string& path) {
 
 } // namespace
 
+bool LocalFileOps::sameLocation(const std::string& a, const std::string& b) {
+    std::error_code error;
+    const bool same = std::filesystem::equivalent(a, b, error);
+    return error ? a == b : same;
+}
+
 bool LocalFileOps::exists(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0;

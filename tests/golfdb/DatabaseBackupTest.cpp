@@ -64,7 +64,8 @@ protected:
     test::MemorySettingsStore settings;
     test::FixedClock clock{{2026, 12, 9}};
     test::FailingFileOps files;
-    CKipGolfDoc doc{data.path(), prompter};
+    test::CountingWaitCursor cursor;
+    CKipGolfDoc doc{data.path(), prompter, &cursor};
     DatabaseBackup backup{doc, prompter, chooser, settings, clock, files};
 };
 
@@ -195,6 +196,41 @@ TEST_F(DatabaseBackupTest, RestoreFromTheSafetyFolderMakesNoSafetyCopy) {
     EXPECT_EQ(files.copies, 6);
     for (const auto& copy : files.copied)
         EXPECT_EQ(copy.find("-> " + data.path() + "Download/"), std::string::npos) << copy;
+}
+
+TEST_F(DatabaseBackupTest, RestoreFromTheSafetyFolderSpelledAnotherWayKeepsItsFiles) {
+    fs::create_directories(data.path() + "Download");
+    for (const auto& file : databaseFiles)
+        fs::copy_file(test::fixturePath(file), data.path() + "Download/" + backupName(file));
+    const auto saved = contents(data.path() + "Download/", true);
+    addGolfer("Current");
+    fs::create_directory_symlink(data.path() + "Download", other.path() + "link");
+    for (const std::string& spelling : {other.path() + "link", data.path() + "/Download"}) {
+        prompter.shown.clear();
+        chooser.choose(spelling);
+        EXPECT_EQ(backup.restoreDatabases(), CommandOutcome::Succeeded) << spelling;
+        EXPECT_EQ(prompter.last().text, "Restore completed sucessfully");
+        EXPECT_EQ(contents(data.path() + "Download/", true), saved) << "the restored backup survives";
+        EXPECT_NE(doc.golferTable().find("Current, New"), store::storeOk) << "the backup was restored";
+    }
+}
+
+TEST_F(DatabaseBackupTest, LongCopiesAndPacksShowTheWaitCursorButNotOverMessages) {
+    std::vector<int> depths;
+    prompter.onShow = [&](const platform::Message&) { depths.push_back(cursor.depth); };
+    chooser.choose(other.path());
+    ASSERT_EQ(backup.backupDatabases(), CommandOutcome::Succeeded);
+    chooser.choose(other.path());
+    ASSERT_EQ(backup.restoreDatabases(), CommandOutcome::Succeeded);
+    const int begunBeforeCompress = cursor.begun;
+    ASSERT_EQ(backup.compressDatabases(), CommandOutcome::Succeeded);
+    EXPECT_GT(cursor.begun, begunBeforeCompress);
+    files.failFromCopy = files.failUntilCopy = files.copies + 1;
+    chooser.choose(other.path());
+    EXPECT_EQ(backup.backupDatabases(), CommandOutcome::Failed);
+    EXPECT_GE(cursor.begun, 4);
+    EXPECT_EQ(cursor.depth, 0);
+    EXPECT_EQ(depths, std::vector<int>(prompter.shown.size(), 0));
 }
 
 TEST_F(DatabaseBackupTest, RestoredFilesAreWritableEvenFromReadOnlyBackups) {

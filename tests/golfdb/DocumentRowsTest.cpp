@@ -90,6 +90,8 @@ TEST_F(DocumentRows, TeeListFollowsTheCourseFromTheGivenRow) {
     EXPECT_EQ(records(tees), (std::vector<long>{3, 10, 6}));
     EXPECT_EQ(texts(doc.teeList(10)), (std::vector<std::string>{"Red", "White"}));
     EXPECT_TRUE(doc.teeList(999).empty());
+    EXPECT_EQ(cursor.begun, 3);
+    EXPECT_EQ(cursor.depth, 0);
 }
 
 TEST_F(DocumentRows, RecentCoursesSkipUnknownKeysAndStopAtAnEmptyOne) {
@@ -99,6 +101,8 @@ TEST_F(DocumentRows, RecentCoursesSkipUnknownKeysAndStopAtAnEmptyOne) {
     const ItemList recent = doc.recentCourseList();
     EXPECT_EQ(texts(recent), (std::vector<std::string>{"Cedar Ridge (Back)", "Alderwood (White)"}));
     EXPECT_EQ(records(recent), (std::vector<long>{7, 9}));
+    EXPECT_EQ(cursor.begun, 1);
+    EXPECT_EQ(cursor.depth, 0);
 }
 
 TEST_F(DocumentRows, GolferAndTeamLists) {

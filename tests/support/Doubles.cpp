@@ -6,6 +6,8 @@ namespace kip::test {
 
 platform::Answer ScriptedPrompter::show(const platform::Message& message) {
     shown.push_back(message);
+    if (onShow)
+        onShow(message);
     if (answers_.empty())
         return message.buttons == platform::Buttons::YesNo ? platform::Answer::Yes : platform::Answer::Ok;
     const platform::Answer a = answers_.front();
@@ -41,7 +43,8 @@ std::string MemorySettingsStore::readText(const std::string& section, const std:
     return it == values.end() ? defaultValue : it->second;
 }
 
-void MemorySettingsStore::writeText(const std::string& section, const std::string& name, const std::string& text) {
+void MemorySettingsStore::writeText(const std::string& section, const std::string& name,
+                                    const std::string& text) {
     values[section + "/" + name] = text;
     writes.push_back(section + "/" + name + "=" + text);
 }
@@ -58,7 +61,8 @@ std::optional<std::string> ScriptedFolderChooser::chooseFolder(const std::string
 int FailingFileOps::copyFile(const std::string& from, const std::string& to) {
     ++copies;
     copied.push_back(from + " -> " + to);
-    const bool failing = failFromCopy > 0 && copies >= failFromCopy && (failUntilCopy == 0 || copies <= failUntilCopy);
+    const bool failing =
+        failFromCopy > 0 && copies >= failFromCopy && (failUntilCopy == 0 || copies <= failUntilCopy);
     if (failing)
         return failureErrno;
     return LocalFileOps::copyFile(from, to);

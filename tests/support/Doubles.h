@@ -26,6 +26,7 @@ public:
     void answer(platform::Answer a) { answers_.push_back(a); }
 
     std::vector<platform::Message> shown;
+    std::function<void(const platform::Message&)> onShow; // called as each message appears
     std::vector<std::string> texts() const;
     const platform::Message& last() const { return shown.back(); }
 
@@ -65,7 +66,10 @@ private:
 
 class CountingWaitCursor : public platform::WaitCursor {
 public:
-    void begin() override { ++begun; ++depth; }
+    void begin() override {
+        ++begun;
+        ++depth;
+    }
     void end() override { --depth; }
     int begun = 0;
     int depth = 0;
@@ -75,9 +79,9 @@ public:
 class FailingFileOps : public platform::LocalFileOps {
 public:
     int copyFile(const std::string& from, const std::string& to) override;
-    int failFromCopy = 0;    // 0: never fail
-    int failUntilCopy = 0;   // last failing copy; 0: all from failFromCopy on
-    int failureErrno = 28;   // ENOSPC
+    int failFromCopy = 0;  // 0: never fail
+    int failUntilCopy = 0; // last failing copy; 0: all from failFromCopy on
+    int failureErrno = 28; // ENOSPC
     int copies = 0;
     std::vector<std::string> copied; // "from -> to" of every attempted copy
 };
