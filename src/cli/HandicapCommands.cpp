@@ -87,8 +87,8 @@ int runRecalc(Invocation& call) {
     if (!tables.open(call))
         return exitDatabase;
     const auto result = handicap::recalculateAllHandicaps(tables.golfers, tables.scores, nullptr);
-    const std::string outcome = handicap::recalculationOutcome(result.failedWrites, result.lastFailure);
-    if (result.failedWrites != 0) {
+    const std::string outcome = handicap::recalculationOutcome(result);
+    if (!result.succeeded()) {
         call.err << outcome << '\n';
         return exitFailure;
     }

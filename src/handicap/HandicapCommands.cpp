@@ -19,12 +19,22 @@ int changeHandicapRule(platform::DialogHost& host, platform::SettingsStore& sett
     return dialog.rule();
 }
 
-std::string recalculationOutcome(int failedWrites, int lastFailure) {
-    if (failedWrites == 0)
+std::string recalculationOutcome(const RecalculationResult& result) {
+    std::array<char, 160> text{};
+    if (result.readFailure != 0)
+        std::snprintf(text.data(), text.size(),
+                      "Could not read every golfer, database error rc = %d; the handicaps of the rest were "
+                      "not recalculated",
+                      result.readFailure);
+    else if (result.failedWrites != 0)
+        std::snprintf(text.data(), text.size(),
+                      "Could not save %d of %d golfer handicaps, database error rc = %d", result.failedWrites,
+                      result.golfers, result.lastFailure);
+    else if (result.syncFailure != 0)
+        std::snprintf(text.data(), text.size(), "Could not save golfer handicaps, database error rc = %d",
+                      result.syncFailure);
+    else
         return recalcCompleteText;
-    std::array<char, 128> text{};
-    std::snprintf(text.data(), text.size(), "Could not save %d golfer handicaps, database error rc = %d",
-                  failedWrites, lastFailure);
     return text.data();
 }
 
@@ -36,12 +46,12 @@ bool recalculateHandicaps(golfdb::CKipGolfDoc& doc) {
         return false;
     const RecalculationResult result = recalculateAllHandicaps(doc);
     // Reporting success after a row could not be written would leave a stale handicap unnoticed.
-    if (result.failedWrites == 0)
+    if (result.succeeded())
         prompter.show(
             {recalcCompleteText, recalcCompleteCaption, platform::Icon::None, platform::Buttons::Ok});
     else
-        prompter.show({recalculationOutcome(result.failedWrites, result.lastFailure), "Database Error",
-                       platform::Icon::Error, platform::Buttons::Ok});
+        prompter.show(
+            {recalculationOutcome(result), "Database Error", platform::Icon::Error, platform::Buttons::Ok});
     return true;
 }
 

@@ -2,6 +2,7 @@
 // The two handicap commands of the main window: Change Handicap Rules and Recalculate Handicaps.
 
 #include "golfdb/CKipGolfDoc.h"
+#include "handicap/HandicapRecalculation.h"
 #include "platform/DialogHost.h"
 #include "platform/SettingsStore.h"
 
@@ -22,8 +23,8 @@ int changeHandicapRule(platform::DialogHost& host, platform::SettingsStore& sett
 // prompter. Returns true when the recalculation ran.
 bool recalculateHandicaps(golfdb::CKipGolfDoc& doc);
 
-// The message that closes a recalculation: the completion text, or an error naming the rows that
-// could not be written.
-std::string recalculationOutcome(int failedWrites, int lastFailure);
+// The message that closes a recalculation: the completion text, or an error saying what could not be
+// read, written or made durable.
+std::string recalculationOutcome(const RecalculationResult& result);
 
 } // namespace kip::handicap

@@ -29,9 +29,9 @@ RecalculationResult recalculateAllHandicaps(golfdb::GolferTable& golfers, golfdb
     }
     // A read error ends the walk early: the golfers after it were not recalculated.
     if (rc < 0)
-        noteFailure(result, rc);
+        result.readFailure = result.lastFailure = rc;
     if (const int synced = golfers.sync(); synced != store::storeOk)
-        noteFailure(result, synced);
+        result.syncFailure = result.lastFailure = synced;
     return result;
 }
 

@@ -9,6 +9,10 @@ struct RecalculationResult {
     int golfers = 0;      // golfer rows visited
     int failedWrites = 0; // golfer rows that could not be written
     int lastFailure = 0;  // the last failing store result (0: every row written and made durable)
+    int readFailure = 0;  // the read error that ended the walk early (the golfers after it were skipped)
+    int syncFailure = 0;  // the table could not be made durable
+
+    bool succeeded() const { return failedWrites == 0 && readFailure == 0 && syncFailure == 0; }
 };
 
 // For each golfer in key order: the index under the score table's active rule into HANDICAP and the

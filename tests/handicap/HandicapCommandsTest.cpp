@@ -69,7 +69,13 @@ TEST_F(HandicapCommands, RecalculateAsksFirstAndReportsCompletion) {
     EXPECT_EQ(done.buttons, platform::Buttons::Ok);
     EXPECT_EQ(done.icon, platform::Icon::None);
     EXPECT_EQ(data.golfer("Mulligan").handicapRounds, 0);
-    EXPECT_EQ(recalculationOutcome(2, -15), "Could not save 2 golfer handicaps, database error rc = -15");
+    EXPECT_EQ(recalculationOutcome({40, 2, -15, 0, 0}),
+              "Could not save 2 of 40 golfer handicaps, database error rc = -15");
+    EXPECT_EQ(recalculationOutcome({12, 0, -3, -3, 0}),
+              "Could not read every golfer, database error rc = -3; the handicaps of the rest were not "
+              "recalculated");
+    EXPECT_EQ(recalculationOutcome({40, 0, -5, 0, -5}),
+              "Could not save golfer handicaps, database error rc = -5");
 }
 
 TEST_F(HandicapCommands, RuleChangeSelectsItsTableButRecalculatesNothing) {
