@@ -9,6 +9,9 @@
 #include "handicap/HandicapCommands.h"
 #include "handicap/HandicapRule.h"
 #include "platform/WaitCursor.h"
+#include "rounds/RoundPoints.h"
+
+#include <optional>
 
 namespace kip::app {
 
@@ -23,9 +26,10 @@ void CKipGolfView::readSettings() {
     allowMeters_ = s.readInt(settingsSection, allowMetersSetting, 0) != 0;
     checkForBackup_ = s.readInt(settingsSection, checkForBackupSetting, 0) != 0;
     handicapRule_ = s.readInt(handicap::handicapSection, handicap::ruleSetting, 0);
-    usePoints_ = s.readInt(pointsSection, usePointsSetting, 0) != 0;
+    const rounds::PointSettings points = rounds::readPointSettings(s);
+    usePoints_ = points.usePoints;
     for (int i = 0; i < pointKinds; ++i)
-        points_.at(i) = usePoints_ ? s.readInt(pointsSection, pointSettings[i], 0) : 0;
+        points_.at(i) = points.values.at(i);
 }
 
 bool CKipGolfView::initialUpdate() {
@@ -44,19 +48,19 @@ bool CKipGolfView::initialUpdate() {
 }
 
 CommandOutcome CKipGolfView::afterStartup() {
-    CommandOutcome outcome = CommandOutcome::None;
+    // The reminder is worked out during start-up, the quick-start help opens then, and a due reminder
+    // appears once the window is up, over the help.
+    std::optional<std::string> reminderText;
     if (checkForBackup_) {
         BackupReminder reminder(services_.settings, services_.clock);
-        if (const auto text = reminder.check())
-            outcome = backupReminder(*text);
+        reminderText = reminder.check();
     }
-    if (outcome != CommandOutcome::EndProgram &&
-        services_.settings.readInt(settingsSection, showQuickstartSetting, 0) != 0) {
+    if (services_.settings.readInt(settingsSection, showQuickstartSetting, 0) != 0) {
         if (services_.help)
             services_.help->showTopic("quickstart");
         services_.settings.writeInt(settingsSection, showQuickstartSetting, 0);
     }
-    return outcome;
+    return reminderText ? backupReminder(*reminderText) : CommandOutcome::None;
 }
 
 CommandOutcome CKipGolfView::backupReminder(const std::string& text) {

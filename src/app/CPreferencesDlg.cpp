@@ -109,6 +109,14 @@ void CPreferencesDlg::writeChangedCheck(Check check, const char* section, const 
 }
 
 bool CPreferencesDlg::ok() {
+    // Taking the values: an emptied box, or one holding just "-", holds no number.
+    for (const auto& text : pointTexts_) {
+        if (text.find_first_of("0123456789") == std::string::npos || !validPointText(text)) {
+            prompter_.show({"Enter an integer.", platform::defaultCaption, platform::Icon::Warning,
+                            platform::Buttons::Ok});
+            return false;
+        }
+    }
     if (checks_[UsePoints]) {
         if (!pointsAcceptable())
             return false;

@@ -31,6 +31,8 @@ public:
     // A change that leaves anything but digits (and a leading '-') is undone with a message; returns
     // whether the new text was kept.
     bool changePointText(int box, const std::string& text);
+    // Whether a box may hold this text; a view undoes a refused edit before the message appears.
+    static bool validPointText(const std::string& text);
 
     // Checks and writes the changed settings; false keeps the dialog open after a message.
     bool ok();
@@ -43,7 +45,6 @@ public:
     static int pointValue(const std::string& text);
 
 private:
-    static bool validPointText(const std::string& text);
     void writeChangedCheck(Check check, const char* section, const char* name);
     bool pointsAcceptable();
 

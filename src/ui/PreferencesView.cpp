@@ -85,11 +85,14 @@ void PreferencesView::showPointsState() {
 }
 
 void PreferencesView::pointEdited(int box, const QString& text) {
-    if (model_.changePointText(box, text.toStdString()))
-        return;
-    QLineEdit* edit = points_.at(static_cast<std::size_t>(box));
-    const QSignalBlocker quiet(edit);
-    edit->setText(QString::fromStdString(model_.pointText(box)));
+    const std::string typed = text.toStdString();
+    if (!app::CPreferencesDlg::validPointText(typed)) {
+        // The box shows the undone text while the message is up.
+        QLineEdit* edit = points_.at(static_cast<std::size_t>(box));
+        const QSignalBlocker quiet(edit);
+        edit->setText(QString::fromStdString(model_.pointText(box)));
+    }
+    model_.changePointText(box, typed);
 }
 
 void PreferencesView::pressOk() {

@@ -90,11 +90,16 @@ RibbonBar::RibbonBar(const ActionMaker& makeAction, QWidget* parent)
     helpButton_->setIcon(QIcon(":/icons/help.png"));
     helpButton_->setIconSize(QSize(18, 18));
     helpButton_->setAutoRaise(true);
-    helpButton_->setPopupMode(QToolButton::InstantPopup);
+    // The button itself opens the help topics; its arrow opens the menu.
+    helpButton_->setPopupMode(QToolButton::MenuButtonPopup);
     helpButton_->setMenu(helpMenu_);
     helpButton_->setToolTip("Help");
-    for (const app::CommandId id : app::CommandTable::ribbonMenuItems(app::RibbonPlace::HelpMenu))
-        helpMenu_->addAction(makeAction(id, text(app::CommandTable::item(id).ribbonLabel)));
+    for (const app::CommandId id : app::CommandTable::ribbonMenuItems(app::RibbonPlace::HelpMenu)) {
+        QAction* action = makeAction(id, text(app::CommandTable::item(id).ribbonLabel));
+        helpMenu_->addAction(action);
+        if (id == app::CommandId::HelpTopics)
+            connect(helpButton_, &QToolButton::clicked, action, &QAction::trigger);
+    }
 
     pages_->setObjectName("ribbonPages");
     for (const auto& category : app::CommandTable::ribbonCategories()) {

@@ -11,7 +11,6 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("KipGolf");
-    QApplication::setApplicationDisplayName("Kip Golf");
     QApplication::setDesktopFileName("kipgolf");
     QApplication::setWindowIcon(QIcon(":/kipgolf.png"));
 

@@ -91,7 +91,7 @@ TEST_F(Preferences, AllZeroPointsAreRefused) {
     CPreferencesDlg dlg(settings, prompter);
     dlg.setChecked(CPreferencesDlg::UsePoints, true);
     dlg.setChecked(CPreferencesDlg::NoShow, true);
-    dlg.changePointText(2, "-");
+    dlg.changePointText(2, "-0");
     EXPECT_FALSE(dlg.ok());
     EXPECT_EQ(prompter.last().text, "At least one of the points earned must not be 0, please correct");
     EXPECT_EQ(prompter.last().caption, "Points Earned Error");
@@ -100,6 +100,25 @@ TEST_F(Preferences, AllZeroPointsAreRefused) {
     EXPECT_TRUE(dlg.ok());
     EXPECT_EQ(settings.writes,
               (std::vector<std::string>{"Points/Eagle=5", "Settings/NoShow=1", "Points/UsePoints=1"}));
+}
+
+TEST_F(Preferences, AnEmptiedBoxHoldsNoNumberAndNothingIsSaved) {
+    storePoints({5, 2, 1, 0, -1});
+    for (const std::string text : {"", "-"}) {
+        CPreferencesDlg dlg(settings, prompter);
+        dlg.setChecked(CPreferencesDlg::NoShow, true);
+        ASSERT_TRUE(dlg.changePointText(3, text));
+        EXPECT_FALSE(dlg.ok()) << '"' << text << '"';
+        EXPECT_EQ(prompter.last().text, "Enter an integer.");
+        EXPECT_EQ(prompter.last().caption, "KipGolf");
+        EXPECT_EQ(prompter.last().icon, platform::Icon::Warning);
+        EXPECT_TRUE(settings.writes.empty());
+        dlg.changePointText(3, "-2");
+        EXPECT_TRUE(dlg.ok());
+        EXPECT_EQ(settings.values["Points/Bogie"], "-2");
+        settings.values["Settings/NoShow"] = "0";
+        settings.writes.clear();
+    }
 }
 
 TEST_F(Preferences, TurningPointsOffStoresZeros) {

@@ -141,6 +141,17 @@ TEST_F(View, OnlyBuiltCommandsAreAvailable) {
     EXPECT_EQ(view->run(CommandId::Exit), CommandOutcome::Exit);
 }
 
+TEST_F(View, HandEditedPointValuesAreLimitedToWhatARoundCanStore) {
+    copyFixtures();
+    settings.values["Points/UsePoints"] = "1";
+    settings.values["Points/Eagle"] = "200";
+    settings.values["Points/Double"] = "-300";
+    settings.values["Points/Par"] = "3";
+    makeView(dir.path());
+    ASSERT_TRUE(view->initialUpdate());
+    EXPECT_EQ(view->pointValues(), (std::array<int, pointKinds>{100, 0, 3, 0, -100}));
+}
+
 TEST_F(View, PreferencesChangeTheViewCopies) {
     copyFixtures();
     makeView(dir.path());
@@ -205,6 +216,24 @@ TEST_F(View, QuickstartOpensOnce) {
     view->afterStartup();
     EXPECT_EQ(help.topics, (std::vector<std::string>{"quickstart"}));
     EXPECT_EQ(settings.values["Settings/ShowQuickstart"], "0");
+}
+
+TEST_F(View, QuickstartHelpOpensBeforeADueReminderAppears) {
+    copyFixtures();
+    settings.values["Settings/ShowQuickstart"] = "1";
+    settings.values["Settings/CheckForBackup"] = "1";
+    settings.values["Settings/InstallDate"] = "20240101";
+    makeView(dir.path());
+    ASSERT_TRUE(view->initialUpdate());
+    std::vector<std::string> helpWhenReminded;
+    dialogs.on<CBackupReminderDlg>([&](CBackupReminderDlg& d) {
+        helpWhenReminded = help.topics;
+        return d.close();
+    });
+    view->afterStartup();
+    EXPECT_EQ(dialogs.runs, 1);
+    EXPECT_EQ(helpWhenReminded, (std::vector<std::string>{"quickstart"}));
+    EXPECT_EQ(settings.values["Settings/LastBackupCheck"], "20241209");
 }
 
 TEST_F(View, RestoreRecomputesTheLeaderboard) {

@@ -23,6 +23,8 @@ void MessageBoxAnswerer::poll() {
         return;
     texts << box->text();
     captions << box->windowTitle();
+    if (onBox)
+        onBox();
     if (!shotName_.isEmpty()) {
         box->grab().save(screenshotPath(shotName_));
         shotName_.clear();

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <deque>
+#include <functional>
 
 namespace kip::test {
 
@@ -21,6 +22,7 @@ public:
 
     QStringList texts;
     QStringList captions;
+    std::function<void()> onBox; // runs while each box is up, before it is answered
 
 private:
     void poll();

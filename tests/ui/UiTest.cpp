@@ -29,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -207,6 +208,9 @@ void UiTest::ribbonCarriesEveryCommand() {
     QCOMPARE(menuTexts(ribbon->applicationMenu()),
              (std::vector<std::string>{"Change Handicap Rule", "Other Preferences", "E&xit"}));
     QCOMPARE(menuTexts(ribbon->helpMenu()), (std::vector<std::string>{"&Help Topics", "&About Kip Golf..."}));
+    QSignalSpy helpTopics(ribbon->helpMenu()->actions().value(0), &QAction::triggered);
+    ribbon->helpButton()->click();
+    QCOMPARE(helpTopics.count(), 1);
     QCOMPARE(ribbon->quickAccessBar()->findChildren<QToolButton*>().size(), 4);
 
     for (const auto& item : app::CommandTable::items()) {
@@ -274,9 +278,13 @@ void UiTest::preferencesViewFollowsTheModel() {
 
     test::MessageBoxAnswerer boxes;
     boxes.screenshotNext("message-invalid-number.png");
+    QString textBehindTheMessage;
+    boxes.onBox = [&] { textBehindTheMessage = view.pointBox(1)->text(); };
     view.pointBox(1)->selectAll();
     QTest::keyClicks(view.pointBox(1), "3x");
+    boxes.onBox = nullptr;
     QCOMPARE(view.pointBox(1)->text(), QString("3"));
+    QCOMPARE(textBehindTheMessage, QString("3"));
     QCOMPARE(boxes.texts, QStringList{"Please only enter a number for points"});
 
     view.pointBox(0)->selectAll();
