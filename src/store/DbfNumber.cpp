@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace kip::store {
 namespace {
@@ -26,12 +27,14 @@ std::string rightAligned(const std::string& digits, int width) {
 }
 
 // Binary doubles hold 2.675 as 2.67499999...; treat values that close to a half as the half the
-// user typed, then round away from zero as xBase does.
+// user typed, then round away from zero as xBase does. "That close" is a few units of the last
+// place of the scaled value, and never so wide that a smaller fraction counts as a half.
 double roundHalfAway(double scaled) {
     const double magnitude = std::fabs(scaled);
     double whole = std::floor(magnitude);
     const double fraction = magnitude - whole;
-    const double tolerance = 1e-9 * std::fmax(1.0, magnitude);
+    const double tolerance =
+        std::fmin(4.0 * std::numeric_limits<double>::epsilon() * std::fmax(1.0, magnitude), 1e-6);
     if (fraction >= 0.5 - tolerance)
         whole += 1.0;
     return scaled < 0 ? -whole : whole;

@@ -629,8 +629,13 @@ int appendRecord(Table* table) {
 int flushTable(Table* table) {
     if (table == nullptr)
         return storeErrState;
+    // A changed buffer with no record to write it to (nothing current, no append under way) cannot
+    // be saved: say so instead of reporting the dropped changes as written.
+    const bool nowhere = table->changed && !table->appending && table->current == 0;
     if (const int rc = writeChanged(*table); rc != storeOk)
         return done(table, rc);
+    if (nowhere)
+        return done(table, storeErrState);
     return done(table, table->index && !table->readOnly ? table->index->flush() : storeOk);
 }
 

@@ -109,6 +109,7 @@ int appendStart(Table* table);
 void blankRecord(Table* table);
 int appendRecord(Table* table);
 // Writes a changed current record and hands record, header and index pages to the operating system.
+// A changed buffer with no current record and no append under way is dropped with storeErrState.
 int flushTable(Table* table);
 // Makes everything flushed so far durable (fsync of table and index).
 int syncTable(Table* table);

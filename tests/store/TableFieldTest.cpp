@@ -17,6 +17,18 @@ TEST(TableFieldNumbers, DecimalsRoundHalfAwayFromZero) {
     EXPECT_EQ(formatDoubleText(-0.04, 4, 1), " 0.0"); // no negative zero
     EXPECT_EQ(formatDoubleText(-1.2, 4, 1), "-1.2");
     EXPECT_EQ(formatDoubleText(12.5, 3, 0), " 13");
+    EXPECT_EQ(formatDoubleText(12.35, 5, 1), " 12.4");
+    EXPECT_EQ(formatDoubleText(1.005, 5, 2), " 1.01");
+}
+
+TEST(TableFieldNumbers, LargeValuesRoundOnlyAtTheHalf) {
+    EXPECT_EQ(formatDoubleText(500000000.0, 12, 0), "   500000000");
+    EXPECT_EQ(formatDoubleText(100000000.4, 12, 0), "   100000000");
+    EXPECT_EQ(formatDoubleText(100000000.5, 12, 0), "   100000001");
+    EXPECT_EQ(formatDoubleText(5000000.0, 12, 2), "  5000000.00");
+    EXPECT_EQ(formatDoubleText(10000.0004999, 10, 3), " 10000.000");
+    EXPECT_EQ(formatDoubleText(-123456789012.375, 17, 0), "    -123456789012");
+    EXPECT_EQ(formatDoubleText(1e15 + 0.375, 18, 0), "  1000000000000000");
 }
 
 TEST(TableFieldNumbers, ValuesThatDoNotFitBecomeAsterisks) {

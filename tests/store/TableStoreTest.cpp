@@ -159,6 +159,23 @@ TEST_F(TableStoreTest, DescendingTagFindsTheNewestRoundOfAGolfer) {
     EXPECT_EQ(seekKey(t, golferKey("Aaron") + "99999999"), storeEof);
 }
 
+TEST_F(TableStoreTest, ChangesWithNoRecordToHoldThemAreNotReportedAsSaved) {
+    Table* t = createCourses();
+    ASSERT_NE(t, nullptr);
+    ASSERT_EQ(appendRow(t, {{"NAME", "Alder"}, {"TEE", "Blue"}}), storeOk);
+    const std::string table = fileBytes("Courses.dbf");
+    selectTag(t, findTag(t, "COURSETAG"));
+    ASSERT_EQ(goTop(t), storeOk);
+    ASSERT_EQ(skipRecords(t, 1), storeEof);
+    blankRecord(t);
+    assignText(fieldByName(t, "NAME"), "Birch");
+    EXPECT_EQ(flushTable(t), storeErrState);
+    EXPECT_EQ(recordCount(t), 1);
+    EXPECT_EQ(fileBytes("Courses.dbf"), table);
+    EXPECT_EQ(flushTable(t), storeOk) << "the refused changes are gone, nothing is pending";
+    EXPECT_EQ(closeTable(t), storeOk);
+}
+
 TEST_F(TableStoreTest, UniqueModeRefusesDuplicatesWithoutTouchingTheFiles) {
     Table* t = createCourses();
     ASSERT_NE(t, nullptr);
