@@ -12,11 +12,28 @@ void writeText(store::Field* field, const std::string& text) {
     store::assignText(field, toStoreText(text));
 }
 
+namespace {
+
+bool numeric(char type) {
+    return type == 'N' || type == 'F';
+}
+
+// A field fits the layout when it has the layout's width and kind; N and F both hold numbers, and a
+// number must keep the layout's decimals, or every rewrite would round the stored values.
+bool fits(const store::FieldSpec& actual, const store::FieldSpec& wanted) {
+    if (actual.width != wanted.width)
+        return false;
+    if (numeric(wanted.type))
+        return numeric(actual.type) && actual.decimals == wanted.decimals;
+    return actual.type == wanted.type;
+}
+
+} // namespace
+
 bool matchesLayout(store::Field* const* handles, const std::vector<store::FieldSpec>& layout,
                    std::size_t count) {
     for (std::size_t i = 0; i < count && i < layout.size(); ++i) {
-        if (handles[i] == nullptr ||
-            store::fieldText(handles[i]).size() != static_cast<std::size_t>(layout[i].width))
+        if (handles[i] == nullptr || !fits(store::fieldSpec(handles[i]), layout[i]))
             return false;
     }
     return count <= layout.size();

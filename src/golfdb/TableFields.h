@@ -23,8 +23,9 @@ template <class Array> void writeBytes(store::Field* field, const Array& in) {
         *store::fieldBytes(field, static_cast<int>(i)) = static_cast<unsigned char>(in[i]);
 }
 
-// True when every one of the first `count` handles is bound and as wide as the golf layout says:
-// hole bytes are addressed directly, so a narrower field of the same name must never be used.
+// True when every one of the first `count` handles is bound and has the width and kind the golf
+// layout says: hole bytes are addressed directly, so a narrower field of the same name must never be
+// used, and a number with other decimals would be rounded on every rewrite.
 bool matchesLayout(store::Field* const* handles, const std::vector<store::FieldSpec>& layout,
                    std::size_t count);
 

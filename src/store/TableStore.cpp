@@ -685,6 +685,12 @@ Field* fieldByName(Table* table, std::string_view name) {
     return i < 0 ? nullptr : table->fields[static_cast<size_t>(i)].get();
 }
 
+FieldSpec fieldSpec(const Field* field) {
+    if (field == nullptr)
+        return {"", 'C', 0, 0};
+    return {field->def->name, field->def->type, field->def->width, field->def->decimals};
+}
+
 std::string fieldText(const Field* field) {
     if (field == nullptr)
         return {};

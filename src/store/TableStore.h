@@ -117,6 +117,8 @@ void deleteRecord(Table* table);
 int packTable(Table* table);
 
 Field* fieldByName(Table* table, std::string_view name);
+// The field's name, type, width and decimals as the table header gives them (empty for no field).
+FieldSpec fieldSpec(const Field* field);
 std::string fieldText(const Field* field);
 long fieldLong(const Field* field);
 double fieldDouble(const Field* field);

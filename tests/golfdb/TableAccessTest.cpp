@@ -136,20 +136,38 @@ TEST(TableAccess, TablesThatAreNotGolfTablesAreRefused) {
     EXPECT_FALSE(odd.isOpen());
     EXPECT_LT(CourseTable(dir.path() + "Missing").open(), 0);
 
-    // Every field present, but the par bytes too few for 19 holes.
-    auto narrow = courseFields();
-    narrow[4].width = 10;
-    store::TableContext other;
-    store::initContext(other);
-    table = store::createTable(other, dir.path() + "Narrow", narrow, {courseTag()});
-    ASSERT_NE(table, nullptr);
-    store::appendStart(table);
-    store::blankRecord(table);
-    store::appendRecord(table);
-    store::closeTable(table);
-    CourseTable narrowCourses(dir.path() + "Narrow");
-    EXPECT_EQ(narrowCourses.open(), store::storeErrCorrupt);
-    EXPECT_EQ(narrowCourses.goTop(), store::storeErrState);
+    // Every field present, but one of them not as the layout has it: the par bytes too few for 19
+    // holes, the rating without its decimal (every rewrite would round it), a text field as a number.
+    const auto field = [](const std::string& name) {
+        const auto layout = courseFields();
+        for (std::size_t i = 0; i < layout.size(); ++i)
+            if (layout[i].name == name)
+                return i;
+        return layout.size();
+    };
+    std::vector<std::vector<store::FieldSpec>> variants(4, courseFields());
+    variants[0][4].width = 10;
+    variants[1][field("RATING")].decimals = 0;
+    variants[2][field("FLAGS")].type = 'N';
+    variants[3][field("RATING")].type = 'N'; // N and F both hold numbers: accepted
+    for (std::size_t v = 0; v < variants.size(); ++v) {
+        const std::string name = dir.path() + "Variant" + std::to_string(v);
+        store::TableContext other;
+        store::initContext(other);
+        table = store::createTable(other, name, variants[v], {courseTag()});
+        ASSERT_NE(table, nullptr);
+        store::appendStart(table);
+        store::blankRecord(table);
+        store::appendRecord(table);
+        store::closeTable(table);
+        CourseTable variant(name);
+        if (v == 3) {
+            EXPECT_EQ(variant.open(), store::storeOk);
+            continue;
+        }
+        EXPECT_EQ(variant.open(), store::storeErrCorrupt) << v;
+        EXPECT_EQ(variant.goTop(), store::storeErrState) << v;
+    }
 }
 
 TEST(GolferNames, JoinAndSplit) {
