@@ -239,17 +239,22 @@ void positionAfterWrite(Table& table, const std::vector<KeyChange>& changes) {
     }
 }
 
+// A write that cannot be made gives the buffer back its stored values: the caller has the result
+// code, and changes left pending would make every later move and the close fail again.
+int discardChanges(Table& table, int rc) {
+    table.buffer = table.saved;
+    table.changed = false;
+    return rc;
+}
+
 int writeCurrent(Table& table) {
     if (table.readOnly)
-        return storeErrAccess;
+        return discardChanges(table, storeErrAccess);
     const auto changes = keyChanges(table, table.saved.data());
-    if (refused(table, changes, table.current)) {
-        table.buffer = table.saved;
-        table.changed = false;
-        return storeDuplicateKey;
-    }
+    if (refused(table, changes, table.current))
+        return discardChanges(table, storeDuplicateKey);
     if (const int rc = table.dbf->writeRecord(table.current, table.buffer.data()); rc != storeOk)
-        return rc;
+        return discardChanges(table, rc);
     table.saved = table.buffer;
     table.changed = false;
     if (const int rc = updateTags(table, changes, table.current); rc != storeOk)

@@ -62,6 +62,20 @@ protected:
     CKipGolfDoc doc{dir.path(), prompter, &cursor, 2026};
 };
 
+TEST_F(DocumentRows, RefusedDeletesLeaveTheTablesReadable) {
+    doc.closeDatabase();
+    std::filesystem::permissions(dir.path() + "Scores.dbf", std::filesystem::perms::owner_read,
+                                 std::filesystem::perm_options::replace);
+    ASSERT_EQ(doc.reopenDatabase(), store::storeOk);
+    const int before = roundsOf("Okonkwo, Ike");
+    const std::size_t listed = doc.roundList("Okonkwo, Ike").size();
+    ASSERT_GT(before, 0);
+    EXPECT_EQ(doc.deleteGolferRounds("Zielinski, Walt"), 0) << "nothing could be deleted";
+    EXPECT_EQ(roundsOf("Okonkwo, Ike"), before);
+    EXPECT_EQ(doc.roundList("Okonkwo, Ike").size(), listed);
+    EXPECT_FALSE(doc.golferList().empty());
+}
+
 TEST_F(DocumentRows, CourseListOneLinePerCourseOrPerTee) {
     const ItemList courses = doc.courseList(false);
     EXPECT_EQ(texts(courses), (std::vector<std::string>{

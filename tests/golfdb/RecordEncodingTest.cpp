@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace kip::golfdb {
 namespace {
 
@@ -131,6 +133,18 @@ TEST_F(RecordEncoding, GolferTeamNameAndHandicap) {
     EXPECT_DOUBLE_EQ(golfers.record().handicapIndex, -1.2);
     ASSERT_EQ(golfers.find("Mulligan,"), store::storeOk);
     EXPECT_EQ(golfers.record().team, 0);
+}
+
+TEST_F(RecordEncoding, HandicapOutsideItsFieldIsStoredAtTheLimitNeverAsAsterisks) {
+    GolferRecord& g = golfers.record();
+    const std::vector<std::pair<double, std::string>> cases = {
+        {150.0, "99.9"}, {-89.0, "-9.9"}, {std::nan(""), " 0.0"}, {99.9, "99.9"}};
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        golfers.joinName("Limit", std::to_string(i));
+        g.handicapIndex = cases[i].first;
+        ASSERT_EQ(golfers.add(), store::storeOk);
+        EXPECT_EQ(stored(golfers.storeTable(), "HANDICAP"), cases[i].second) << i;
+    }
 }
 
 TEST_F(RecordEncoding, LongNamesAreCutSoGolferAndRoundRowsAgree) {
