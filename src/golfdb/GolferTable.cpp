@@ -4,9 +4,7 @@
 #include "golfdb/StoreText.h"
 #include "golfdb/TableFields.h"
 
-#include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdio>
 
 namespace kip::golfdb {
@@ -49,9 +47,7 @@ void GolferTable::writeCurrent() {
     fields::writeText(field(fState), r.state);
     fields::writeText(field(fZip), r.zip);
     fields::writeText(field(fPhone), r.phone);
-    // HANDICAP holds -9.9 to 99.9: anything else would be stored as asterisks and read back as 0.
-    const double index = std::isnan(r.handicapIndex) ? 0.0 : std::clamp(r.handicapIndex, -9.9, 99.9);
-    store::assignDouble(field(fHandicap), index);
+    store::assignDouble(field(fHandicap), fields::limitedToOneDecimal(r.handicapIndex));
     store::assignLong(field(fRounds), r.handicapRounds);
     if (r.team != 0) {
         std::array<char, 16> team{};

@@ -2,6 +2,9 @@
 
 #include "golfdb/StoreText.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace kip::golfdb::fields {
 
 std::string readText(const store::Field* field) {
@@ -10,6 +13,10 @@ std::string readText(const store::Field* field) {
 
 void writeText(store::Field* field, const std::string& text) {
     store::assignText(field, toStoreText(text));
+}
+
+double limitedToOneDecimal(double value) {
+    return std::isnan(value) ? 0.0 : std::clamp(value, lowestOneDecimal, highestOneDecimal);
 }
 
 namespace {

@@ -23,6 +23,14 @@ template <class Array> void writeBytes(store::Field* field, const Array& in) {
         *store::fieldBytes(field, static_cast<int>(i)) = static_cast<unsigned char>(in[i]);
 }
 
+// The one-decimal numbers of the golf tables (HCINDEX, HANDICAP: four characters) hold -9.9 to
+// 99.9; anything outside would be stored as asterisks and read back as 0.
+inline constexpr double lowestOneDecimal = -9.9;
+inline constexpr double highestOneDecimal = 99.9;
+
+// A value kept within that range; one that is not a number becomes 0.
+double limitedToOneDecimal(double value);
+
 // True when every one of the first `count` handles is bound and has the width and kind the golf
 // layout says: hole bytes are addressed directly, so a narrower field of the same name must never be
 // used, and a number with other decimals would be rounded on every rewrite.

@@ -30,9 +30,7 @@ double adjustedGross(const golfdb::ScoreRecord& round, double gross, bool useBan
 }
 
 double storableDifferential(double value) {
-    if (std::isnan(value))
-        return 0.0;
-    return std::clamp(value, lowestStorableDifferential, highestStorableDifferential);
+    return golfdb::fields::limitedToOneDecimal(value);
 }
 
 double computeDifferential(golfdb::ScoreRecord& round, int slope, int golferRounds, bool skipEsc,

@@ -2,6 +2,7 @@
 // Equitable stroke control and the handicap differential of one round.
 
 #include "golfdb/ScoreRecord.h"
+#include "golfdb/TableFields.h"
 
 #include <string>
 
@@ -9,8 +10,8 @@ namespace kip::handicap {
 
 // HCINDEX holds four characters with one decimal; anything outside would be written as asterisks
 // and read back as 0.
-inline constexpr double lowestStorableDifferential = -9.9;
-inline constexpr double highestStorableDifferential = 99.9;
+inline constexpr double lowestStorableDifferential = golfdb::fields::lowestOneDecimal;
+inline constexpr double highestStorableDifferential = golfdb::fields::highestOneDecimal;
 
 // The slope of a course of standard difficulty.
 inline constexpr int standardSlope = 113;
