@@ -9,8 +9,10 @@
 #include "golfdb/CKipGolfDoc.h"
 #include "platform/Clock.h"
 #include "platform/DialogHost.h"
+#include "platform/FileChooser.h"
 #include "platform/FileOps.h"
 #include "platform/FolderChooser.h"
+#include "platform/PrintSurface.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
 
@@ -28,6 +30,8 @@ struct ViewServices {
     platform::FolderChooser& folders;
     platform::FileOps& files;
     HelpViewer* help = nullptr;
+    platform::FileChooser* fileChooser = nullptr;
+    platform::Printer* printer = nullptr;
 };
 
 // What the window must do after a command.

@@ -10,6 +10,7 @@
 #include "platform/IniSettingsStore.h"
 #include "ui/MainWindow.h"
 #include "ui/QtDialogHost.h"
+#include "ui/QtFileChooser.h"
 #include "ui/QtFolderChooser.h"
 #include "ui/QtHelpViewer.h"
 #include "ui/QtPrompter.h"
@@ -42,6 +43,7 @@ public:
     // Tests replace the clock and the folder chooser before the window is made.
     void setClock(std::unique_ptr<platform::Clock> clock) { clock_ = std::move(clock); }
     void useFolderChooser(platform::FolderChooser& chooser) { folderChooser_ = &chooser; }
+    void useFileChooser(platform::FileChooser& chooser) { activeFileChooser_ = &chooser; }
 
 private:
     std::string settingsPath_;
@@ -52,7 +54,9 @@ private:
     QtPrompter prompter_;
     QtDialogHost dialogs_;
     QtFolderChooser folders_;
+    QtFileChooser fileChooser_;
     platform::FolderChooser* folderChooser_ = &folders_;
+    platform::FileChooser* activeFileChooser_ = &fileChooser_;
     QtWaitCursor waitCursor_;
     QtHelpViewer help_;
     platform::LocalFileOps files_;
