@@ -122,11 +122,14 @@ ListDialogView::ListDialogView(report::CListDlg& model, QWidget* parent)
     list_->setMinimumSize(metrics.averageCharWidth() * 78, metrics.lineSpacing() * 20);
     layout->addWidget(list_, 1);
 
-    connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) {
-                if (current.isValid() && model_.selectedIndex() != current.row())
-                    model_.select(current.row());
-            });
+    // The model follows the selection, not the focus frame, so a list that gets the focus shows
+    // nothing selected until the user picks a line.
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const auto rows = list_->selectionModel()->selectedRows();
+        const int row = rows.isEmpty() ? -1 : rows.front().row();
+        if (model_.selectedIndex() != row)
+            model_.select(row);
+    });
     connect(list_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
         model_.doubleClick(index.row());
         showModel();
@@ -199,12 +202,14 @@ void ListDialogView::showModel() {
         shownLines_ = model_.size();
     }
     const int selected = model_.selectedIndex();
-    const QModelIndex current = list_->currentIndex();
-    if (selected < 0) {
-        if (list_->selectionModel()->hasSelection() || current.isValid())
-            list_->selectionModel()->clear();
-    } else if (!current.isValid() || current.row() != selected) {
-        list_->setCurrentIndex(lines_->index(selected));
+    const auto rows = list_->selectionModel()->selectedRows();
+    const int shown = rows.isEmpty() ? -1 : rows.front().row();
+    if (selected != shown) {
+        if (selected < 0)
+            list_->selectionModel()->clearSelection();
+        else
+            list_->selectionModel()->setCurrentIndex(lines_->index(selected),
+                                                     QItemSelectionModel::ClearAndSelect);
     }
     for (const auto& [id, button] : buttons_)
         if (id == report::ListButton::Print || id == report::ListButton::PrintNoBreaks ||

@@ -18,6 +18,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
 
@@ -27,6 +28,8 @@ namespace {
 
 // The text of a PDF file as pdftotext lays it out, one entry per page, blank lines dropped.
 QList<QStringList> pdfPages(const QString& pdf) {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        qWarning("pdftotext is missing: scripts/deps.sh installs poppler-utils");
     QProcess process;
     process.start("pdftotext", {"-layout", pdf, "-"});
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
@@ -68,6 +71,7 @@ private slots:
     void tabsMoveToTheNextStop();
     void listDialogShowsTheListingAndForwardsTheUser();
     void listDialogKeyboardAndSortedLines();
+    void listDialogFillsWhileOpen();
 };
 
 void PrintUiTest::courierComesOutFixedPitch() {
@@ -108,6 +112,13 @@ void PrintUiTest::listingOneLineLongerThanAPageGoesThroughQtIntoAPdf() {
     QCOMPARE(pages[1][0], QString::fromStdString(title));
     QVERIFY2(pages[1][1].startsWith(QString("Round %1").arg(fit + 1, 3, 10, QChar('0'))),
              qPrintable(pages[1][1]));
+
+    // The face that went into the file is a monospace one.
+    QProcess fonts;
+    fonts.start("pdffonts", {pdf});
+    QVERIFY(fonts.waitForFinished(30000));
+    const QString used = QString::fromUtf8(fonts.readAllStandardOutput());
+    QVERIFY2(used.contains("Mono") || used.contains("Courier"), qPrintable(used));
 
     // A picture of the second page, to look at.
     QProcess::execute("pdftoppm", {"-png", "-r", "40", "-f", "2", "-l", "2", "-singlefile", pdf,
@@ -259,12 +270,51 @@ void PrintUiTest::listDialogKeyboardAndSortedLines() {
         QTest::keyClick(view->list(), Qt::Key_Return); // OK on a selected golfer opens it and stays
         QCOMPARE(opened, 4L);
         QVERIFY(view->isVisible());
-        QVERIFY(!view->list()->currentIndex().isValid());
+        QVERIFY(!view->list()->selectionModel()->hasSelection());
         view->grab().save(test::screenshotPath("dialog-list-sorted.png"));
         QTest::keyClick(view, Qt::Key_Escape);
     });
     QCOMPARE(host.run(model), platform::dialogCancel);
     QCOMPARE(shown, (QStringList{" 8.0 \tRoe, Bob", "12.4 \tDee, Di", "12.4 \tLee, Ann", "30.1 \tcox, Cy"}));
+}
+
+void PrintUiTest::listDialogFillsWhileOpen() {
+    report::CListDlg model("Golfer Rounds");
+    model.addLine("Score(Net)   Date        Golfer                Course", report::noRecord);
+    model.setPrintEnabled(false);
+    int posted = 0;
+    model.setPoll([&model, &posted] {
+        if (posted < 5) {
+            ++posted;
+            model.addLine(QString("    %1(%2)   05/0%3/2026  Lee, Ann              Oak")
+                              .arg(70 + posted)
+                              .arg(60 + posted)
+                              .arg(posted)
+                              .toStdString(),
+                          posted);
+        } else {
+            model.setPrintEnabled(true); // the listing is complete
+        }
+    });
+    ui::QtDialogHost host;
+    ui::registerStandardViews(host);
+    int rows = 0;
+    QTimer::singleShot(0, [&] {
+        auto* view = qobject_cast<ui::ListDialogView*>(QApplication::activeModalWidget());
+        QVERIFY(view);
+        const auto closeOnFailure = qScopeGuard([view] {
+            if (view->isVisible())
+                view->reject();
+        });
+        QVERIFY(!view->button(report::ListButton::Print)->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(view->button(report::ListButton::Print)->isEnabled(), 5000);
+        rows = view->list()->model()->rowCount();
+        QVERIFY2(!view->list()->selectionModel()->hasSelection(), "nothing selected until the user picks");
+        view->grab().save(test::screenshotPath("dialog-list-rounds.png"));
+        view->button(report::ListButton::Ok)->click();
+    });
+    QCOMPARE(host.run(model), platform::dialogOk);
+    QCOMPARE(rows, 6);
 }
 
 QTEST_MAIN(PrintUiTest)
