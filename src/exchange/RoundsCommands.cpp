@@ -8,7 +8,8 @@
 namespace kip::exchange {
 namespace {
 
-constexpr const char* roundsFileFilters = "CSV Files (*.csv)|*.csv|Text Files (*.txt)|*.txt|All Files (*)|*||";
+constexpr const char* roundsFileFilters =
+    "CSV Files (*.csv)|*.csv|Text Files (*.txt)|*.txt|All Files (*)|*||";
 
 platform::Message status(const std::string& text, const char* caption, platform::Icon icon) {
     return {text, caption, icon, platform::Buttons::Ok};
@@ -58,38 +59,39 @@ platform::Message importMessage(const ImportSummary& summary) {
         return status(importDoneText, importCaption, Icon::Information);
     std::array<char, 160> text{};
     if (summary.roundsStored < summary.roundsRead)
-        std::snprintf(text.data(), text.size(), "%ld of %ld rounds could not be stored, database error rc = %d",
+        std::snprintf(text.data(), text.size(),
+                      "%ld of %ld rounds could not be stored, database error rc = %d",
                       summary.roundsRead - summary.roundsStored, summary.roundsRead, summary.storeFailure);
     else
-        std::snprintf(text.data(), text.size(), "The imported rounds could not be saved, database error rc = %d",
-                      summary.storeFailure);
+        std::snprintf(text.data(), text.size(),
+                      "The imported rounds could not be saved, database error rc = %d", summary.storeFailure);
     return status(text.data(), importCaption, Icon::Error);
 }
 
-bool exportRoundsCommand(golfdb::CKipGolfDoc& doc, platform::FileChooser& chooser) {
+std::optional<int> exportRoundsCommand(golfdb::CKipGolfDoc& doc, platform::FileChooser& chooser) {
     const auto path = chooser.chooseSave(roundsFileRequest(exportChooserTitle));
     if (!path)
-        return false;
+        return std::nullopt;
     int result = roundsFileDone;
     {
         const platform::WaitCursorScope busy(doc.waitCursor());
         result = exportRounds(doc.scoreTable(), *path);
     }
     doc.prompter().show(exportMessage(result));
-    return result == roundsFileDone;
+    return result;
 }
 
-bool importRoundsCommand(golfdb::CKipGolfDoc& doc, platform::FileChooser& chooser) {
+std::optional<ImportSummary> importRoundsCommand(golfdb::CKipGolfDoc& doc, platform::FileChooser& chooser) {
     const auto path = chooser.chooseOpen(roundsFileRequest(importChooserTitle));
     if (!path)
-        return false;
+        return std::nullopt;
     ImportSummary summary;
     {
         const platform::WaitCursorScope busy(doc.waitCursor());
         summary = importRounds(doc.scoreTable(), *path);
     }
     doc.prompter().show(importMessage(summary));
-    return summary.roundsStored > 0;
+    return summary;
 }
 
 } // namespace kip::exchange

@@ -7,6 +7,7 @@
 #include "platform/FileChooser.h"
 #include "platform/Prompter.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,9 +38,11 @@ platform::Message exportMessage(int result);
 // an error rather than as success.
 platform::Message importMessage(const ImportSummary& summary);
 
-// Export Rounds. Cancelling the chooser ends the command silently. True when the file was written.
-bool exportRoundsCommand(golfdb::CKipGolfDoc& doc, platform::FileChooser& chooser);
-// Import Rounds. True when at least one round was stored, so the leaderboard must be rebuilt.
-bool importRoundsCommand(golfdb::CKipGolfDoc& doc, platform::FileChooser& chooser);
+// Export Rounds: the export's result, or nothing when the chooser was cancelled (the command then
+// ends silently).
+std::optional<int> exportRoundsCommand(golfdb::CKipGolfDoc& doc, platform::FileChooser& chooser);
+// Import Rounds: what the import did, or nothing when the chooser was cancelled. Whenever a round
+// was stored the caller rebuilds the leaderboard.
+std::optional<ImportSummary> importRoundsCommand(golfdb::CKipGolfDoc& doc, platform::FileChooser& chooser);
 
 } // namespace kip::exchange

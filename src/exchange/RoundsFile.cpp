@@ -193,7 +193,9 @@ public:
     void split(std::string_view line, bool golferFirst) { splitFields(line, golferFirst, fields_); }
     // The format's count, less the one missing last field that still reads (as empty).
     bool enough(std::size_t formatCount) const { return fields_.size() + 1 >= formatCount; }
-    std::string_view operator[](std::size_t i) const { return i < fields_.size() ? fields_[i] : std::string_view(); }
+    std::string_view operator[](std::size_t i) const {
+        return i < fields_.size() ? fields_[i] : std::string_view();
+    }
 
 private:
     std::vector<std::string_view> fields_;
@@ -353,7 +355,8 @@ ImportSummary importRounds(golfdb::ScoreTable& scores, const std::string& path) 
         }
         bool whole = status == LineReader::Status::Line && readRoundLine(0, line, fields, round);
         for (int index = 1; whole && index < linesPerRound; ++index)
-            whole = reader.next(line) == LineReader::Status::Line && readRoundLine(index, line, fields, round);
+            whole =
+                reader.next(line) == LineReader::Status::Line && readRoundLine(index, line, fields, round);
         if (!whole) {
             summary.result = roundsFileIncomplete;
             break;

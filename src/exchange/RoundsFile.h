@@ -14,10 +14,10 @@ namespace kip::exchange {
 
 // Results of exportRounds and importRounds.
 inline constexpr int roundsFileDone = 0;
-inline constexpr int roundsFileCannotOpen = 4; // export: not created or not written; import: not opened
-inline constexpr int roundsFileIncomplete = 8; // import: ends inside the header or a round, or a line
-                                               // with too few fields
-inline constexpr int roundsFileBadHeader = 12; // import: a header line is not the format's
+inline constexpr int roundsFileCannotOpen = 4;  // export: not created or not written; import: not opened
+inline constexpr int roundsFileIncomplete = 8;  // import: ends inside the header or a round, or a line
+                                                // with too few fields
+inline constexpr int roundsFileBadHeader = 12;  // import: a header line is not the format's
 inline constexpr int roundsFileTableError = 16; // export: the score table could not be read
 
 // The format's header lines, without their line ends.

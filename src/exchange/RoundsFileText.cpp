@@ -104,7 +104,8 @@ std::string_view unquoted(std::string_view field) {
 }
 
 bool isYes(std::string_view field) {
-    return field.size() == 3 && field[0] == quote && (field[1] == 'y' || field[1] == 'Y') && field[2] == quote;
+    return field.size() == 3 && field[0] == quote && (field[1] == 'y' || field[1] == 'Y') &&
+           field[2] == quote;
 }
 
 int wholeNumber(std::string_view field) {
