@@ -6,6 +6,7 @@
 #include "golfdb/TableFields.h"
 #include "store/TableStore.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -20,7 +21,7 @@ namespace {
 using golfdb::ScoreRecord;
 
 constexpr int holes = 18;
-constexpr const char* lineEnd = "\r\n";
+constexpr std::string_view lineEnd = "\r\n";
 
 std::string holeHeader(const char* name) {
     std::string line;
@@ -60,12 +61,12 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 // Collects the text of many rounds and hands it to the file in large pieces.
 class RoundsWriter {
 public:
-    explicit RoundsWriter(std::FILE* file) : file_(file) { text_.reserve(flushAt + 4096); }
+    explicit RoundsWriter(std::FILE* file) : file_(file), text_(bufferSize) {}
 
     void header() {
         for (const auto& line : headerLines()) {
-            text_ += line;
-            text_ += lineEnd;
+            raw(line);
+            raw(lineEnd);
         }
     }
 
@@ -99,50 +100,79 @@ public:
         holeNumbers(r.putts);
         holeBits(r.holeFlags, golfdb::holeFairwayHit);
         holeBits(r.holeFlags, golfdb::holeGreenInRegulation);
-        if (text_.size() >= flushAt)
-            flush();
     }
 
     bool flush() {
-        if (!text_.empty() && std::fwrite(text_.data(), 1, text_.size(), file_) != text_.size())
+        if (used_ > 0 && std::fwrite(text_.data(), 1, used_, file_) != used_)
             failed_ = true;
-        text_.clear();
+        used_ = 0;
         return !failed_;
     }
 
 private:
-    static constexpr std::size_t flushAt = 256 * 1024;
+    static constexpr std::size_t bufferSize = 256 * 1024;
+    // Room for any one field: a number, a one-decimal value or a table's text.
+    static constexpr std::size_t fieldRoom = 512;
 
-    void open() {
-        if (!first_)
-            text_ += ',';
-        first_ = false;
-        text_ += '"';
+    void room(std::size_t size) {
+        if (used_ + size > text_.size())
+            flush();
     }
-    void close() { text_ += '"'; }
+    void put(char c) { text_[used_++] = c; }
+    void raw(std::string_view part) {
+        for (std::size_t at = 0; at < part.size();) {
+            room(1);
+            const std::size_t n = std::min(part.size() - at, text_.size() - used_);
+            std::copy_n(part.data() + at, n, text_.data() + used_);
+            used_ += n;
+            at += n;
+        }
+    }
+    void open() {
+        room(fieldRoom);
+        if (!first_)
+            put(',');
+        first_ = false;
+        put('"');
+    }
     void endLine() {
-        text_ += lineEnd;
+        room(2);
+        put('\r');
+        put('\n');
         first_ = true;
     }
     void text(const std::string& value) {
         open();
-        text_ += value;
-        close();
+        raw(value);
+        room(1);
+        put('"');
     }
     void number(long value, int zeroPadWidth = 0) {
         open();
-        appendInteger(text_, value, zeroPadWidth);
-        close();
+        if (value >= 0 && value < 10 && zeroPadWidth <= 1) {
+            put(static_cast<char>('0' + value));
+        } else if (value >= 10 && value < 100 && zeroPadWidth <= 2) {
+            put(static_cast<char>('0' + value / 10));
+            put(static_cast<char>('0' + value % 10));
+        } else {
+            scratch_.clear();
+            appendInteger(scratch_, value, zeroPadWidth);
+            raw(scratch_);
+        }
+        put('"');
     }
     void oneDecimal(double value) {
         open();
-        appendOneDecimal(text_, value);
-        close();
+        scratch_.clear();
+        appendOneDecimal(scratch_, value);
+        raw(scratch_);
+        room(1);
+        put('"');
     }
     void yesNo(bool yes) {
         open();
-        text_ += yes ? 'y' : 'n';
-        close();
+        put(yes ? 'y' : 'n');
+        put('"');
     }
     template <class Slots> void holeNumbers(const Slots& slots) {
         for (int h = 1; h <= holes; ++h)
@@ -156,7 +186,9 @@ private:
     }
 
     std::FILE* file_;
-    std::string text_;
+    std::vector<char> text_;
+    std::size_t used_ = 0;
+    std::string scratch_;
     bool first_ = true;
     bool failed_ = false;
 };
@@ -164,8 +196,6 @@ private:
 // Writes the header and every round; roundsFileDone, roundsFileCannotOpen when the file refused a
 // write, roundsFileTableError when a row could not be read.
 int writeRounds(golfdb::ScoreTable& scores, std::FILE* file) {
-    std::vector<char> buffer(1 << 16);
-    std::setvbuf(file, buffer.data(), _IOFBF, buffer.size());
     RoundsWriter writer(file);
     writer.header();
     int rc = scores.goTop();
