@@ -231,15 +231,27 @@ private:
     std::vector<std::string_view> fields_;
 };
 
+// The points total is kept in two signed bytes of 127 steps.
+constexpr int pointsTotalLimit = 127 * 127 + 126;
+
 constexpr std::size_t firstLineFields = 7;
 constexpr std::size_t secondLineFields = 14;
 constexpr std::size_t holeLineFields = holes;
+
+// A number read from the file, held to what its table field can store: beyond it the table would
+// keep asterisks (read back as 0), a byte would wrap, or the DATE text would lose its shape.
+int limited(int value, int low, int high) {
+    return std::clamp(value, low, high);
+}
+
+constexpr int byteLow = -128;
+constexpr int byteHigh = 127;
 
 template <class Slots> void readHoleNumbers(const LineFields& f, Slots& slots) {
     using Value = typename Slots::value_type;
     slots[0] = 0;
     for (std::size_t h = 1; h <= holes; ++h)
-        slots[h] = static_cast<Value>(wholeNumber(f[h - 1]));
+        slots[h] = static_cast<Value>(limited(wholeNumber(f[h - 1]), byteLow, byteHigh));
 }
 
 void readHoleBits(const LineFields& f, ScoreRecord& r, std::uint8_t bit) {
@@ -257,19 +269,18 @@ bool readRoundLine(int index, std::string_view line, LineFields& f, ScoreRecord&
     switch (index) {
     case 0:
         r.golfer = textOf(f[0]);
-        r.month = wholeNumber(f[1]);
-        r.day = wholeNumber(f[2]);
-        r.year = wholeNumber(f[3]);
-        r.totalStrokes = wholeNumber(f[4]);
-        // Beyond the field's range the table would keep asterisks, read back as 0.
+        r.month = limited(wholeNumber(f[1]), 0, 99);
+        r.day = limited(wholeNumber(f[2]), 0, 99);
+        r.year = limited(wholeNumber(f[3]), 0, 9999);
+        r.totalStrokes = limited(wholeNumber(f[4]), -99, 999);
         r.differential = golfdb::fields::limitedToOneDecimal(decimalNumber(f[5]));
         r.yardage[0] = wholeNumber(f[6]);
         break;
     case 1:
         r.name = textOf(f[0]);
         r.tee = textOf(f[1]);
-        r.rating = decimalNumber(f[2]);
-        r.slope = wholeNumber(f[3]);
+        r.rating = golfdb::fields::limitedToOneDecimal(decimalNumber(f[2]));
+        r.slope = limited(wholeNumber(f[3]), -999, 9999);
         if (isYes(f[4]))
             r.flags |= golfdb::flagTotalOnly | golfdb::flagNoFairwayStats;
         if (!isYes(f[6]))
@@ -277,8 +288,9 @@ bool readRoundLine(int index, std::string_view line, LineFields& f, ScoreRecord&
         if (isYes(f[7])) {
             r.flags |= golfdb::flagPointsRound;
             for (std::size_t k = 0; k < r.pointValues.size(); ++k)
-                r.pointValues[k] = static_cast<std::int8_t>(wholeNumber(f[8 + k]));
-            r.totalPoints = wholeNumber(f[13]);
+                r.pointValues[k] =
+                    static_cast<std::int8_t>(limited(wholeNumber(f[8 + k]), byteLow, byteHigh));
+            r.totalPoints = limited(wholeNumber(f[13]), -pointsTotalLimit, pointsTotalLimit);
         }
         break;
     case 2: {
@@ -308,12 +320,16 @@ bool readRoundLine(int index, std::string_view line, LineFields& f, ScoreRecord&
 }
 
 int readHeader(LineReader& reader, std::string& line) {
+    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
     for (const auto& header : headerLines()) {
         const auto status = reader.next(line);
         if (status == LineReader::Status::TooLong)
             return roundsFileBadHeader;
         if (status != LineReader::Status::Line)
             return roundsFileIncomplete;
+        // Editors that save UTF-8 may put a byte order mark first.
+        if (&header == &headerLines().front() && line.compare(0, byteOrderMark.size(), byteOrderMark) == 0)
+            line.erase(0, byteOrderMark.size());
         if (line.size() < headerCheckLength ||
             line.compare(0, headerCheckLength, header, 0, headerCheckLength) != 0)
             return roundsFileBadHeader;

@@ -149,6 +149,8 @@ TEST_F(RoundsFile, RoundsComeInTagOrderAndTotalOnlyRoundsSayNoFairwayStats) {
             r.flags = golfdb::flagTotalOnly | golfdb::flagCourseHandicap;
             add(r);
         }
+    add(fullRound());
+    ASSERT_EQ(scores.remove(), 0); // deleted rows are not exported
     ASSERT_EQ(exportRounds(scores, file()), roundsFileDone);
     std::ifstream in(file());
     std::vector<std::string> lines;
@@ -300,7 +302,7 @@ TEST_F(RoundsFile, BlankLinesEndNormallyOnlyAtTheEnd) {
 }
 
 TEST_F(RoundsFile, LineFeedsAloneAndCapitalYRead) {
-    std::string text = header + roundLines("Ames, Al");
+    std::string text = "\xEF\xBB\xBF" + header + roundLines("Ames, Al");
     text.replace(text.find("\"n\",\"y\",\"y\",\"n\""), 15, "\"Y\",\"y\",\"N\",\"Y\"");
     std::string lf;
     for (const char c : text)
@@ -342,6 +344,17 @@ TEST_F(RoundsFile, MonthsOutOfRangeAndJunkNumbersAreStoredAsRead) {
     EXPECT_EQ(rounds[1].dateText(), "20241300");
     // An unquoted field reads as empty (0), and nothing shifts.
     EXPECT_EQ(rounds[0].dateText(), "20200006");
+
+    // Beyond what a field holds, a number is stored at the field's limit.
+    std::string big = roundLines("Cole, Cy", "\"5\",\"6\",\"123456\"");
+    big.replace(big.find("\"80\",\"12.3\""), 11, "\"5000\",\"123.4\"");
+    big.replace(big.find("\"5\",\"5\""), 3, "\"300\"");
+    ASSERT_EQ(import(header + big).result, roundsFileDone);
+    ASSERT_EQ(scores.findNewest("Cole, Cy"), 0);
+    EXPECT_EQ(scores.record().dateText(), "99990506");
+    EXPECT_EQ(scores.record().totalStrokes, 999);
+    EXPECT_DOUBLE_EQ(scores.record().differential, 99.9);
+    EXPECT_EQ(scores.record().strokes[1], 127);
 }
 
 TEST_F(RoundsFile, AFailedExportLeavesTheEarlierFile) {
