@@ -149,16 +149,8 @@ private:
     }
     void number(long value, int zeroPadWidth = 0) {
         open();
-        if (value >= 0 && value < 10 && zeroPadWidth <= 1) {
-            put(static_cast<char>('0' + value));
-        } else if (value >= 10 && value < 100 && zeroPadWidth <= 2) {
-            put(static_cast<char>('0' + value / 10));
-            put(static_cast<char>('0' + value % 10));
-        } else {
-            scratch_.clear();
-            appendInteger(scratch_, value, zeroPadWidth);
-            raw(scratch_);
-        }
+        used_ =
+            static_cast<std::size_t>(writeInteger(text_.data() + used_, value, zeroPadWidth) - text_.data());
         put('"');
     }
     void oneDecimal(double value) {

@@ -164,19 +164,23 @@ std::string textOf(std::string_view field) {
     return golfdb::fromStoreText(text);
 }
 
-void appendInteger(std::string& out, long value, int zeroPadWidth) {
+char* writeInteger(char* out, long value, int zeroPadWidth) {
     std::array<char, 24> digits{};
-    const unsigned long magnitude =
+    unsigned long magnitude =
         value < 0 ? 0ul - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
-    const auto [end, ec] = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude);
-    (void)ec; // 24 characters hold every long
-    const auto length = static_cast<int>(end - digits.data());
+    int length = 0;
+    do {
+        digits[static_cast<std::size_t>(length++)] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
     if (value < 0)
-        out += '-';
+        *out++ = '-';
     // As printf pads: the sign counts towards the width.
     for (int pad = zeroPadWidth - length - (value < 0 ? 1 : 0); pad > 0; --pad)
-        out += '0';
-    out.append(digits.data(), end);
+        *out++ = '0';
+    while (length > 0)
+        *out++ = digits[static_cast<std::size_t>(--length)];
+    return out;
 }
 
 void appendOneDecimal(std::string& out, double value) {

@@ -30,7 +30,9 @@ double decimalNumber(std::string_view field);
 std::string textOf(std::string_view field);
 
 // Writers of the format's fields into out.
-void appendInteger(std::string& out, long value, int zeroPadWidth = 0); // "%d", "%02d", "%04d"
-void appendOneDecimal(std::string& out, double value);                  // "%2.1f"
+// "%d", "%02d", "%04d" into out, which has room for 24 + zeroPadWidth characters; returns the end
+// written.
+char* writeInteger(char* out, long value, int zeroPadWidth = 0);
+void appendOneDecimal(std::string& out, double value); // "%2.1f"
 
 } // namespace kip::exchange

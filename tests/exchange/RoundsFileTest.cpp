@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -395,13 +396,15 @@ TEST(RoundsFileText, NumbersAreTheLeadingNumberOfTheText) {
     EXPECT_DOUBLE_EQ(decimalNumber("\"71.5\""), 71.5);
     EXPECT_DOUBLE_EQ(decimalNumber("\"-.5e3\""), -0.5);
     EXPECT_DOUBLE_EQ(decimalNumber("\"abc\""), 0.0);
-    std::string out;
-    appendInteger(out, 5, 2);
-    appendInteger(out, -5, 4);
-    appendInteger(out, 12345, 4);
+    std::array<char, 64> text{};
+    char* end = writeInteger(text.data(), 5, 2);
+    end = writeInteger(end, -5, 4);
+    end = writeInteger(end, 12345, 4);
+    end = writeInteger(end, -2147483647L - 1);
+    std::string out(text.data(), end);
     appendOneDecimal(out, 0.05);
     appendOneDecimal(out, -0.04);
-    EXPECT_EQ(out, "05-005123450.1-0.0");
+    EXPECT_EQ(out, "05-00512345-21474836480.1-0.0");
 }
 
 TEST(RoundsFileText, TextIsUtf8OrWindows1252) {
