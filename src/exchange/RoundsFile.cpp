@@ -342,10 +342,6 @@ int afterBlankLine(LineReader& reader, std::string& line) {
 
 } // namespace
 
-const std::string& headerLine(int index) {
-    return headerLines().at(static_cast<std::size_t>(index));
-}
-
 int exportRounds(golfdb::ScoreTable& scores, const std::string& path) {
     // Written beside the chosen file first, so a failed export never destroys an earlier one.
     const std::string part = partPath(path);

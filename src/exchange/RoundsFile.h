@@ -20,11 +20,10 @@ inline constexpr int roundsFileIncomplete = 8;  // import: ends inside the heade
 inline constexpr int roundsFileBadHeader = 12;  // import: a header line is not the format's
 inline constexpr int roundsFileTableError = 16; // export: the score table could not be read
 
-// The format's header lines, without their line ends.
+// The format's 8 header lines, then 8 lines per round; an import compares the first 30 characters
+// of each header line.
 inline constexpr int headerLineCount = 8;
 inline constexpr int linesPerRound = 8;
-const std::string& headerLine(int index); // index 0..7
-// How much of a header line an import compares.
 inline constexpr std::size_t headerCheckLength = 30;
 
 // Writes every round in tag order (deleted rows are not visited) to path, replacing the file only
