@@ -288,10 +288,28 @@ TEST_F(RoundsFile, FileEndingInsideARoundKeepsTheWholeRoundsBefore) {
     const ImportSummary summary = import(text + partial.substr(0, cut));
     EXPECT_EQ(summary.result, roundsFileIncomplete);
     EXPECT_EQ(summary.roundsStored, 2);
+    // What was stored is in the files, index included.
+    scores.close();
+    ASSERT_EQ(scores.open(), 0);
     const auto rounds = stored();
     ASSERT_EQ(rounds.size(), 2u);
     EXPECT_EQ(rounds[0].golfer, "Bell, Bo");
     EXPECT_EQ(rounds[1].golfer, "Ames, Al");
+}
+
+TEST_F(RoundsFile, ManyRoundsAreAllInTheIndexAfterwards) {
+    std::string text = header;
+    for (int i = 0; i < 150; ++i)
+        text += roundLines("Golfer" + std::to_string(1000 + i) + ", Test");
+    EXPECT_TRUE(import(text).everyRoundStored());
+    scores.close();
+    ASSERT_EQ(scores.open(), 0);
+    const auto rounds = stored();
+    ASSERT_EQ(rounds.size(), 150u);
+    EXPECT_EQ(rounds.front().golfer, "Golfer1149, Test");
+    EXPECT_EQ(rounds.back().golfer, "Golfer1000, Test");
+    EXPECT_EQ(scores.findNewest("Golfer1070, Test"), 0);
+    EXPECT_EQ(scores.record().golfer, "Golfer1070, Test");
 }
 
 TEST_F(RoundsFile, BlankLinesEndNormallyOnlyAtTheEnd) {
