@@ -39,4 +39,8 @@ int runBackup(Invocation& call);
 int runRestore(Invocation& call);
 int runCompress(Invocation& call);
 
+// Rounds file: export FILE, import FILE.
+int runExport(Invocation& call);
+int runImport(Invocation& call);
+
 } // namespace kip::cli

@@ -23,6 +23,8 @@ const Command commands[] = {
     {"backup", "backup FOLDER", kip::cli::runBackup},
     {"restore", "restore FOLDER", kip::cli::runRestore},
     {"compress", "compress", kip::cli::runCompress},
+    {"export", "export FILE", kip::cli::runExport},
+    {"import", "import FILE", kip::cli::runImport},
 };
 
 int usage(std::ostream& err) {
