@@ -4,6 +4,8 @@
 #include "ui/PreferencesView.h"
 #include "ui/QtDialogHost.h"
 #include "ui/Resources.h"
+#include "ui/ScoresView.h"
+#include "ui/TotalScoreView.h"
 
 namespace kip::ui {
 
@@ -13,6 +15,8 @@ void registerStandardViews(QtDialogHost& host) {
     host.registerView<app::CPreferencesDlg, PreferencesView>();
     host.registerView<app::CBackupReminderDlg, BackupReminderView>();
     host.registerView<handicap::CHandicapRule, HandicapRuleView>();
+    host.registerView<rounds::CScoresDlg, ScoresView>();
+    host.registerView<rounds::CTotalScoreDlg, TotalScoreView>();
 }
 
 } // namespace kip::ui
