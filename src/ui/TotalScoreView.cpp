@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 namespace kip::ui {
 
 using rounds::CTotalScoreDlg;
@@ -28,9 +30,13 @@ TotalScoreView::TotalScoreView(CTotalScoreDlg& model, QWidget* parent)
     course->setMinimumWidth(300);
     form->addRow("Course", course);
     form->addRow("Tee", readOnly(model_.tee(), "tee"));
-    form->addRow("Rating", readOnly(model_.ratingText(), "rating"));
-    form->addRow("Slope", readOnly(std::to_string(model_.slope()), "slope"));
-    form->addRow("Par", readOnly(std::to_string(model_.totalPar()), "par"));
+    for (auto [label, text, name] : {std::tuple{"Rating", model_.ratingText(), "rating"},
+                                     std::tuple{"Slope", std::to_string(model_.slope()), "slope"},
+                                     std::tuple{"Par", std::to_string(model_.totalPar()), "par"}}) {
+        auto* field = readOnly(text, name);
+        field->setFixedWidth(80);
+        form->addRow(label, field);
+    }
 
     date_ = new QDateEdit(this);
     date_->setObjectName("datePlayed");
@@ -41,6 +47,7 @@ TotalScoreView::TotalScoreView(CTotalScoreDlg& model, QWidget* parent)
     if (rounds::isValidDate(played))
         date_->setDate(QDate(played.year, played.month, played.day));
     date_->setEnabled(model_.dateEnabled());
+    date_->setFixedWidth(140);
     connect(date_, &QDateEdit::dateChanged, this, [this](QDate d) {
         model_.setDatePlayed({d.year(), d.month(), d.day()});
     });
