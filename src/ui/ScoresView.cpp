@@ -1,7 +1,8 @@
 #include "ui/ScoresView.h"
 
+#include "ui/RoundDateEdit.h"
+
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFrame>
@@ -110,11 +111,8 @@ QWidget* ScoresView::buildHeader() {
     grid->addWidget(new QLabel("Tee", box), 0, 4);
     grid->addWidget(readOnly(card.tee, "tee"), 0, 5);
     grid->addWidget(new QLabel("Date Played", box), 1, 0);
-    date_ = new QDateEdit(box);
+    date_ = new RoundDateEdit(box);
     date_->setObjectName("datePlayed");
-    date_->setCalendarPopup(true);
-    date_->setDisplayFormat("MM/dd/yyyy");
-    date_->setMinimumDate(QDate(1000, 1, 1));
     if (rounds::isValidDate(card.datePlayed))
         date_->setDate(qDate(card.datePlayed));
     date_->setEnabled(model_.optionsEnabled());

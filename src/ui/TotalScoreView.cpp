@@ -1,6 +1,7 @@
 #include "ui/TotalScoreView.h"
 
-#include <QDateEdit>
+#include "ui/RoundDateEdit.h"
+
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,11 +39,8 @@ TotalScoreView::TotalScoreView(CTotalScoreDlg& model, QWidget* parent)
         form->addRow(label, field);
     }
 
-    date_ = new QDateEdit(this);
+    date_ = new RoundDateEdit(this);
     date_->setObjectName("datePlayed");
-    date_->setCalendarPopup(true);
-    date_->setDisplayFormat("MM/dd/yyyy");
-    date_->setMinimumDate(QDate(1000, 1, 1));
     const platform::Date played = model_.datePlayed();
     if (rounds::isValidDate(played))
         date_->setDate(QDate(played.year, played.month, played.day));
