@@ -6,6 +6,7 @@
 #include "rounds/CTotalScoreDlg.h"
 #include "support/Doubles.h"
 #include "support/TempDir.h"
+#include "ui/HelpWindow.h"
 #include "ui/QtDialogHost.h"
 #include "ui/QtPrompter.h"
 #include "ui/ScoresView.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QtTest>
 
 using namespace kip;
@@ -82,6 +84,8 @@ private slots:
     void quickEntryInItsThreeModes();
     void registeredViewsRunThroughTheHost();
     void roundTextFileButtonsSaveAndLoadTheCard();
+    void helpButtonsOpenTheirTopics();
+    void cleanupTestCase() { ui::HelpWindow::closeAll(); }
 };
 
 void RoundViewsTest::wholeRoundIsTypedWithTheKeyboardAlone() {
@@ -385,6 +389,18 @@ void RoundViewsTest::roundTextFileButtonsSaveAndLoadTheCard() {
     QCOMPARE(view.strokesField(4)->text(), QString("5"));
     QCOMPARE(view.findChild<QLineEdit*>("totalStrokes")->text(), QString("72"));
     QVERIFY(view.greenBox(1)->isChecked());
+}
+
+void RoundViewsTest::helpButtonsOpenTheirTopics() {
+    test::ScriptedPrompter prompter;
+    rounds::CScoresDlg model(rounds::RoundMode::Enter, prompter, today);
+    model.fillFromCourse("Palmer, Arnold", test::sampleCourse(), {});
+    ui::ScoresView view(model, nullptr);
+    view.findChild<QPushButton*>("help")->click();
+    ui::HelpWindow* window = ui::HelpWindow::showTopic("round-editor");
+    QVERIFY(window->browser()->toPlainText().contains("Entering a Round Hole by Hole"));
+    window->open("total-round");
+    QVERIFY(window->browser()->toPlainText().contains("Entering a Round as a Total Score"));
 }
 
 QTEST_MAIN(RoundViewsTest)
