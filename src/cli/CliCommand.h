@@ -42,5 +42,7 @@ int runCompress(Invocation& call);
 // Rounds file: export FILE, import FILE.
 int runExport(Invocation& call);
 int runImport(Invocation& call);
+// Reports: report KIND [ARGS] [LIMITS] (kinds listed in ReportCommands.cpp).
+int runReport(Invocation& call);
 
 } // namespace kip::cli

@@ -25,6 +25,7 @@ const Command commands[] = {
     {"compress", "compress", kip::cli::runCompress},
     {"export", "export FILE", kip::cli::runExport},
     {"import", "import FILE", kip::cli::runImport},
+    {"report", "report KIND [ARGS] [LIMITS]", kip::cli::runReport},
 };
 
 int usage(std::ostream& err) {

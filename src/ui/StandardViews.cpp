@@ -5,6 +5,8 @@
 #include "ui/PreferencesView.h"
 #include "ui/QtDialogHost.h"
 #include "ui/Resources.h"
+#include "ui/ScoresView.h"
+#include "ui/TotalScoreView.h"
 
 namespace kip::ui {
 
@@ -15,6 +17,8 @@ void registerStandardViews(QtDialogHost& host) {
     host.registerView<app::CBackupReminderDlg, BackupReminderView>();
     host.registerView<handicap::CHandicapRule, HandicapRuleView>();
     host.registerView<report::CListDlg, ListDialogView>();
+    host.registerView<rounds::CScoresDlg, ScoresView>();
+    host.registerView<rounds::CTotalScoreDlg, TotalScoreView>();
 }
 
 } // namespace kip::ui
