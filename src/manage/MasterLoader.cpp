@@ -13,9 +13,8 @@ MasterLoader::~MasterLoader() {
 void MasterLoader::start(golfdb::CourseTable& master, std::string stateFilter, MasterPoster& poster) {
     join();
     stop_ = false;
-    thread_ = std::thread([this, &master, filter = std::move(stateFilter), &poster] {
-        walk(master, filter, poster, stop_);
-    });
+    thread_ = std::thread(
+        [this, &master, filter = std::move(stateFilter), &poster] { walk(master, filter, poster, stop_); });
 }
 
 void MasterLoader::join() {
