@@ -145,7 +145,8 @@ CommandOutcome CKipGolfView::run(CommandId id) {
 }
 
 CommandOutcome CKipGolfView::courseCommand(CommandId id) {
-    manage::CourseServices courses{doc_, services_.dialogs, services_.prompter, services_.settings, allowMeters_};
+    manage::CourseServices courses{doc_, services_.dialogs, services_.prompter, services_.settings,
+                                   allowMeters_};
     if (id == CommandId::AddCourse)
         manage::addCourse(courses);
     else if (id == CommandId::ViewCourse)

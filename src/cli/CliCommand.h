@@ -39,4 +39,10 @@ int runBackup(Invocation& call);
 int runRestore(Invocation& call);
 int runCompress(Invocation& call);
 
+// Courses: courses [--tees], master [--state ST] [--by-name], copy-master, course add.
+int runCourses(Invocation& call);
+int runMaster(Invocation& call);
+int runCopyMaster(Invocation& call);
+int runCourse(Invocation& call);
+
 } // namespace kip::cli

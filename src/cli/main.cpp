@@ -23,6 +23,11 @@ const Command commands[] = {
     {"backup", "backup FOLDER", kip::cli::runBackup},
     {"restore", "restore FOLDER", kip::cli::runRestore},
     {"compress", "compress", kip::cli::runCompress},
+    {"courses", "courses [--tees]", kip::cli::runCourses},
+    {"master", "master [--state ST] [--by-name]", kip::cli::runMaster},
+    {"copy-master", "copy-master \"Name\" \"City\" \"State\" [--replace]", kip::cli::runCopyMaster},
+    {"course", "course add \"Name\" \"City\" \"State\" \"Tee\" RATING SLOPE PARS YARDS [--zip Z] [--phone P] [--meters] [--accept]",
+     kip::cli::runCourse},
 };
 
 int usage(std::ostream& err) {
