@@ -26,7 +26,9 @@ const Command commands[] = {
     {"courses", "courses [--tees]", kip::cli::runCourses},
     {"master", "master [--state ST] [--by-name]", kip::cli::runMaster},
     {"copy-master", "copy-master \"Name\" \"City\" \"State\" [--replace]", kip::cli::runCopyMaster},
-    {"course", "course add \"Name\" \"City\" \"State\" \"Tee\" RATING SLOPE PARS YARDS [--zip Z] [--phone P] [--meters] [--accept]",
+    {"course",
+     "course add \"Name\" \"City\" \"State\" \"Tee\" RATING SLOPE PARS YARDS [--zip Z] [--phone P] "
+     "[--meters] [--accept]",
      kip::cli::runCourse},
 };
 
