@@ -1,9 +1,15 @@
 #include "ui/AboutView.h"
 #include "ui/BackupReminderView.h"
+#include "ui/CourseMessageView.h"
+#include "ui/CourseSelectViews.h"
+#include "ui/CourseView.h"
 #include "ui/HandicapRuleView.h"
+#include "ui/MergeMasterView.h"
 #include "ui/PreferencesView.h"
 #include "ui/QtDialogHost.h"
 #include "ui/Resources.h"
+#include "ui/SelectCourseView.h"
+#include "ui/SelectStateView.h"
 
 namespace kip::ui {
 
@@ -13,6 +19,14 @@ void registerStandardViews(QtDialogHost& host) {
     host.registerView<app::CPreferencesDlg, PreferencesView>();
     host.registerView<app::CBackupReminderDlg, BackupReminderView>();
     host.registerView<handicap::CHandicapRule, HandicapRuleView>();
+    host.registerView<manage::CCourseDlg, CourseView>();
+    host.registerView<manage::CMessageDlg, CourseMessageView>();
+    host.registerView<manage::CDeleteCourseDlg, DeleteCourseView>();
+    host.registerView<manage::CSelectCourseTee, SelectCourseTeeView>();
+    host.registerView<manage::CSelectTeeDlg, SelectTeeView>();
+    host.registerView<manage::CSelectCourseDlg, SelectCourseView>();
+    host.registerView<manage::CSelectState, SelectStateView>();
+    host.registerView<manage::CMergeMaster, MergeMasterView>();
 }
 
 } // namespace kip::ui
