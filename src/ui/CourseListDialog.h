@@ -16,8 +16,8 @@ namespace kip::ui {
 class CourseListDialog : public ModelDialog {
     Q_OBJECT
 public:
-    CourseListDialog(QWidget* parent, const QString& title, const QString& text, const golfdb::ItemList& lines,
-                     int tabStopUnits);
+    CourseListDialog(QWidget* parent, const QString& title, const QString& text,
+                     const golfdb::ItemList& lines, int tabStopUnits);
     QListWidget* list() const { return list_; }
     QPushButton* button(int index) const { return buttons_.at(index); }
 

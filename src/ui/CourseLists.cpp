@@ -10,7 +10,8 @@ int dialogUnits(const QWidget* widget, int units) {
     return widget->fontMetrics().averageCharWidth() * units / 4;
 }
 
-void TabStopDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+void TabStopDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                            const QModelIndex& index) const {
     QStyleOptionViewItem item = option;
     initStyleOption(&item, index);
     const QString text = item.text;
@@ -25,7 +26,8 @@ void TabStopDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget);
     painter->save();
     const bool selected = (option.state & QStyle::State_Selected) != 0;
-    const QPalette::ColorGroup group = (option.state & QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
+    const QPalette::ColorGroup group =
+        (option.state & QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
     painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     painter->setFont(item.font);
     painter->drawText(area.adjusted(2, 0, 0, 0), text, layout);

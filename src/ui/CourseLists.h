@@ -19,8 +19,10 @@ int dialogUnits(const QWidget* widget, int units);
 // Draws a line's tab characters as a jump to one tab stop.
 class TabStopDelegate : public QStyledItemDelegate {
 public:
-    TabStopDelegate(int tabStopPixels, QObject* parent) : QStyledItemDelegate(parent), tabStop_(tabStopPixels) {}
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    TabStopDelegate(int tabStopPixels, QObject* parent)
+        : QStyledItemDelegate(parent), tabStop_(tabStopPixels) {}
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
 
 private:
     int tabStop_;
@@ -38,7 +40,9 @@ public:
     using LineAt = std::function<const std::string&(int)>;
     LineListModel(std::function<int()> count, LineAt line, QObject* parent)
         : QAbstractListModel(parent), count_(std::move(count)), line_(std::move(line)) {}
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override { return parent.isValid() ? 0 : count_(); }
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override {
+        return parent.isValid() ? 0 : count_();
+    }
     QVariant data(const QModelIndex& index, int role) const override;
     // After the lines changed as a whole.
     void refresh() {

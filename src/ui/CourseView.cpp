@@ -26,7 +26,8 @@ constexpr const char* cardStyle =
     "QLabel[cell=\"head\"] { background: #1f5631; color: white; font-weight: bold; padding: 3px; }"
     "QLabel[cell=\"nine\"] { color: #1f5631; font-weight: bold; padding-top: 4px; }"
     "QLabel[cell=\"row\"] { background: #e4eddc; color: #1f3a26; font-weight: bold; padding: 3px 6px; }"
-    "QLabel[cell=\"sum\"] { background: #e4eddc; color: #1f3a26; font-weight: bold; border: 1px solid #b9c8b0; }"
+    "QLabel[cell=\"sum\"] { background: #e4eddc; color: #1f3a26; font-weight: bold; border: 1px solid "
+    "#b9c8b0; }"
     "QLineEdit[cell=\"hole\"] { border: 1px solid #b9c8b0; background: white; }"
     "QLineEdit[cell=\"hole\"]:read-only { background: #f4f4ee; }";
 
@@ -180,8 +181,9 @@ void CourseView::addNine(QGridLayout* grid, int top, int first) {
             edit->setMaxLength(4);
             edit->setValidator(new QRegularExpressionValidator(validator, edit));
             edit->setReadOnly(model_.readOnly());
-            connect(edit, &QLineEdit::textEdited, this,
-                    [this, row, hole](const QString& text) { model_.setHoleText(row, hole, text.toStdString()); });
+            connect(edit, &QLineEdit::textEdited, this, [this, row, hole](const QString& text) {
+                model_.setHoleText(row, hole, text.toStdString());
+            });
             connect(edit, &QLineEdit::editingFinished, this, [this, row, hole] {
                 model_.leaveHole(row, hole);
                 showSums();

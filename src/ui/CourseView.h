@@ -20,7 +20,9 @@ class CourseView : public ModelDialog {
 public:
     CourseView(manage::CCourseDlg& model, QWidget* parent);
 
-    QLineEdit* textField(manage::CourseText field) const { return texts_.at(static_cast<std::size_t>(field)); }
+    QLineEdit* textField(manage::CourseText field) const {
+        return texts_.at(static_cast<std::size_t>(field));
+    }
     QLineEdit* holeField(manage::CourseRow row, int hole) const;
     QLabel* sumLabel(manage::CourseRow row, int which) const; // 0 Out, 1 In, 2 Total
     QPushButton* saveAndQuitButton() const { return saveAndQuit_; }

@@ -24,7 +24,9 @@ constexpr int batchMilliseconds = 50;
 
 MergeMasterView::MergeMasterView(manage::CMergeMaster& model, QWidget* parent)
     : ModelDialog(parent, manage::CMergeMaster::title(), "master"), model_(model),
-      poster_(this, [this](manage::MasterGroup group) { receiveGroup(std::move(group)); }, [this] { receiveEnd(); }) {
+      poster_(
+          this, [this](manage::MasterGroup group) { receiveGroup(std::move(group)); },
+          [this] { receiveEnd(); }) {
     setObjectName("mergeMasterView");
     using Dlg = manage::CMergeMaster;
     auto* layout = new QVBoxLayout(this);
@@ -79,7 +81,8 @@ MergeMasterView::MergeMasterView(manage::CMergeMaster& model, QWidget* parent)
         state_->setText(QString::fromStdString(model_.stateText()));
         state_->setCursorPosition(cursor);
     });
-    connect(name_, &QLineEdit::textEdited, this, [this](const QString& t) { model_.setNameText(t.toStdString()); });
+    connect(name_, &QLineEdit::textEdited, this,
+            [this](const QString& t) { model_.setNameText(t.toStdString()); });
     connect(findState_, &QPushButton::clicked, this, [this] { scrollToTop(model_.findState()); });
     connect(findName_, &QPushButton::clicked, this, [this] {
         model_.findCourseName();

@@ -14,7 +14,8 @@ namespace kip::ui {
 
 class QtMasterPoster : public manage::MasterPoster {
 public:
-    QtMasterPoster(QObject* receiver, std::function<void(manage::MasterGroup)> onGroup, std::function<void()> onEnd)
+    QtMasterPoster(QObject* receiver, std::function<void(manage::MasterGroup)> onGroup,
+                   std::function<void()> onEnd)
         : receiver_(receiver), onGroup_(std::move(onGroup)), onEnd_(std::move(onEnd)) {}
 
     void postGroup(manage::MasterGroup group) override;

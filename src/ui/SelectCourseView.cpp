@@ -14,6 +14,7 @@ namespace kip::ui {
 SelectCourseView::SelectCourseView(manage::CSelectCourseDlg& model, QWidget* parent)
     : ModelDialog(parent, manage::CSelectCourseDlg::title(), "courses"), model_(model) {
     setObjectName("selectCourseView");
+    setMinimumWidth(560);
     using Dlg = manage::CSelectCourseDlg;
     auto* layout = new QVBoxLayout(this);
     auto* recentLabel = new QLabel(Dlg::recentLabel(), this);
@@ -29,7 +30,8 @@ SelectCourseView::SelectCourseView(manage::CSelectCourseDlg& model, QWidget* par
     auto* findRow = new QHBoxLayout;
     find_ = new QLineEdit(this);
     find_->setObjectName("findText");
-    connect(find_, &QLineEdit::textEdited, this, [this](const QString& t) { model_.setFindText(t.toStdString()); });
+    connect(find_, &QLineEdit::textEdited, this,
+            [this](const QString& t) { model_.setFindText(t.toStdString()); });
     auto* findButton = new QPushButton("Find", this);
     auto* nextButton = new QPushButton("Find Next", this);
     auto* masterButton = new QPushButton("Add from Master", this);

@@ -51,7 +51,8 @@ golfdb::CourseRecord courseRow(const std::string& name, const std::string& city,
     row.phone = "(859) 555-0142";
     row.zip = "40502";
     const int pars[] = {4, 5, 3, 4, 4, 3, 4, 5, 4, 4, 3, 5, 4, 4, 3, 4, 5, 4};
-    const int yards[] = {412, 538, 176, 389, 421, 195, 367, 552, 404, 398, 163, 517, 430, 377, 208, 441, 560, 415};
+    const int yards[] = {412, 538, 176, 389, 421, 195, 367, 552, 404,
+                         398, 163, 517, 430, 377, 208, 441, 560, 415};
     for (int h = 1; h <= 18; ++h) {
         row.par[static_cast<std::size_t>(h)] = static_cast<std::int8_t>(pars[h - 1]);
         row.yardage[static_cast<std::size_t>(h)] = yards[h - 1];
@@ -69,10 +70,11 @@ struct Courses {
         doc = std::make_unique<golfdb::CKipGolfDoc>(dir.path(), prompter);
         prompter.answer(platform::Answer::Yes);
         doc->openDatabase();
-        for (const auto& row : {courseRow("Alder Run", "Lexington", "KY", "Blue"),
-                                courseRow("Alder Run", "Lexington", "KY", "White", 119, 69.4),
-                                courseRow("Alder Run", "Lexington", "KY", "Red", 113, 67.0),
-                                courseRow("Birch Hollow", "Ashland", "", "Gold"), courseRow("Cedar Point", "", "", "Blue")})
+        for (const auto& row :
+             {courseRow("Alder Run", "Lexington", "KY", "Blue"),
+              courseRow("Alder Run", "Lexington", "KY", "White", 119, 69.4),
+              courseRow("Alder Run", "Lexington", "KY", "Red", 113, 67.0),
+              courseRow("Birch Hollow", "Ashland", "", "Gold"), courseRow("Cedar Point", "", "", "Blue")})
             add(row);
     }
     void add(const golfdb::CourseRecord& row) {
