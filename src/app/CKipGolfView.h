@@ -75,6 +75,7 @@ private:
     CommandOutcome preferences();
     CommandOutcome backupReminder(const std::string& text);
     CommandOutcome afterRestore(bool restoreRan);
+    CommandOutcome courseCommand(CommandId id);
 
     golfdb::CKipGolfDoc& doc_;
     ViewServices services_;

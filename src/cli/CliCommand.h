@@ -44,5 +44,10 @@ int runExport(Invocation& call);
 int runImport(Invocation& call);
 // Reports: report KIND [ARGS] [LIMITS] (kinds listed in ReportCommands.cpp).
 int runReport(Invocation& call);
+// Courses: courses [--tees], master [--state ST] [--by-name], copy-master, course add.
+int runCourses(Invocation& call);
+int runMaster(Invocation& call);
+int runCopyMaster(Invocation& call);
+int runCourse(Invocation& call);
 
 } // namespace kip::cli
