@@ -227,14 +227,14 @@ TEST(BasicAllStats, ThreeLinesPerGolferAfterTheHeader) {
     data.addTotalOnly({.golfer = "Snead, Sam"}, 85);
     CBasicAllStats all;
     all.compute(data.doc().golferTable(), data.scores(), &data.cursor);
-    ASSERT_EQ(all.lines().size(), 13u);
-    EXPECT_EQ(all.lines()[0], "Score Rounds Det_Rnds Putts   <Par    Pars    >Par     Fws     GIR");
-    EXPECT_EQ(all.lines()[1], "Daly, John");
-    EXPECT_EQ(all.lines()[2], "  0     0       0       0     0.0%    0.0%    0.0%    0.0%    0.0%");
-    EXPECT_EQ(all.lines()[4], "Hogan, Ben");
-    EXPECT_EQ(all.lines()[5], " 72     1       1      36     0.0%   100.0%    0.0%    0.0%    0.0%");
-    EXPECT_EQ(all.lines()[11], " 85     1       0       0     0.0%    0.0%    0.0%    0.0%    0.0%");
-    EXPECT_EQ(all.lines()[12], "");
+    ASSERT_EQ(all.texts().size(), 13u);
+    EXPECT_EQ(all.texts()[0], "Score Rounds Det_Rnds Putts   <Par    Pars    >Par     Fws     GIR");
+    EXPECT_EQ(all.texts()[1], "Daly, John");
+    EXPECT_EQ(all.texts()[2], "  0     0       0       0     0.0%    0.0%    0.0%    0.0%    0.0%");
+    EXPECT_EQ(all.texts()[4], "Hogan, Ben");
+    EXPECT_EQ(all.texts()[5], " 72     1       1      36     0.0%   100.0%    0.0%    0.0%    0.0%");
+    EXPECT_EQ(all.texts()[11], " 85     1       0       0     0.0%    0.0%    0.0%    0.0%    0.0%");
+    EXPECT_EQ(all.texts()[12], "");
     EXPECT_EQ(data.cursor.depth, 0);
 }
 
@@ -244,14 +244,13 @@ TEST(BasicAllStats, NoGolfersGiveTheHeaderAloneAndThePrintHeadsWithTheLimits) {
     all.limits.courseLimited = true;
     all.limits.courseName = "Alder Run";
     all.compute(data.doc().golferTable(), data.scores(), nullptr);
-    EXPECT_EQ(all.lines().size(), 1u);
-    const auto print = all.printLines();
-    ASSERT_EQ(print.size(), 3u);
-    EXPECT_EQ(print[0].text, "Basic Stats for All Golfers");
-    EXPECT_EQ(print[1].text, "Alder Run  ");
-    EXPECT_EQ(print[2].text, CBasicAllStats::columnHeader());
+    EXPECT_EQ(all.texts().size(), 1u);
+    EXPECT_EQ(all.firstHeading(), "");
+    EXPECT_EQ(all.secondHeading(), "Alder Run");
+    EXPECT_THAT(all.printedTexts(),
+                ElementsAre("Basic Stats for All Golfers", "Alder Run  ", CBasicAllStats::columnHeader()));
     all.limits = {};
-    EXPECT_EQ(all.printLines().size(), 2u);
+    EXPECT_EQ(all.printedTexts().size(), 2u);
 }
 
 } // namespace
