@@ -85,6 +85,10 @@ bool CKipGolfView::isAvailable(CommandId id) const {
     case CommandId::HelpTopics:
     case CommandId::About:
     case CommandId::ContextHelp:
+    case CommandId::BasicStats:
+    case CommandId::BasicStatsAllGolfers:
+    case CommandId::HoleTypeStats:
+    case CommandId::FairwaysAndGreens:
         return true;
     default:
         return false;
@@ -120,6 +124,18 @@ CommandOutcome CKipGolfView::run(CommandId id) {
         if (services_.help)
             services_.help->showTopic("index");
         return CommandOutcome::None;
+    case CommandId::BasicStats:
+        stats::basicStats(statsServices());
+        return CommandOutcome::None;
+    case CommandId::BasicStatsAllGolfers:
+        stats::basicStatsAllGolfers(statsServices());
+        return CommandOutcome::None;
+    case CommandId::HoleTypeStats:
+        stats::holeTypeStats(statsServices());
+        return CommandOutcome::None;
+    case CommandId::FairwaysAndGreens:
+        stats::fairwaysAndGreens(statsServices());
+        return CommandOutcome::None;
     case CommandId::About: {
         CAboutDlg about;
         services_.dialogs.run(about);
@@ -128,6 +144,10 @@ CommandOutcome CKipGolfView::run(CommandId id) {
     default:
         return CommandOutcome::None;
     }
+}
+
+stats::StatsServices CKipGolfView::statsServices() {
+    return {doc_, services_.dialogs, services_.clock, services_.printer};
 }
 
 CommandOutcome CKipGolfView::afterRestore(bool restoreRan) {

@@ -15,6 +15,7 @@
 #include "platform/PrintSurface.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
+#include "stats/StatsCommands.h"
 
 #include <array>
 #include <optional>
@@ -75,6 +76,7 @@ private:
     CommandOutcome preferences();
     CommandOutcome backupReminder(const std::string& text);
     CommandOutcome afterRestore(bool restoreRan);
+    stats::StatsServices statsServices();
 
     golfdb::CKipGolfDoc& doc_;
     ViewServices services_;

@@ -254,3 +254,43 @@ TEST(BasicAllStats, NoGolfersGiveTheHeaderAloneAndThePrintHeadsWithTheLimits) {
 }
 
 } // namespace
+
+namespace {
+
+// The walk reads rounds straight from the rows; on the peer's rounds it must agree with counting
+// every decoded round of the golfer.
+TEST(GolferWalk, RowReaderAgreesWithDecodedRounds) {
+    test::TempDir dir;
+    for (const char* table : {"Courses", "Golfers", "Scores"})
+        dir.copyFixture(table);
+    test::ScriptedPrompter prompter;
+    golfdb::CKipGolfDoc doc(dir.path(), prompter, nullptr, 2024);
+    ASSERT_EQ(doc.openDatabase(), golfdb::OpenOutcome::Opened);
+    int checked = 0;
+    for (const auto& golfer : doc.golferList()) {
+        CBasicStats stats;
+        stats.subject.setGolfer(golfer.text);
+        stats.compute(doc.scoreTable(), nullptr);
+        int rounds = 0, detail = 0;
+        long total = 0;
+        auto& scores = doc.scoreTable();
+        for (int rc = scores.findNewest(golfer.text); rc == 0 && scores.record().golfer == golfer.text;
+             rc = scores.skip()) {
+            golfdb::ScoreRecord& r = scores.record();
+            if (r.isInitialHandicapRound())
+                continue;
+            ++rounds;
+            total += r.grossScore();
+            detail += !r.isTotalOnly();
+        }
+        EXPECT_EQ(stats.results().totalRounds, rounds) << golfer.text;
+        EXPECT_EQ(stats.results().detailRounds, detail) << golfer.text;
+        if (rounds > 0)
+            EXPECT_DOUBLE_EQ(stats.results().averageScore, static_cast<double>(total) / rounds)
+                << golfer.text;
+        checked += rounds;
+    }
+    EXPECT_GT(checked, 0);
+}
+
+} // namespace
