@@ -39,4 +39,7 @@ int runBackup(Invocation& call);
 int runRestore(Invocation& call);
 int runCompress(Invocation& call);
 
+// Reports: report KIND [ARGS] [LIMITS] (kinds listed in ReportCommands.cpp).
+int runReport(Invocation& call);
+
 } // namespace kip::cli

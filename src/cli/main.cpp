@@ -23,6 +23,7 @@ const Command commands[] = {
     {"backup", "backup FOLDER", kip::cli::runBackup},
     {"restore", "restore FOLDER", kip::cli::runRestore},
     {"compress", "compress", kip::cli::runCompress},
+    {"report", "report KIND [ARGS] [LIMITS]", kip::cli::runReport},
 };
 
 int usage(std::ostream& err) {
