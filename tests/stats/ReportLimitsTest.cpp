@@ -220,7 +220,9 @@ TEST(SelectGolferRounds, OneGolferClosesAtOnce) {
     StatsData data;
     const long only = data.addGolfer("Hogan, Ben");
     CSelectGolferRounds d(&data.doc(), data.prompter);
-    EXPECT_EQ(d.open(), platform::dialogOk);
+    test::ScriptedDialogHost host;
+    EXPECT_EQ(runGolferRounds(host, d), platform::dialogOk);
+    EXPECT_EQ(host.runs, 0);
     EXPECT_TRUE(d.allGolfers());
     EXPECT_EQ(d.roundsLimit(), 0);
     EXPECT_THAT(d.golferRows(), ElementsAre(only));
