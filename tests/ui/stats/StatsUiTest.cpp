@@ -13,8 +13,11 @@
 #include "ui/FairwaysView.h"
 #include "ui/HoleStatsView.h"
 #include "ui/ListDialogView.h"
+#include "ui/MainWindow.h"
 #include "ui/QtDialogHost.h"
+#include "ui/QtStartupShell.h"
 #include "ui/ReportSelectView.h"
+#include "ui/RibbonBar.h"
 #include "ui/SelectGolferRoundsView.h"
 
 #include <QCheckBox>
@@ -24,6 +27,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
 #include <memory>
@@ -132,6 +137,7 @@ private slots:
     void basicAllStatsView();
     void holeStatsView();
     void fairwaysViewUsesCourier();
+    void ribbonRunsBasicAllGolfers();
 };
 
 void StatsUiTest::reportSelectFollowsTheModel() {
@@ -258,6 +264,41 @@ void StatsUiTest::fairwaysViewUsesCourier() {
     QCOMPARE(view.findChild<QLineEdit*>("fairway0")->x(), view.findChild<QLineEdit*>("green0")->x());
     QCOMPARE(view.findChild<QLineEdit*>("fairway3")->x(), view.findChild<QLineEdit*>("green3")->x());
     show(view, "dialog-fairways.png");
+}
+
+// The window's ribbon button runs the command through the real views: limits, then the listing.
+void StatsUiTest::ribbonRunsBasicAllGolfers() {
+    test::TempDir dir;
+    test::TempDir configDir;
+    for (const char* table : {"Courses", "Golfers", "Scores"})
+        dir.copyFixture(table);
+    ui::QtStartupShell shell(configDir.file("KipGolf.ini"), false);
+    shell.selectSettingsStore();
+    shell.setClock(std::make_unique<test::FixedClock>(platform::Date{2024, 12, 9}));
+    QVERIFY(shell.createMainWindow(dir.path(), true));
+    ui::MainWindow& window = *shell.window();
+    QToolButton* button = window.ribbon()->button(app::CommandId::BasicStatsAllGolfers);
+    QVERIFY(button && button->isEnabled());
+
+    QStringList seen;
+    QTimer poll;
+    poll.setInterval(20);
+    QObject::connect(&poll, &QTimer::timeout, [&seen] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* limits = qobject_cast<ui::ReportSelectView*>(modal)) {
+            seen << limits->windowTitle();
+            QVERIFY(!limits->scoreGreater()->isEnabled());
+            limits->findChild<QPushButton*>("ok")->click();
+        } else if (auto* listing = qobject_cast<ui::ListDialogView*>(modal)) {
+            seen << listing->windowTitle();
+            listing->grab().save(test::screenshotPath("window-basic-all-golfers.png"));
+            listing->findChild<QPushButton*>("ok")->click();
+        }
+    });
+    poll.start();
+    button->click();
+    poll.stop();
+    QCOMPARE(seen, (QStringList{"Select Report Limitations", "Basic Stats, All Golfers"}));
 }
 
 QTEST_MAIN(StatsUiTest)
