@@ -160,6 +160,12 @@ TEST(ReportSelect, ScoreBoundsExcludeEachOtherAndAreValidated) {
     EXPECT_EQ(applyLimits(d, l.doc().courseTable()).scoreText(), "Using Only Scores < 95");
     d.setScoreLess(false);
     EXPECT_FALSE(d.scoreFieldEnabled());
+    d.setScoreText("");
+    EXPECT_FALSE(d.setAllDates(false));
+    EXPECT_FALSE(d.setAllCourses(false));
+    EXPECT_TRUE(d.allDates());
+    EXPECT_TRUE(d.allCourses());
+    EXPECT_EQ(l.prompter.last().text, "Enter an integer.");
 }
 
 TEST(ReportSelect, ACourseRowThatCannotBeReadDropsCourseTeeAndHole) {
