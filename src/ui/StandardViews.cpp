@@ -1,16 +1,16 @@
+#include "stats/CBasicAllStats.h"
 #include "ui/AboutView.h"
+#include "ui/BackupReminderView.h"
 #include "ui/BasicStatsView.h"
 #include "ui/FairwaysView.h"
-#include "ui/HoleStatsView.h"
-#include "ui/ReportSelectView.h"
-#include "ui/SelectGolferRoundsView.h"
-#include "ui/BackupReminderView.h"
 #include "ui/HandicapRuleView.h"
+#include "ui/HoleStatsView.h"
 #include "ui/ListDialogView.h"
 #include "ui/PreferencesView.h"
 #include "ui/QtDialogHost.h"
+#include "ui/ReportSelectView.h"
 #include "ui/Resources.h"
-#include "stats/CBasicAllStats.h"
+#include "ui/SelectGolferRoundsView.h"
 
 namespace kip::ui {
 
