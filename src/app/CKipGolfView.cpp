@@ -5,6 +5,7 @@
 #include "app/CBackupReminderDlg.h"
 #include "app/CPreferencesDlg.h"
 #include "app/LeaderboardScan.h"
+#include "exchange/RoundsCommands.h"
 #include "golfdb/DatabaseBackup.h"
 #include "handicap/HandicapCommands.h"
 #include "handicap/HandicapRule.h"
@@ -85,6 +86,8 @@ bool CKipGolfView::isAvailable(CommandId id) const {
     case CommandId::HelpTopics:
     case CommandId::About:
     case CommandId::ContextHelp:
+    case CommandId::ExportRounds:
+    case CommandId::ImportRounds:
     case CommandId::BasicStats:
     case CommandId::BasicStatsAllGolfers:
     case CommandId::HoleTypeStats:
@@ -140,6 +143,20 @@ CommandOutcome CKipGolfView::run(CommandId id) {
         CAboutDlg about;
         services_.dialogs.run(about);
         return CommandOutcome::None;
+    }
+    case CommandId::ExportRounds:
+        if (services_.fileChooser)
+            exchange::exportRoundsCommand(doc_, *services_.fileChooser);
+        return CommandOutcome::None;
+    case CommandId::ImportRounds: {
+        const auto imported = services_.fileChooser
+                                  ? exchange::importRoundsCommand(doc_, *services_.fileChooser)
+                                  : std::nullopt;
+        // Rounds stored before a failure stay stored, so the board must show them too.
+        if (!imported || imported->roundsStored == 0)
+            return CommandOutcome::None;
+        computeLeaderboard();
+        return CommandOutcome::Repaint;
     }
     default:
         return CommandOutcome::None;

@@ -41,5 +41,8 @@ int runCompress(Invocation& call);
 
 // Reports: report KIND [ARGS] [LIMITS] (kinds listed in ReportCommands.cpp).
 int runReport(Invocation& call);
+// Rounds file: export FILE, import FILE.
+int runExport(Invocation& call);
+int runImport(Invocation& call);
 
 } // namespace kip::cli

@@ -24,6 +24,8 @@ const Command commands[] = {
     {"restore", "restore FOLDER", kip::cli::runRestore},
     {"compress", "compress", kip::cli::runCompress},
     {"report", "report KIND [ARGS] [LIMITS]", kip::cli::runReport},
+    {"export", "export FILE", kip::cli::runExport},
+    {"import", "import FILE", kip::cli::runImport},
 };
 
 int usage(std::ostream& err) {

@@ -18,6 +18,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
 
@@ -27,6 +28,8 @@ namespace {
 
 // The text of a PDF file as pdftotext lays it out, one entry per page, blank lines dropped.
 QList<QStringList> pdfPages(const QString& pdf) {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        qWarning("pdftotext is missing: scripts/deps.sh installs poppler-utils");
     QProcess process;
     process.start("pdftotext", {"-layout", pdf, "-"});
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
@@ -68,6 +71,8 @@ private slots:
     void tabsMoveToTheNextStop();
     void listDialogShowsTheListingAndForwardsTheUser();
     void listDialogKeyboardAndSortedLines();
+    void listDialogFillsWhileOpen();
+    void headingLinesUpWithTheListColumns();
 };
 
 void PrintUiTest::courierComesOutFixedPitch() {
@@ -108,6 +113,13 @@ void PrintUiTest::listingOneLineLongerThanAPageGoesThroughQtIntoAPdf() {
     QCOMPARE(pages[1][0], QString::fromStdString(title));
     QVERIFY2(pages[1][1].startsWith(QString("Round %1").arg(fit + 1, 3, 10, QChar('0'))),
              qPrintable(pages[1][1]));
+
+    // The face that went into the file is a monospace one.
+    QProcess fonts;
+    fonts.start("pdffonts", {pdf});
+    QVERIFY(fonts.waitForFinished(30000));
+    const QString used = QString::fromUtf8(fonts.readAllStandardOutput());
+    QVERIFY2(used.contains("Mono") || used.contains("Courier"), qPrintable(used));
 
     // A picture of the second page, to look at.
     QProcess::execute("pdftoppm", {"-png", "-r", "40", "-f", "2", "-l", "2", "-singlefile", pdf,
@@ -259,12 +271,85 @@ void PrintUiTest::listDialogKeyboardAndSortedLines() {
         QTest::keyClick(view->list(), Qt::Key_Return); // OK on a selected golfer opens it and stays
         QCOMPARE(opened, 4L);
         QVERIFY(view->isVisible());
-        QVERIFY(!view->list()->currentIndex().isValid());
+        QVERIFY(!view->list()->selectionModel()->hasSelection());
         view->grab().save(test::screenshotPath("dialog-list-sorted.png"));
         QTest::keyClick(view, Qt::Key_Escape);
     });
     QCOMPARE(host.run(model), platform::dialogCancel);
     QCOMPARE(shown, (QStringList{" 8.0 \tRoe, Bob", "12.4 \tDee, Di", "12.4 \tLee, Ann", "30.1 \tcox, Cy"}));
+}
+
+// The columns of a band of rows of the picture that hold dark pixels.
+QList<int> inkedColumns(const QImage& image, int top, int bottom) {
+    QList<int> columns;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = std::max(0, top); y < std::min(image.height(), bottom); ++y)
+            if (qGray(image.pixel(x, y)) < 110) {
+                columns << x;
+                break;
+            }
+    return columns;
+}
+
+void PrintUiTest::headingLinesUpWithTheListColumns() {
+    report::CListDlg model("List of Golfers by Team");
+    model.setHeadings("", "Team  Handicap    Golfer");
+    model.setSelectable(false);
+    model.addLine("Team  Handicap    Golfer", report::noRecord);
+    ui::ListDialogView view(model, nullptr);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const QImage image = view.grab().toImage();
+    auto* label = view.findChild<QLabel*>("secondHeading");
+    const QRect labelBand(label->mapTo(&view, QPoint(0, 0)), label->size());
+    const QRect row = view.list()->visualRect(view.list()->model()->index(0, 0));
+    const QPoint rowTop = view.list()->viewport()->mapTo(&view, row.topLeft());
+    const auto heading = inkedColumns(image, labelBand.top(), labelBand.bottom() + 1);
+    const auto line = inkedColumns(image, rowTop.y(), rowTop.y() + row.height());
+    QVERIFY(!heading.isEmpty());
+    QCOMPARE(heading, line);
+}
+
+void PrintUiTest::listDialogFillsWhileOpen() {
+    report::CListDlg model("List of Golfers by Team");
+    model.setHeadings("", "Team  Handicap    Golfer");
+    model.setSelectable(false);
+    model.addLine("   1      12.4    Lee, Ann", report::noRecord);
+    model.addLine("   2       8.0    Roe, Bob", report::noRecord);
+    model.setPrintEnabled(false);
+    int posted = 0;
+    model.setPoll([&model, &posted] {
+        if (posted < 5) {
+            ++posted;
+            model.addLine(QString("   3      %1.%2    Golfer %3")
+                              .arg(10 + posted)
+                              .arg(posted)
+                              .arg(posted)
+                              .toStdString(),
+                          report::noRecord);
+        } else {
+            model.setPrintEnabled(true); // the listing is complete
+        }
+    });
+    ui::QtDialogHost host;
+    ui::registerStandardViews(host);
+    int rows = 0;
+    QTimer::singleShot(0, [&] {
+        auto* view = qobject_cast<ui::ListDialogView*>(QApplication::activeModalWidget());
+        QVERIFY(view);
+        const auto closeOnFailure = qScopeGuard([view] {
+            if (view->isVisible())
+                view->reject();
+        });
+        QVERIFY(!view->button(report::ListButton::Print)->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(view->button(report::ListButton::Print)->isEnabled(), 5000);
+        rows = view->list()->model()->rowCount();
+        QVERIFY2(!view->list()->selectionModel()->hasSelection(), "nothing selected until the user picks");
+        view->grab().save(test::screenshotPath("dialog-list-teams.png"));
+        view->button(report::ListButton::Ok)->click();
+    });
+    QCOMPARE(host.run(model), platform::dialogOk);
+    QCOMPARE(rows, 7);
 }
 
 QTEST_MAIN(PrintUiTest)
