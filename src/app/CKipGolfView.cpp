@@ -96,6 +96,10 @@ bool CKipGolfView::isAvailable(CommandId id) const {
     case CommandId::ChangeCourse:
     case CommandId::DeleteCourses:
     case CommandId::CopyFromMaster:
+    case CommandId::BasicStats:
+    case CommandId::BasicStatsAllGolfers:
+    case CommandId::HoleTypeStats:
+    case CommandId::FairwaysAndGreens:
         return true;
     default:
         return false;
@@ -137,6 +141,18 @@ CommandOutcome CKipGolfView::run(CommandId id) {
     case CommandId::DeleteCourses:
     case CommandId::CopyFromMaster:
         return courseCommand(id);
+    case CommandId::BasicStats:
+        stats::basicStats(statsServices());
+        return CommandOutcome::None;
+    case CommandId::BasicStatsAllGolfers:
+        stats::basicStatsAllGolfers(statsServices());
+        return CommandOutcome::None;
+    case CommandId::HoleTypeStats:
+        stats::holeTypeStats(statsServices());
+        return CommandOutcome::None;
+    case CommandId::FairwaysAndGreens:
+        stats::fairwaysAndGreens(statsServices());
+        return CommandOutcome::None;
     case CommandId::About: {
         CAboutDlg about;
         services_.dialogs.run(about);
@@ -175,6 +191,10 @@ CommandOutcome CKipGolfView::courseCommand(CommandId id) {
     else
         manage::copyCoursesFromMaster(courses);
     return CommandOutcome::None;
+}
+
+stats::StatsServices CKipGolfView::statsServices() {
+    return {doc_, services_.dialogs, services_.clock, services_.printer};
 }
 
 CommandOutcome CKipGolfView::afterRestore(bool restoreRan) {

@@ -15,6 +15,7 @@
 #include "platform/PrintSurface.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
+#include "stats/StatsCommands.h"
 
 #include <array>
 #include <optional>
@@ -76,6 +77,7 @@ private:
     CommandOutcome backupReminder(const std::string& text);
     CommandOutcome afterRestore(bool restoreRan);
     CommandOutcome courseCommand(CommandId id);
+    stats::StatsServices statsServices();
 
     golfdb::CKipGolfDoc& doc_;
     ViewServices services_;

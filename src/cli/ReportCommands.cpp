@@ -1,6 +1,7 @@
 // kipgolf-cli report KIND ...: the lines a report's "Print" button prints, one kind per row below.
 
 #include "cli/CliCommand.h"
+#include "cli/StatsReports.h"
 #include "golfdb/ScoreTable.h"
 #include "rounds/RoundCard.h"
 #include "store/TableStore.h"
@@ -65,6 +66,10 @@ int reportCard(Invocation& call, const std::vector<std::string>& args) {
 
 const ReportKind kinds[] = {
     {"card", "card RECNO", reportCard},
+    {"basic", "basic \"Last, First\" [LIMITS]", reportBasic},
+    {"basic-all", "basic-all [LIMITS]", reportBasicAll},
+    {"holes", "holes \"Last, First\" [LIMITS]", reportHoles},
+    {"fairways", "fairways \"Last, First\" [LIMITS]", reportFairways},
 };
 
 int reportUsage(Invocation& call) {

@@ -1,12 +1,17 @@
+#include "stats/CBasicAllStats.h"
 #include "ui/AboutView.h"
 #include "ui/BackupReminderView.h"
 #include "ui/CourseMessageView.h"
 #include "ui/CourseSelectViews.h"
 #include "ui/CourseView.h"
+#include "ui/BasicStatsView.h"
+#include "ui/FairwaysView.h"
 #include "ui/HandicapRuleView.h"
+#include "ui/HoleStatsView.h"
 #include "ui/ListDialogView.h"
 #include "ui/PreferencesView.h"
 #include "ui/QtDialogHost.h"
+#include "ui/ReportSelectView.h"
 #include "ui/Resources.h"
 #include "ui/ScoresView.h"
 #include "ui/TotalScoreView.h"
@@ -16,6 +21,7 @@
 #include "ui/Resources.h"
 #include "ui/SelectCourseView.h"
 #include "ui/SelectStateView.h"
+#include "ui/SelectGolferRoundsView.h"
 
 namespace kip::ui {
 
@@ -36,6 +42,12 @@ void registerStandardViews(QtDialogHost& host) {
     host.registerView<manage::CSelectCourseDlg, SelectCourseView>();
     host.registerView<manage::CSelectState, SelectStateView>();
     host.registerView<manage::CMergeMaster, MergeMasterView>();
+    host.registerView<stats::CReportSelect, ReportSelectView>();
+    host.registerView<stats::CSelectGolferRounds, SelectGolferRoundsView>();
+    host.registerView<stats::CBasicStats, BasicStatsView>();
+    host.registerView<stats::CBasicAllStats, ListDialogView>();
+    host.registerView<stats::CHoleStats, HoleStatsView>();
+    host.registerView<stats::CFairways, FairwaysView>();
 }
 
 } // namespace kip::ui
