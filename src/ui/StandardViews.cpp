@@ -1,5 +1,6 @@
 #include "ui/AboutView.h"
 #include "ui/BackupReminderView.h"
+#include "ui/GolferViews.h"
 #include "ui/HandicapRuleView.h"
 #include "ui/PreferencesView.h"
 #include "ui/QtDialogHost.h"
@@ -13,6 +14,9 @@ void registerStandardViews(QtDialogHost& host) {
     host.registerView<app::CPreferencesDlg, PreferencesView>();
     host.registerView<app::CBackupReminderDlg, BackupReminderView>();
     host.registerView<handicap::CHandicapRule, HandicapRuleView>();
+    host.registerView<manage::CPeopleDlg, PeopleView>();
+    host.registerView<manage::CNumberRoundsDlg, NumberRoundsView>();
+    host.registerView<manage::CSelectPersonDlg, SelectPersonView>();
 }
 
 } // namespace kip::ui
