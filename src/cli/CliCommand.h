@@ -43,4 +43,10 @@ int runCompress(Invocation& call);
 int runGolfers(Invocation& call);
 int runGolfer(Invocation& call);
 
+// Reports: report KIND ...; the handicap kinds are handicaps, course-handicaps, handicap-scores and
+// handicap (args[0] is the kind).
+bool isHandicapReport(const std::string& kind);
+int runHandicapReport(Invocation& call);
+int runReport(Invocation& call);
+
 } // namespace kip::cli
