@@ -2,6 +2,7 @@
 #include "ui/BackupReminderView.h"
 #include "ui/GolferViews.h"
 #include "ui/HandicapRuleView.h"
+#include "ui/ListDialogView.h"
 #include "ui/PreferencesView.h"
 #include "ui/QtDialogHost.h"
 #include "ui/Resources.h"
@@ -17,6 +18,7 @@ void registerStandardViews(QtDialogHost& host) {
     host.registerView<manage::CPeopleDlg, PeopleView>();
     host.registerView<manage::CNumberRoundsDlg, NumberRoundsView>();
     host.registerView<manage::CSelectPersonDlg, SelectPersonView>();
+    host.registerView<report::CListDlg, ListDialogView>();
 }
 
 } // namespace kip::ui

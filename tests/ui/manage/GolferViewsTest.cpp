@@ -1,6 +1,6 @@
 // The golfer dialogs in their Qt views, and the golfer commands run from the main window.
 
-#include "../MessageBoxAnswerer.h"
+#include "MessageBoxAnswerer.h"
 
 #include "golfdb/CKipGolfDoc.h"
 #include "handicap/HandicapIndex.h"
