@@ -3,9 +3,8 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliSession.h"
-#include "handicap/CHandicapScoresDlg.h"
-#include "handicap/CListHandicapsDlg.h"
 #include "handicap/HandicapListingCommands.h"
+#include "report/CListDlg.h"
 
 #include <algorithm>
 
@@ -33,10 +32,10 @@ HandicapOrder orderFrom(std::vector<std::string>& args) {
 int printList(CliSession& session, const handicap::ListingServices& services, HandicapOrder order,
               bool courseForm) {
     bool shown = false;
-    session.dialogs.on<handicap::CListHandicapsDlg>([&](handicap::CListHandicapsDlg& d) {
+    session.dialogs.on<report::CListDlg>([&](report::CListDlg& d) {
         shown = true;
         session.call.out << d.title() << '\n';
-        for (const auto& line : d.lines())
+        for (const auto& line : d.texts())
             session.call.out << line << '\n';
         return d.ok();
     });
@@ -72,7 +71,7 @@ std::optional<long> namedCourse(CliSession& session, const std::string& name, co
 }
 
 int printScores(CliSession& session, const handicap::ListingServices& services, bool allGolfers) {
-    session.dialogs.on<handicap::CHandicapScoresDlg>([&](handicap::CHandicapScoresDlg& d) {
+    session.dialogs.on<report::CListDlg>([&](report::CListDlg& d) {
         for (const auto& line : d.lines())
             session.call.out << line.text << '\n';
         return d.ok();

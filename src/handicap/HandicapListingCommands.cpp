@@ -1,6 +1,7 @@
 #include "handicap/HandicapListingCommands.h"
 
-#include "handicap/CHandicapScoresDlg.h"
+#include "handicap/HandicapScoresListing.h"
+#include "report/CListDlg.h"
 
 #include <array>
 #include <cstdio>
@@ -44,19 +45,22 @@ void showHandicapScores(platform::DialogHost& host, golfdb::CKipGolfDoc& doc,
             {golferReadError, "Database Error", platform::Icon::Error, platform::Buttons::Ok});
         return;
     }
-    CHandicapScoresDlg dialog(doc, services, oneGolferScoresTitle, golfers.record().name);
+    report::CListDlg dialog;
+    fillHandicapScores(dialog, doc, services, oneGolferScoresTitle, golfers.record().name);
     host.run(dialog);
 }
 
 void showAllHandicapScores(platform::DialogHost& host, golfdb::CKipGolfDoc& doc,
                            const ListingServices& services) {
-    CHandicapScoresDlg dialog(doc, services, allGolfersScoresTitle);
+    report::CListDlg dialog;
+    fillHandicapScores(dialog, doc, services, allGolfersScoresTitle);
     host.run(dialog);
 }
 
 void showAllHandicaps(platform::DialogHost& host, golfdb::CKipGolfDoc& doc, const ListingServices& services,
                       HandicapOrder order) {
-    CListHandicapsDlg dialog(doc, services, order);
+    report::CListDlg dialog;
+    fillHandicapList(dialog, doc, services, order);
     host.run(dialog);
 }
 
@@ -69,7 +73,8 @@ void showCourseHandicaps(platform::DialogHost& host, golfdb::CKipGolfDoc& doc,
     if (courses.goTo(*chosen) != store::storeOk)
         return;
     const golfdb::CourseRecord course = courses.record();
-    CListHandicapsDlg dialog(doc, services, order, course);
+    report::CListDlg dialog;
+    fillHandicapList(dialog, doc, services, order, course);
     host.run(dialog);
 }
 

@@ -3,7 +3,7 @@
 // Scores, Show All Handicaps and Show Course Handicaps. None of them writes to the tables.
 
 #include "golfdb/CKipGolfDoc.h"
-#include "handicap/CListHandicapsDlg.h"
+#include "handicap/HandicapLists.h"
 #include "handicap/ListingServices.h"
 #include "platform/DialogHost.h"
 

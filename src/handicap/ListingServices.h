@@ -1,16 +1,14 @@
 #pragma once
 // What the handicap listings need from the layers above them: the golfer and course choices, the
-// round editor that shows a round, the printer and today's date. An empty function is something the
-// program does not offer (yet): its command or button is left out.
+// round editor that shows a round, the printer and today's date. What is missing is left out: no
+// choice ends the command, no round editor opens nothing, no printer leaves the prints disabled.
 
 #include "golfdb/ScoreRecord.h"
 #include "platform/Clock.h"
-#include "report/ReportPrint.h"
+#include "platform/PrintSurface.h"
 
 #include <functional>
 #include <optional>
-#include <string>
-#include <vector>
 
 namespace kip::handicap {
 
@@ -21,10 +19,8 @@ struct ListingServices {
     std::function<std::optional<long>()> chooseCourse;
     // Opens the loaded round in View mode.
     std::function<void(const golfdb::ScoreRecord&)> viewRound;
-    // Prints the lines with the variant's layout; false when the print dialog was cancelled.
-    std::function<bool(report::PrintVariant, const std::string& title, const std::vector<report::PrintLine>&)>
-        print;
-    platform::Clock* clock = nullptr;
+    platform::Printer* printer = nullptr;
+    platform::Clock* clock = nullptr; // the system clock when none
 };
 
 } // namespace kip::handicap

@@ -1,17 +1,12 @@
 #include "GolfData.h"
-#include "handicap/CHandicapScoresDlg.h"
 #include "handicap/HandicapListingCommands.h"
+#include "handicap/HandicapScoresListing.h"
+#include "support/RecordingPrinter.h"
 
 namespace kip::handicap {
 namespace {
 
 using testing::GolfData;
-
-struct PrintCall {
-    report::PrintVariant variant;
-    std::string title;
-    std::vector<std::string> lines;
-};
 
 class HandicapListings : public ::testing::Test {
 protected:
@@ -21,14 +16,7 @@ protected:
         services.viewRound = [this](const golfdb::ScoreRecord& round) {
             viewed.push_back(round.totalStrokes);
         };
-        services.print = [this](report::PrintVariant variant, const std::string& title,
-                                const std::vector<report::PrintLine>& lines) {
-            PrintCall call{variant, title, {}};
-            for (const auto& line : lines)
-                call.lines.push_back(line.text);
-            prints.push_back(call);
-            return true;
-        };
+        services.printer = &printer;
         services.clock = &clock;
     }
     long golferRecord(const std::string& key) {
@@ -45,12 +33,6 @@ protected:
         EXPECT_EQ(data.doc().courseTable().add(), 0);
         return data.doc().courseTable().recordNumber();
     }
-    static std::vector<std::string> textsOf(const golfdb::ItemList& lines) {
-        std::vector<std::string> texts;
-        for (const auto& line : lines)
-            texts.push_back(line.text);
-        return texts;
-    }
 
     GolfData data;
     test::ScriptedDialogHost host;
@@ -59,7 +41,7 @@ protected:
     std::optional<long> choice;
     std::optional<long> courseChoice;
     std::vector<int> viewed;
-    std::vector<PrintCall> prints;
+    test::RecordingPrinter printer;
 };
 
 TEST_F(HandicapListings, ShowHandicapGivesTheStoredIndexEvenWhenTheRoundsSayOtherwise) {
@@ -71,10 +53,13 @@ TEST_F(HandicapListings, ShowHandicapGivesTheStoredIndexEvenWhenTheRoundsSayOthe
     EXPECT_EQ(data.prompter.last().caption, "Handicap Information");
     EXPECT_EQ(data.prompter.last().icon, platform::Icon::Information);
 
-    host.on<CHandicapScoresDlg>([](CHandicapScoresDlg& d) {
+    host.on<report::CListDlg>([](report::CListDlg& d) {
         EXPECT_EQ(d.title(), "Show Handicap and Scores");
-        EXPECT_FALSE(d.showsPrintWithoutBreaks());
-        EXPECT_EQ(textsOf(d.lines()), std::vector<std::string>{" Mulligan has a handicap of  0.0"});
+        EXPECT_EQ(d.buttons(), (std::vector<report::ListButton>{
+                                   report::ListButton::Ok, report::ListButton::Print,
+                                   report::ListButton::PrintSummary, report::ListButton::Help}));
+        EXPECT_EQ(d.firstHeading(), "* Used in calculating handicap");
+        EXPECT_EQ(d.texts(), std::vector<std::string>{" Mulligan has a handicap of  0.0"});
         return d.ok();
     });
     showHandicapScores(host, data.doc(), services);
@@ -95,7 +80,7 @@ TEST_F(HandicapListings, InitialHandicapRoundsAreListedOncePerCountedRound) {
     data.addRound({"Okonkwo, Ike", 2024, 5, 2, 9.1, 80, "Cedar Ridge"});
     data.addRound({"Okonkwo, Ike", 2024, 7, 30, 15.0, 90, "Alder Run"});
     choice = golferRecord("Okonkwo, Ike");
-    host.on<CHandicapScoresDlg>([this](CHandicapScoresDlg& d) {
+    host.on<report::CListDlg>([this](report::CListDlg& d) {
         const auto& lines = d.lines();
         EXPECT_EQ(lines.size(), 8u);
         int initial = 0;
@@ -119,38 +104,39 @@ TEST_F(HandicapListings, AllGolfersInKeyOrderAndTheirPrints) {
     data.addGolfer("Brandt, Ola");
     data.addRounds("Okonkwo, Ike", {9.0, 8.0});
     data.addRound({"Brandt, Ola", 2024, 6, 1, 20.5, 101, "Alder Run"});
-    host.on<CHandicapScoresDlg>([](CHandicapScoresDlg& d) {
+    host.on<report::CListDlg>([](report::CListDlg& d) {
         EXPECT_EQ(d.title(), "Show All Handicaps and Scores");
-        EXPECT_TRUE(d.showsPrintWithoutBreaks());
-        EXPECT_EQ(textsOf(d.lines()), (std::vector<std::string>{
-                                          "Ola Brandt has a handicap of 19.6",
-                                          "  2024/06/01 101 (20.5) * at Alder Run",
-                                          "",
-                                          "Ike Okonkwo has a handicap of  7.6",
-                                          "  2024/12/28  85 ( 9.0)   at Alder Run",
-                                          "  2024/12/27  85 ( 8.0) * at Alder Run",
-                                          "",
-                                      }));
-        d.print();
-        d.printWithoutBreaks();
-        d.printSummary();
+        EXPECT_EQ(d.buttons().size(), 5u);
+        EXPECT_EQ(d.texts(), (std::vector<std::string>{
+                                 "Ola Brandt has a handicap of 19.6",
+                                 "  2024/06/01 101 (20.5) * at Alder Run",
+                                 "",
+                                 "Ike Okonkwo has a handicap of  7.6",
+                                 "  2024/12/28  85 ( 9.0)   at Alder Run",
+                                 "  2024/12/27  85 ( 8.0) * at Alder Run",
+                                 "",
+                             }));
+        d.print(report::ListButton::Print);
+        d.print(report::ListButton::PrintNoBreaks);
+        d.print(report::ListButton::PrintSummary);
         return d.ok();
     });
     showAllHandicapScores(host, data.doc(), services);
-    ASSERT_EQ(prints.size(), 3u);
-    EXPECT_EQ(prints[0].variant, report::PrintVariant::HandicapScores);
-    EXPECT_EQ(prints[0].title, "Show All Handicaps and Scores as of 12/09/2026");
-    EXPECT_EQ(prints[0].lines.size(), 7u);
-    EXPECT_EQ(prints[1].variant, report::PrintVariant::HandicapScoresNoBreaks);
-    EXPECT_EQ(prints[2].variant, report::PrintVariant::HandicapSummary);
-    EXPECT_EQ(prints[2].title, "Show Handicap Scores Summary as of 12/09/2026");
-    EXPECT_EQ(prints[2].lines,
-              (std::vector<std::string>{"Ola Brandt has a handicap of 19.6", "101*", "",
+    ASSERT_EQ(printer.documents.size(), 3u);
+    const auto& paged = printer.documents[0];
+    EXPECT_EQ(paged.request.documentName, "Kip Golf Handicap Scores");
+    EXPECT_EQ(paged.pages, 2); // a page for every golfer
+    EXPECT_EQ(paged.pageTexts(1).front(), "Show All Handicaps and Scores as of 12/09/2026");
+    EXPECT_EQ(paged.pageTexts(1).at(1), "Ike Okonkwo has a handicap of  7.6");
+    EXPECT_EQ(printer.documents[1].pages, 1);
+    EXPECT_EQ(printer.documents[2].pageTexts(0),
+              (std::vector<std::string>{"Show Handicap Scores Summary as of 12/09/2026",
+                                        "Ola Brandt has a handicap of 19.6", "101*", "",
                                         "Ike Okonkwo has a handicap of  7.6", " 85 ,  85*", ""}));
 }
 
 TEST_F(HandicapListings, SummaryTextEndsEachLineOnceItPasses55Characters) {
-    golfdb::ItemList lines{{"Ike Okonkwo has a handicap of  7.6", noRoundRecord}};
+    golfdb::ItemList lines{{"Ike Okonkwo has a handicap of  7.6", report::noRecord}};
     for (int i = 0; i < 20; ++i)
         lines.push_back(
             {std::string("  2024/05/02  8") + char('0' + i % 10) + " ( 9.1)" + (i % 3 ? " *" : ""), i + 1L});
@@ -168,25 +154,26 @@ TEST_F(HandicapListings, HandicapListsByGolferAndSortedWithoutRegardToCase) {
     data.addGolfer("Okonkwo, Ike", 12.4);
     data.addGolfer("Brandt, Ola", 3.0);
     data.addGolfer("Adams, Al", 12.5);
-    host.on<CListHandicapsDlg>([](CListHandicapsDlg& d) {
+    host.on<report::CListDlg>([](report::CListDlg& d) {
         EXPECT_EQ(d.title(), "Golfer Handicaps (By Golfer)");
-        EXPECT_EQ(d.lines(), (std::vector<std::string>{"12.5 \tAdams, Al", " 3.0 \tBrandt, Ola",
+        EXPECT_EQ(d.texts(), (std::vector<std::string>{"12.5 \tAdams, Al", " 3.0 \tBrandt, Ola",
                                                        "12.4 \tOkonkwo, Ike", "12.5 \tokafor, Bea"}));
         return d.ok();
     });
     showAllHandicaps(host, data.doc(), services, HandicapOrder::ByGolfer);
-    host.on<CListHandicapsDlg>([](CListHandicapsDlg& d) {
+    host.on<report::CListDlg>([](report::CListDlg& d) {
         EXPECT_EQ(d.title(), "Golfer Handicaps (By Handicaps)");
-        EXPECT_EQ(d.lines(), (std::vector<std::string>{" 3.0 \tBrandt, Ola", "12.4 \tOkonkwo, Ike",
+        EXPECT_EQ(d.texts(), (std::vector<std::string>{" 3.0 \tBrandt, Ola", "12.4 \tOkonkwo, Ike",
                                                        "12.5 \tAdams, Al", "12.5 \tokafor, Bea"}));
-        d.print();
+        d.print(report::ListButton::Print);
         return d.ok();
     });
     showAllHandicaps(host, data.doc(), services, HandicapOrder::ByHandicap);
-    ASSERT_EQ(prints.size(), 1u);
-    EXPECT_EQ(prints[0].variant, report::PrintVariant::HandicapListing);
-    EXPECT_EQ(prints[0].title, "Golfer Handicaps (By Handicaps)");
-    EXPECT_EQ(prints[0].lines.size(), 4u);
+    ASSERT_EQ(printer.documents.size(), 1u);
+    EXPECT_EQ(printer.last().request.documentName, "Kip Golf Handicaps");
+    EXPECT_EQ(printer.last().pageTexts(0),
+              (std::vector<std::string>{"Golfer Handicaps (By Handicaps)", " 3.0 \tBrandt, Ola",
+                                        "12.4 \tOkonkwo, Ike", "12.5 \tAdams, Al", "12.5 \tokafor, Bea"}));
 }
 
 TEST_F(HandicapListings, CourseHandicapsRoundHalfUpOnAStandardSlope) {
@@ -194,10 +181,9 @@ TEST_F(HandicapListings, CourseHandicapsRoundHalfUpOnAStandardSlope) {
     data.addGolfer("Brandt, Ola", 12.5);
     data.addGolfer("Adams, Al", 2.0);
     courseChoice = addCourse("Alder Run", "Blue", 113);
-    host.on<CListHandicapsDlg>([](CListHandicapsDlg& d) {
-        EXPECT_TRUE(d.courseMode());
+    host.on<report::CListDlg>([](report::CListDlg& d) {
         EXPECT_EQ(d.title(), "Alder Run (Blue)");
-        EXPECT_EQ(d.lines(), (std::vector<std::string>{"   2 \tAdams, Al", "  12 \tOkonkwo, Ike",
+        EXPECT_EQ(d.texts(), (std::vector<std::string>{"   2 \tAdams, Al", "  12 \tOkonkwo, Ike",
                                                        "  13 \tBrandt, Ola"}));
         return d.ok();
     });
@@ -212,7 +198,7 @@ TEST_F(HandicapListings, ARoundThatCannotBeReadIsReported) {
     data.addGolfer("Okonkwo, Ike");
     data.addRounds("Okonkwo, Ike", {9.0});
     choice = golferRecord("Okonkwo, Ike");
-    host.on<CHandicapScoresDlg>([&](CHandicapScoresDlg& d) {
+    host.on<report::CListDlg>([&](report::CListDlg& d) {
         data.scores().close();
         d.doubleClick(1);
         return d.ok();
