@@ -77,6 +77,7 @@ private:
     CommandOutcome backupReminder(const std::string& text);
     CommandOutcome afterRestore(bool restoreRan);
     CommandOutcome afterGolferCommand(manage::GolferOutcome outcome);
+    CommandOutcome courseCommand(CommandId id);
 
     golfdb::CKipGolfDoc& doc_;
     ViewServices services_;

@@ -3,9 +3,16 @@
 #include "ui/GolferViews.h"
 #include "ui/HandicapRuleView.h"
 #include "ui/ListDialogView.h"
+#include "ui/CourseMessageView.h"
+#include "ui/CourseSelectViews.h"
+#include "ui/CourseView.h"
+#include "ui/HandicapRuleView.h"
+#include "ui/MergeMasterView.h"
 #include "ui/PreferencesView.h"
 #include "ui/QtDialogHost.h"
 #include "ui/Resources.h"
+#include "ui/SelectCourseView.h"
+#include "ui/SelectStateView.h"
 
 namespace kip::ui {
 
@@ -19,6 +26,14 @@ void registerStandardViews(QtDialogHost& host) {
     host.registerView<manage::CNumberRoundsDlg, NumberRoundsView>();
     host.registerView<manage::CSelectPersonDlg, SelectPersonView>();
     host.registerView<report::CListDlg, ListDialogView>();
+    host.registerView<manage::CCourseDlg, CourseView>();
+    host.registerView<manage::CMessageDlg, CourseMessageView>();
+    host.registerView<manage::CDeleteCourseDlg, DeleteCourseView>();
+    host.registerView<manage::CSelectCourseTee, SelectCourseTeeView>();
+    host.registerView<manage::CSelectTeeDlg, SelectTeeView>();
+    host.registerView<manage::CSelectCourseDlg, SelectCourseView>();
+    host.registerView<manage::CSelectState, SelectStateView>();
+    host.registerView<manage::CMergeMaster, MergeMasterView>();
 }
 
 } // namespace kip::ui
