@@ -7,9 +7,12 @@
 #include "app/LeaderboardScan.h"
 #include "golfdb/DatabaseBackup.h"
 #include "handicap/HandicapCommands.h"
+#include "handicap/HandicapListingCommands.h"
 #include "handicap/HandicapRule.h"
-#include "manage/GolferCommands.h"
+#include "manage/CSelectPersonDlg.h"
 #include "manage/CourseCommands.h"
+#include "manage/CourseSelection.h"
+#include "manage/GolferCommands.h"
 #include "manage/RecentCourses.h"
 #include "platform/WaitCursor.h"
 #include "rounds/RoundPoints.h"
@@ -149,6 +152,16 @@ CommandOutcome CKipGolfView::run(CommandId id) {
         return afterGolferCommand(manage::changeGolferInformation(services_.dialogs, doc_));
     case CommandId::DeleteGolfer:
         return afterGolferCommand(manage::deleteGolfer(services_.dialogs, doc_));
+    case CommandId::ShowHandicap:
+    case CommandId::ShowHandicapScores:
+    case CommandId::ShowAllHandicapScores:
+    case CommandId::ShowAllHandicapsByGolfer:
+    case CommandId::ListGolfers:
+    case CommandId::ShowAllHandicapsByHandicap:
+    case CommandId::CourseHandicapsByGolfer:
+    case CommandId::CourseHandicapsByHandicap:
+        handicapListing(id);
+        return CommandOutcome::None;
     default:
         return CommandOutcome::None;
     }
@@ -184,6 +197,41 @@ CommandOutcome CKipGolfView::afterGolferCommand(manage::GolferOutcome outcome) {
         return CommandOutcome::None;
     computeLeaderboard();
     return CommandOutcome::Repaint;
+}
+
+void CKipGolfView::handicapListing(CommandId id) {
+    manage::CourseServices courses{doc_, services_.dialogs, services_.prompter, services_.settings,
+                                   allowMeters_};
+    handicap::ListingServices listing;
+    listing.chooseGolfer = [this] { return manage::selectGolfer(services_.dialogs, doc_); };
+    listing.chooseCourse = [&courses] { return manage::selectCourseAndTee(courses); };
+    listing.printer = services_.printer;
+    listing.clock = &services_.clock;
+    auto& dialogs = services_.dialogs;
+    using handicap::HandicapOrder;
+    switch (id) {
+    case CommandId::ShowHandicap:
+        handicap::showHandicap(doc_, listing);
+        break;
+    case CommandId::ShowHandicapScores:
+        handicap::showHandicapScores(dialogs, doc_, listing);
+        break;
+    case CommandId::ShowAllHandicapScores:
+        handicap::showAllHandicapScores(dialogs, doc_, listing);
+        break;
+    case CommandId::ShowAllHandicapsByHandicap:
+        handicap::showAllHandicaps(dialogs, doc_, listing, HandicapOrder::ByHandicap);
+        break;
+    case CommandId::CourseHandicapsByGolfer:
+        handicap::showCourseHandicaps(dialogs, doc_, listing, HandicapOrder::ByGolfer);
+        break;
+    case CommandId::CourseHandicapsByHandicap:
+        handicap::showCourseHandicaps(dialogs, doc_, listing, HandicapOrder::ByHandicap);
+        break;
+    default: // Show All Handicaps (By Golfer) and List Golfers
+        handicap::showAllHandicaps(dialogs, doc_, listing, HandicapOrder::ByGolfer);
+        break;
+    }
 }
 
 CommandOutcome CKipGolfView::preferences() {

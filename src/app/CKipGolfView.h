@@ -77,6 +77,7 @@ private:
     CommandOutcome backupReminder(const std::string& text);
     CommandOutcome afterRestore(bool restoreRan);
     CommandOutcome afterGolferCommand(manage::GolferOutcome outcome);
+    void handicapListing(CommandId id);
     CommandOutcome courseCommand(CommandId id);
 
     golfdb::CKipGolfDoc& doc_;
