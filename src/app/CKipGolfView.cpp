@@ -16,6 +16,7 @@
 #include "manage/RecentCourses.h"
 #include "platform/WaitCursor.h"
 #include "rounds/RoundPoints.h"
+#include "rounds/RoundViewing.h"
 
 #include <optional>
 
@@ -205,6 +206,10 @@ void CKipGolfView::handicapListing(CommandId id) {
     handicap::ListingServices listing;
     listing.chooseGolfer = [this] { return manage::selectGolfer(services_.dialogs, doc_); };
     listing.chooseCourse = [&courses] { return manage::selectCourseAndTee(courses); };
+    listing.viewRound = [this](const golfdb::ScoreRecord& round) {
+        rounds::viewRound(services_.dialogs, services_.prompter, services_.printer, services_.clock.today(),
+                          round);
+    };
     listing.printer = services_.printer;
     listing.clock = &services_.clock;
     auto& dialogs = services_.dialogs;

@@ -43,15 +43,15 @@ int runCompress(Invocation& call);
 int runGolfers(Invocation& call);
 int runGolfer(Invocation& call);
 
-// Reports: report KIND ...; the handicap kinds are handicaps, course-handicaps, handicap-scores and
-// handicap (args[0] is the kind).
-bool isHandicapReport(const std::string& kind);
-int runHandicapReport(Invocation& call);
-int runReport(Invocation& call);
+// The handicap report kinds (handicaps, course-handicaps, handicap-scores, handicap) with the
+// arguments after the kind.
+int runHandicapReport(Invocation& call, const std::string& kind, const std::vector<std::string>& args);
 // Courses: courses [--tees], master [--state ST] [--by-name], copy-master, course add.
 int runCourses(Invocation& call);
 int runMaster(Invocation& call);
 int runCopyMaster(Invocation& call);
 int runCourse(Invocation& call);
+// Reports: report KIND [ARGS] [LIMITS] (kinds listed in ReportCommands.cpp).
+int runReport(Invocation& call);
 
 } // namespace kip::cli

@@ -95,14 +95,8 @@ int usageError(Invocation& call) {
 
 } // namespace
 
-bool isHandicapReport(const std::string& kind) {
-    return kind == "handicaps" || kind == "course-handicaps" || kind == "handicap-scores" ||
-           kind == "handicap";
-}
-
-int runHandicapReport(Invocation& call) {
-    std::vector<std::string> args(call.args.begin() + 1, call.args.end());
-    const std::string kind = call.args.empty() ? "" : call.args[0];
+int runHandicapReport(Invocation& call, const std::string& kind, const std::vector<std::string>& arguments) {
+    std::vector<std::string> args = arguments;
     const HandicapOrder order = orderFrom(args);
     const bool ordered = kind == "handicaps" || kind == "course-handicaps";
     if (!ordered && order == HandicapOrder::ByHandicap)

@@ -25,7 +25,6 @@ const Command commands[] = {
     {"compress", "compress", kip::cli::runCompress},
     {"golfers", "golfers", kip::cli::runGolfers},
     {"golfer", "golfer add|rename|delete ...", kip::cli::runGolfer},
-    {"report", "report KIND [ARGS] [LIMITS]", kip::cli::runReport},
     {"courses", "courses [--tees]", kip::cli::runCourses},
     {"master", "master [--state ST] [--by-name]", kip::cli::runMaster},
     {"copy-master", "copy-master \"Name\" \"City\" \"State\" [--replace]", kip::cli::runCopyMaster},
@@ -33,6 +32,7 @@ const Command commands[] = {
      "course add \"Name\" \"City\" \"State\" \"Tee\" RATING SLOPE PARS YARDS [--zip Z] [--phone P] "
      "[--meters] [--accept]",
      kip::cli::runCourse},
+    {"report", "report KIND [ARGS] [LIMITS]", kip::cli::runReport},
 };
 
 int usage(std::ostream& err) {

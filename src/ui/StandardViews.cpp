@@ -13,6 +13,8 @@
 #include "ui/Resources.h"
 #include "ui/SelectCourseView.h"
 #include "ui/SelectStateView.h"
+#include "ui/ScoresView.h"
+#include "ui/TotalScoreView.h"
 
 namespace kip::ui {
 
@@ -34,6 +36,8 @@ void registerStandardViews(QtDialogHost& host) {
     host.registerView<manage::CSelectCourseDlg, SelectCourseView>();
     host.registerView<manage::CSelectState, SelectStateView>();
     host.registerView<manage::CMergeMaster, MergeMasterView>();
+    host.registerView<rounds::CScoresDlg, ScoresView>();
+    host.registerView<rounds::CTotalScoreDlg, TotalScoreView>();
 }
 
 } // namespace kip::ui

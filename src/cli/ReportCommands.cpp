@@ -1,0 +1,106 @@
+// kipgolf-cli report KIND ...: the lines a report's "Print" button prints, one kind per row below.
+
+#include "cli/CliCommand.h"
+#include "golfdb/ScoreTable.h"
+#include "rounds/RoundCard.h"
+#include "store/TableStore.h"
+
+#include <cctype>
+
+namespace kip::cli {
+namespace {
+
+constexpr int exitOk = 0;
+constexpr int exitFailure = 1;
+constexpr int exitDatabase = 2;
+constexpr int exitUsage = 64;
+
+using KindFunction = int (*)(Invocation& call, const std::vector<std::string>& args);
+
+struct ReportKind {
+    const char* name;
+    const char* usage; // after "report "
+    KindFunction run;
+};
+
+void printLines(Invocation& call, const std::vector<report::PrintLine>& lines) {
+    for (const auto& line : lines)
+        call.out << line.text << '\n';
+}
+
+// A record number: digits only, at least 1.
+bool parseRecordNumber(const std::string& text, long& number) {
+    if (text.empty() || text.size() > 9)
+        return false;
+    for (const char c : text)
+        if (!std::isdigit(static_cast<unsigned char>(c)))
+            return false;
+    number = std::stol(text);
+    return number > 0;
+}
+
+int reportCard(Invocation& call, const std::vector<std::string>& args) {
+    long recordNumber = 0;
+    if (args.size() != 1 || !parseRecordNumber(args[0], recordNumber)) {
+        call.err << "usage: kipgolf-cli report card RECNO\n";
+        return exitUsage;
+    }
+    golfdb::ScoreTable scores(call.dataDir + "Scores");
+    if (const int rc = scores.open(); rc != store::storeOk) {
+        call.err << "kipgolf-cli: could not open the golf database in " << call.dataDir << " (rc = " << rc
+                 << ")\n";
+        return exitDatabase;
+    }
+    const bool found =
+        scores.goTo(recordNumber) == store::storeOk && !store::recordDeleted(scores.storeTable());
+    if (!found) {
+        scores.close();
+        call.err << "Error reading round information from database!\n";
+        return exitFailure;
+    }
+    printLines(call, rounds::printedCard(scores.record()));
+    scores.close();
+    return exitOk;
+}
+
+int reportHandicaps(Invocation& call, const std::vector<std::string>& args) {
+    return runHandicapReport(call, "handicaps", args);
+}
+int reportCourseHandicaps(Invocation& call, const std::vector<std::string>& args) {
+    return runHandicapReport(call, "course-handicaps", args);
+}
+int reportHandicapScores(Invocation& call, const std::vector<std::string>& args) {
+    return runHandicapReport(call, "handicap-scores", args);
+}
+int reportHandicap(Invocation& call, const std::vector<std::string>& args) {
+    return runHandicapReport(call, "handicap", args);
+}
+
+const ReportKind kinds[] = {
+    {"card", "card RECNO", reportCard},
+    {"handicaps", "handicaps [--by-handicap]", reportHandicaps},
+    {"course-handicaps", "course-handicaps \"Course\" \"Tee\" [--by-handicap]", reportCourseHandicaps},
+    {"handicap-scores", "handicap-scores --all", reportHandicapScores},
+    {"handicap", "handicap \"Last, First\"", reportHandicap},
+};
+
+int reportUsage(Invocation& call) {
+    call.err << "usage: kipgolf-cli report KIND [ARGS] [LIMITS]\nkinds:\n";
+    for (const auto& kind : kinds)
+        call.err << "  report " << kind.usage << '\n';
+    return exitUsage;
+}
+
+} // namespace
+
+int runReport(Invocation& call) {
+    if (call.args.empty())
+        return reportUsage(call);
+    for (const auto& kind : kinds)
+        if (call.args[0] == kind.name)
+            return kind.run(call, {call.args.begin() + 1, call.args.end()});
+    call.err << "kipgolf-cli: unknown report '" << call.args[0] << "'\n";
+    return reportUsage(call);
+}
+
+} // namespace kip::cli
