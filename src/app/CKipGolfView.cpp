@@ -96,6 +96,14 @@ bool CKipGolfView::isAvailable(CommandId id) const {
     case CommandId::NewGolfer:
     case CommandId::ChangeGolfer:
     case CommandId::DeleteGolfer:
+    case CommandId::ShowHandicap:
+    case CommandId::ShowHandicapScores:
+    case CommandId::ShowAllHandicapScores:
+    case CommandId::ShowAllHandicapsByGolfer:
+    case CommandId::ListGolfers:
+    case CommandId::ShowAllHandicapsByHandicap:
+    case CommandId::CourseHandicapsByGolfer:
+    case CommandId::CourseHandicapsByHandicap:
     case CommandId::AddCourse:
     case CommandId::ViewCourse:
     case CommandId::ChangeCourse:

@@ -5,6 +5,7 @@
 #include "handicap/CHandicapRule.h"
 #include "manage/CPeopleDlg.h"
 #include "manage/CSelectPersonDlg.h"
+#include "report/CListDlg.h"
 
 #include "support/Doubles.h"
 #include "support/TempDir.h"
@@ -294,6 +295,23 @@ TEST_F(View, GolferCommandsRebuildTheLeaderboardOnlyWhenRoundsWent) {
     });
     EXPECT_EQ(view->run(CommandId::DeleteGolfer), CommandOutcome::Repaint);
     EXPECT_NE(view->leaderboard().category(0).leaderText, "Castellano, Rita");
+}
+
+TEST_F(View, ListGolfersShowsEveryGolferWithTheStoredIndex) {
+    copyFixtures();
+    makeView(dir.path());
+    ASSERT_TRUE(view->initialUpdate());
+    EXPECT_TRUE(view->isAvailable(CommandId::ShowHandicap));
+    EXPECT_TRUE(view->isAvailable(CommandId::CourseHandicapsByHandicap));
+    std::vector<std::string> lines;
+    dialogs.on<report::CListDlg>([&lines](report::CListDlg& d) {
+        EXPECT_EQ(d.title(), "Golfer Handicaps (By Golfer)");
+        lines = d.texts();
+        return d.ok();
+    });
+    EXPECT_EQ(view->run(CommandId::ListGolfers), CommandOutcome::None);
+    EXPECT_EQ(lines.size(), doc->golferList().size());
+    EXPECT_EQ(dialogs.runs, 1);
 }
 
 } // namespace

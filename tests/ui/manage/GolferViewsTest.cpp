@@ -14,11 +14,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QtTest>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 
@@ -26,7 +28,8 @@ using namespace kip;
 
 namespace {
 
-// Plays the dialogs that a command opens, in order, each once it is the active modal window.
+// Plays the dialogs that a command opens, in order, each once it is the active modal window (a step
+// may name several views, separated by '|').
 class DialogPlayer : public QObject {
 public:
     DialogPlayer() {
@@ -42,7 +45,7 @@ private:
     void poll() {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible() || qobject_cast<QMessageBox*>(modal) || steps_.empty() ||
-            modal->objectName() != steps_.front().first || modal == last_)
+            !steps_.front().first.split('|').contains(modal->objectName()) || modal == last_)
             return;
         last_ = modal;
         auto step = steps_.front();
@@ -93,6 +96,7 @@ private slots:
     void peopleViewUpperCasesTheStateAndChecksTheName();
     void selectGolferViewNeedsAChoice();
     void addChangeAndDeleteFromTheWindow();
+    void handicapListingsFromTheWindow();
 };
 
 void GolferViewsTest::peopleViewUpperCasesTheStateAndChecksTheName() {
@@ -244,6 +248,112 @@ void GolferViewsTest::addChangeAndDeleteFromTheWindow() {
             "Are you sure you want to delete Ola Brandt? All rounds for this golfer will also be deleted.",
             "Golfer Ola Brandt and all rounds played have been deleted"}));
     QVERIFY(doc.golferTable().find("Brandt, Ola") != 0);
+}
+
+QPushButton* buttonText(QWidget* w, const QString& text) {
+    for (auto* b : w->findChildren<QPushButton*>())
+        if (b->text() == text)
+            return b;
+    return nullptr;
+}
+
+QStringList listTexts(QWidget* d) {
+    QStringList texts;
+    auto* list = d->findChild<QListView*>("list");
+    for (int row = 0; row < list->model()->rowCount(); ++row)
+        texts << list->model()->index(row, 0).data().toString();
+    return texts;
+}
+
+void GolferViewsTest::handicapListingsFromTheWindow() {
+    Window w;
+    ui::MainWindow& window = w.open();
+    test::MessageBoxAnswerer boxes;
+    DialogPlayer player;
+
+    player.then("selectPersonView", [](QWidget* d) {
+        auto* list = d->findChild<QListWidget*>("golfers");
+        list->setCurrentItem(list->findItems("Okonkwo, Ike", Qt::MatchExactly).value(0));
+        buttonOf(d, "ok")->click();
+    });
+    boxes.screenshotNext("message-show-handicap.png");
+    window.runCommand(app::CommandId::ShowHandicap);
+    QVERIFY(player.done());
+    QCOMPARE(boxes.captions, QStringList{"Handicap Information"});
+    QVERIFY(boxes.texts.value(0).startsWith("Ike Okonkwo has a handicap of "));
+
+    QStringList scores;
+    QString viewed;
+    player.then("selectPersonView", [](QWidget* d) {
+        auto* list = d->findChild<QListWidget*>("golfers");
+        list->setCurrentItem(list->findItems("Okonkwo, Ike", Qt::MatchExactly).value(0));
+        buttonOf(d, "ok")->click();
+    });
+    player.then("listDialogView", [&scores](QWidget* d) {
+        d->resize(520, 420);
+        scores = listTexts(d);
+        shot(d, "dialog-handicap-scores.png");
+        // Later, so that the player (still in this step) can play the round dialog it opens.
+        QTimer::singleShot(0, d, [d] {
+            auto* list = d->findChild<QListView*>("list");
+            emit list->doubleClicked(list->model()->index(1, 0)); // the newest round
+            d->findChild<QPushButton*>("ok")->click();
+        });
+    });
+    player.then("totalScoreView|scoresView", [&viewed](QWidget* d) {
+        viewed = d->objectName();
+        shot(d, "dialog-handicap-scores-view-round.png");
+        qobject_cast<QDialog*>(d)->reject();
+    });
+    window.runCommand(app::CommandId::ShowHandicapScores);
+    QVERIFY(scores.size() > 1);
+    QVERIFY(scores.value(0).startsWith("Ike Okonkwo has a handicap of "));
+    QVERIFY(!viewed.isEmpty());
+
+    QStringList sorted;
+    DialogPlayer lists;
+    lists.then("listDialogView", [&sorted](QWidget* d) {
+        sorted = listTexts(d);
+        shot(d, "dialog-all-handicaps-by-handicap.png");
+        d->findChild<QPushButton*>("ok")->click();
+    });
+    window.runCommand(app::CommandId::ShowAllHandicapsByHandicap);
+    QVERIFY(lists.done());
+    // Indexes from 0.0 come in ascending order; a negative one sits where its text sorts.
+    QVector<double> indexes;
+    for (const QString& line : sorted)
+        if (!line.startsWith('-'))
+            indexes << line.left(4).trimmed().toDouble();
+    QVERIFY(indexes.size() > 2);
+    QVERIFY(std::is_sorted(indexes.begin(), indexes.end()));
+
+    QStringList all;
+    lists.then("listDialogView", [&all](QWidget* d) {
+        d->resize(520, 480);
+        all = listTexts(d);
+        QVERIFY(d->findChild<QPushButton*>("printNoBreaks"));
+        shot(d, "dialog-all-handicap-scores.png");
+        d->findChild<QPushButton*>("ok")->click();
+    });
+    window.runCommand(app::CommandId::ShowAllHandicapScores);
+    QVERIFY(all.contains(""));
+
+    QString courseTitle;
+    lists.then("selectCourseView", [](QWidget* d) {
+        d->findChild<QListWidget*>("groups")->setCurrentRow(0);
+        buttonText(d, "OK")->click();
+    });
+    lists.then("selectTeeView", [](QWidget* d) {
+        d->findChild<QListWidget*>("lines")->setCurrentRow(0);
+        buttonText(d, "OK")->click();
+    });
+    lists.then("listDialogView", [&courseTitle](QWidget* d) {
+        courseTitle = d->windowTitle();
+        shot(d, "dialog-course-handicaps.png");
+        d->findChild<QPushButton*>("ok")->click();
+    });
+    window.runCommand(app::CommandId::CourseHandicapsByGolfer);
+    QVERIFY(courseTitle.endsWith(")"));
 }
 
 QTEST_MAIN(GolferViewsTest)
