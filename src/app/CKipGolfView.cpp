@@ -15,6 +15,7 @@
 #include "manage/GolferCommands.h"
 #include "manage/RecentCourses.h"
 #include "platform/WaitCursor.h"
+#include "rounds/RoundCommands.h"
 #include "rounds/RoundPoints.h"
 #include "rounds/RoundViewing.h"
 
@@ -104,6 +105,7 @@ bool CKipGolfView::isAvailable(CommandId id) const {
     case CommandId::ShowAllHandicapsByHandicap:
     case CommandId::CourseHandicapsByGolfer:
     case CommandId::CourseHandicapsByHandicap:
+    case CommandId::EnterRound:
     case CommandId::AddCourse:
     case CommandId::ViewCourse:
     case CommandId::ChangeCourse:
@@ -171,6 +173,8 @@ CommandOutcome CKipGolfView::run(CommandId id) {
     case CommandId::CourseHandicapsByHandicap:
         handicapListing(id);
         return CommandOutcome::None;
+    case CommandId::EnterRound:
+        return roundCommand(id);
     default:
         return CommandOutcome::None;
     }
@@ -206,6 +210,21 @@ CommandOutcome CKipGolfView::afterGolferCommand(manage::GolferOutcome outcome) {
         return CommandOutcome::None;
     computeLeaderboard();
     return CommandOutcome::Repaint;
+}
+
+CommandOutcome CKipGolfView::roundCommand(CommandId id) {
+    rounds::RoundServices rounds{doc_,
+                                 services_.dialogs,
+                                 services_.prompter,
+                                 services_.settings,
+                                 services_.clock,
+                                 services_.printer,
+                                 allowMeters_,
+                                 [this](const golfdb::ScoreRecord& round) { return offerRound(round) > 0; }};
+    int changed = 0;
+    if (id == CommandId::EnterRound)
+        changed = rounds::enterRound(rounds);
+    return changed > 0 ? CommandOutcome::Repaint : CommandOutcome::None;
 }
 
 void CKipGolfView::handicapListing(CommandId id) {

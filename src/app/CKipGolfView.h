@@ -78,6 +78,7 @@ private:
     CommandOutcome afterRestore(bool restoreRan);
     CommandOutcome afterGolferCommand(manage::GolferOutcome outcome);
     void handicapListing(CommandId id);
+    CommandOutcome roundCommand(CommandId id);
     CommandOutcome courseCommand(CommandId id);
 
     golfdb::CKipGolfDoc& doc_;

@@ -138,9 +138,9 @@ TEST_F(View, OnlyBuiltCommandsAreAvailable) {
     makeView(dir.path());
     EXPECT_TRUE(view->isAvailable(CommandId::BackupDatabases));
     EXPECT_TRUE(view->isAvailable(CommandId::ChangeHandicapRule));
-    EXPECT_FALSE(view->isAvailable(CommandId::EnterRound));
+    EXPECT_FALSE(view->isAvailable(CommandId::ViewAllRounds));
     EXPECT_FALSE(view->isAvailable(CommandId::StatsGraph));
-    EXPECT_EQ(view->run(CommandId::EnterRound), CommandOutcome::None);
+    EXPECT_EQ(view->run(CommandId::ViewAllRounds), CommandOutcome::None);
     EXPECT_EQ(view->run(CommandId::Exit), CommandOutcome::Exit);
 }
 

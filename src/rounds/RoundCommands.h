@@ -1,0 +1,34 @@
+#pragma once
+// The round commands of the main window. Enter a Round: golfer, course and tee, hole by hole or the
+// total only, then the editor loop. Each saved round is written first, then offered to the
+// leaderboard, then the golfer's index is recalculated and written; the tables are on stable
+// storage before the message is shown.
+
+#include "golfdb/CKipGolfDoc.h"
+#include "golfdb/ScoreRecord.h"
+#include "platform/Clock.h"
+#include "platform/DialogHost.h"
+#include "platform/PrintSurface.h"
+#include "platform/Prompter.h"
+#include "platform/SettingsStore.h"
+
+#include <functional>
+
+namespace kip::rounds {
+
+struct RoundServices {
+    golfdb::CKipGolfDoc& doc;
+    platform::DialogHost& dialogs;
+    platform::Prompter& prompter;
+    platform::SettingsStore& settings;
+    platform::Clock& clock;
+    platform::Printer* printer = nullptr;
+    bool allowMeters = false;
+    // The leaderboard's offer of a saved round; true when the board changed.
+    std::function<bool(const golfdb::ScoreRecord&)> offerRound;
+};
+
+// Returns the number of rounds saved.
+int enterRound(RoundServices& services);
+
+} // namespace kip::rounds
