@@ -106,6 +106,10 @@ bool CKipGolfView::isAvailable(CommandId id) const {
     case CommandId::CourseHandicapsByGolfer:
     case CommandId::CourseHandicapsByHandicap:
     case CommandId::EnterRound:
+    case CommandId::ChangeRound:
+    case CommandId::ViewRound:
+    case CommandId::DeleteRounds:
+    case CommandId::DeleteYear:
     case CommandId::AddCourse:
     case CommandId::ViewCourse:
     case CommandId::ChangeCourse:
@@ -174,6 +178,10 @@ CommandOutcome CKipGolfView::run(CommandId id) {
         handicapListing(id);
         return CommandOutcome::None;
     case CommandId::EnterRound:
+    case CommandId::ChangeRound:
+    case CommandId::ViewRound:
+    case CommandId::DeleteRounds:
+    case CommandId::DeleteYear:
         return roundCommand(id);
     default:
         return CommandOutcome::None;
@@ -220,10 +228,19 @@ CommandOutcome CKipGolfView::roundCommand(CommandId id) {
                                  services_.clock,
                                  services_.printer,
                                  allowMeters_,
-                                 [this](const golfdb::ScoreRecord& round) { return offerRound(round) > 0; }};
+                                 [this](const golfdb::ScoreRecord& round) { return offerRound(round) > 0; },
+                                 [this] { computeLeaderboard(); }};
     int changed = 0;
     if (id == CommandId::EnterRound)
         changed = rounds::enterRound(rounds);
+    else if (id == CommandId::ChangeRound)
+        changed = rounds::changeRound(rounds);
+    else if (id == CommandId::ViewRound)
+        rounds::viewRounds(rounds);
+    else if (id == CommandId::DeleteRounds)
+        changed = rounds::deleteRounds(rounds);
+    else
+        changed = rounds::deleteYearRounds(rounds);
     return changed > 0 ? CommandOutcome::Repaint : CommandOutcome::None;
 }
 

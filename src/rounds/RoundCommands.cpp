@@ -7,6 +7,8 @@
 #include "rounds/CScoresDlg.h"
 #include "rounds/CTotalScoreDlg.h"
 #include "rounds/RoundEntry.h"
+#include "rounds/RoundSelectionDlgs.h"
+#include "rounds/RoundViewing.h"
 
 #include <array>
 #include <cstdio>
@@ -125,7 +127,129 @@ template <class Dialog> int editorLoop(RoundServices& s, Dialog& dialog, std::st
     }
 }
 
+// Select Round for the golfer, then its row read: the round's record number, or nothing.
+std::optional<long> chooseRound(RoundServices& s, const std::string& golferKey) {
+    const golfdb::NameParts names = golfdb::splitGolferName(golferKey);
+    CSelectScoreDlg dialog(s.doc.roundList(golferKey), s.prompter, names.first, names.last);
+    if (s.dialogs.run(dialog) != platform::dialogOk)
+        return std::nullopt;
+    golfdb::ScoreTable& scores = s.doc.scoreTable();
+    if (scores.goTo(dialog.record()) != store::storeOk || store::recordDeleted(scores.storeTable())) {
+        databaseError(s.prompter, "Error reading round information from database!");
+        return std::nullopt;
+    }
+    return dialog.record();
+}
+
+// The index recalculated; the golfer row is written only when it differs from the stored one.
+double updateIndexIfChanged(golfdb::CKipGolfDoc& doc, const std::string& golferKey) {
+    const handicap::HandicapResult result = handicap::computeHandicapIndex(doc.scoreTable(), golferKey);
+    golfdb::GolferTable& golfers = doc.golferTable();
+    if (golfers.find(golferKey) == store::storeOk && golfers.record().handicapIndex != result.index) {
+        golfers.record().handicapIndex = result.index;
+        golfers.record().handicapRounds = result.counted;
+        golfers.change();
+    }
+    return result.index;
+}
+
+template <class Dialog>
+int rewriteRound(RoundServices& s, Dialog& dialog, long record, const std::string& golferKey) {
+    if (dialog.run(s.dialogs) != platform::dialogOk)
+        return 0;
+    golfdb::GolferRecord golfer;
+    if (s.doc.golferTable().find(golferKey) == store::storeOk)
+        golfer = s.doc.golferTable().record();
+    golfdb::ScoreTable& scores = s.doc.scoreTable();
+    int rc = scores.goTo(record);
+    if (rc == store::storeOk) {
+        dialog.buildRound(scores.record(), golfer);
+        rc = scores.change();
+    }
+    if (rc != store::storeOk && rc != store::storeDuplicateKey) {
+        s.prompter.show({"Could not change round, database error rc = " + std::to_string(rc), roundCaption,
+                         Icon::Information, Buttons::Ok});
+        return 0;
+    }
+    const golfdb::ScoreRecord round = scores.record();
+    if (s.offerRound)
+        s.offerRound(round);
+    updateIndexIfChanged(s.doc, round.golfer);
+    s.doc.syncAll();
+    s.prompter.show({"Round changed", roundCaption, Icon::Information, Buttons::Ok});
+    return 1;
+}
+
 } // namespace
+
+int changeRound(RoundServices& s) {
+    const auto golferKey = chooseGolfer(s);
+    if (!golferKey)
+        return 0;
+    const auto record = chooseRound(s, *golferKey);
+    if (!record)
+        return 0;
+    const golfdb::ScoreRecord round = s.doc.scoreTable().record();
+    const RoundEntrySettings settings = readRoundEntrySettings(s.settings);
+    if (round.isTotalOnly()) {
+        CTotalScoreDlg dialog(RoundMode::Change, s.prompter, s.clock.today());
+        dialog.loadFromRound(round);
+        dialog.setChecksOff(settings.checksOff);
+        return rewriteRound(s, dialog, *record, *golferKey);
+    }
+    CScoresDlg dialog(RoundMode::Change, s.prompter, s.clock.today());
+    dialog.loadFromRound(round);
+    dialog.applyChangeSettings(settings);
+    return rewriteRound(s, dialog, *record, *golferKey);
+}
+
+void viewRounds(RoundServices& s) {
+    const auto golferKey = chooseGolfer(s);
+    if (!golferKey || !chooseRound(s, *golferKey))
+        return;
+    viewRound(s.dialogs, s.prompter, s.printer, s.clock.today(), s.doc.scoreTable().record());
+}
+
+int deleteRounds(RoundServices& s) {
+    const auto golferKey = chooseGolfer(s);
+    if (!golferKey)
+        return 0;
+    CDeleteScore dialog(s.doc, *golferKey);
+    if (s.dialogs.run(dialog) != platform::dialogOk)
+        return 0;
+    std::string text = dialog.resultText();
+    if (text.empty()) {
+        if (s.rebuildLeaderboard)
+            s.rebuildLeaderboard();
+        const double index = updateIndexIfChanged(s.doc, *golferKey);
+        s.doc.syncAll();
+        std::array<char, 160> message{};
+        std::snprintf(message.data(), message.size(),
+                      "Selected rounds deleted and %s's handicap is now %3.1f ", golferKey->c_str(), index);
+        text = message.data();
+    }
+    s.prompter.show({text, "Rounds", Icon::Information, Buttons::Ok});
+    return dialog.resultText().empty() ? dialog.selectedCount() : 0;
+}
+
+int deleteYearRounds(RoundServices& s) {
+    CEnterYearDlg dialog(s.prompter);
+    if (s.dialogs.run(dialog) != platform::dialogOk)
+        return 0;
+    std::array<char, 96> question{};
+    std::snprintf(question.data(), question.size(),
+                  "Are you sure you want to delete all rounds for all golfers for %04d?", dialog.year());
+    if (s.prompter.show({question.data(), "Confirm Delete", Icon::Question, Buttons::YesNo}) !=
+        platform::Answer::Yes)
+        return 0;
+    const int deleted = s.doc.deleteYearRounds(dialog.year());
+    if (s.rebuildLeaderboard)
+        s.rebuildLeaderboard();
+    s.prompter.show(
+        {std::to_string(deleted) + " rounds deleted from database for year " + std::to_string(dialog.year()),
+         "Rounds Deleted", Icon::Information, Buttons::Ok});
+    return deleted;
+}
 
 int enterRound(RoundServices& s) {
     const auto golferKey = chooseGolfer(s);

@@ -26,9 +26,15 @@ struct RoundServices {
     bool allowMeters = false;
     // The leaderboard's offer of a saved round; true when the board changed.
     std::function<bool(const golfdb::ScoreRecord&)> offerRound;
+    // Rebuilds the leaderboard from every stored round.
+    std::function<void()> rebuildLeaderboard;
 };
 
-// Returns the number of rounds saved.
+// Each returns the number of rounds written or deleted.
 int enterRound(RoundServices& services);
+int changeRound(RoundServices& services);
+void viewRounds(RoundServices& services);
+int deleteRounds(RoundServices& services);
+int deleteYearRounds(RoundServices& services);
 
 } // namespace kip::rounds

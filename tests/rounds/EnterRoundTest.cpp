@@ -39,7 +39,8 @@ protected:
                                [this](const golfdb::ScoreRecord& round) {
                                    offered.push_back(round.totalStrokes);
                                    return true;
-                               }};
+                               },
+                               nullptr};
         return enterRound(services);
     }
 
