@@ -1,19 +1,19 @@
 #include "ui/AboutView.h"
 #include "ui/BackupReminderView.h"
-#include "ui/GolferViews.h"
-#include "ui/HandicapRuleView.h"
-#include "ui/ListDialogView.h"
 #include "ui/CourseMessageView.h"
 #include "ui/CourseSelectViews.h"
 #include "ui/CourseView.h"
+#include "ui/GolferViews.h"
 #include "ui/HandicapRuleView.h"
+#include "ui/ListDialogView.h"
 #include "ui/MergeMasterView.h"
 #include "ui/PreferencesView.h"
 #include "ui/QtDialogHost.h"
 #include "ui/Resources.h"
+#include "ui/RoundSelectionViews.h"
+#include "ui/ScoresView.h"
 #include "ui/SelectCourseView.h"
 #include "ui/SelectStateView.h"
-#include "ui/ScoresView.h"
 #include "ui/TotalScoreView.h"
 
 namespace kip::ui {
@@ -27,6 +27,9 @@ void registerStandardViews(QtDialogHost& host) {
     host.registerView<manage::CPeopleDlg, PeopleView>();
     host.registerView<manage::CNumberRoundsDlg, NumberRoundsView>();
     host.registerView<manage::CSelectPersonDlg, SelectPersonView>();
+    host.registerView<rounds::CSelectScoreDlg, SelectScoreView>();
+    host.registerView<rounds::CDeleteScore, DeleteScoreView>();
+    host.registerView<rounds::CEnterYearDlg, EnterYearView>();
     host.registerView<report::CListDlg, ListDialogView>();
     host.registerView<manage::CCourseDlg, CourseView>();
     host.registerView<manage::CMessageDlg, CourseMessageView>();

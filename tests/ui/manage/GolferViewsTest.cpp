@@ -97,6 +97,7 @@ private slots:
     void selectGolferViewNeedsAChoice();
     void addChangeAndDeleteFromTheWindow();
     void handicapListingsFromTheWindow();
+    void enterARoundWithTheKeyboard();
 };
 
 void GolferViewsTest::peopleViewUpperCasesTheStateAndChecksTheName() {
@@ -354,6 +355,72 @@ void GolferViewsTest::handicapListingsFromTheWindow() {
     });
     window.runCommand(app::CommandId::CourseHandicapsByGolfer);
     QVERIFY(courseTitle.endsWith(")"));
+}
+
+// Types into whatever has the focus, as a user at the keyboard does.
+void typeKeys(const QString& keys) {
+    for (const QChar key : keys)
+        QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
+}
+
+void GolferViewsTest::enterARoundWithTheKeyboard() {
+    Window w;
+    ui::MainWindow& window = w.open();
+    auto& doc = w.shell->view()->doc();
+    QCOMPARE(doc.golferTable().find("Okonkwo, Ike"), 0);
+    const double indexBefore = doc.golferTable().record().handicapIndex;
+
+    test::MessageBoxAnswerer boxes;
+    boxes.onBox = [&] {
+        if (boxes.texts.last().startsWith("Do you want"))
+            boxes.screenshotNext("message-score-entry.png");
+        else if (boxes.texts.last().startsWith("Round saved"))
+            boxes.screenshotNext("message-round-saved.png");
+    };
+    boxes.answer(QMessageBox::Yes);
+    DialogPlayer player;
+    player.then("selectPersonView", [](QWidget* d) {
+        auto* list = d->findChild<QListWidget*>("golfers");
+        list->setCurrentItem(list->findItems("Okonkwo, Ike", Qt::MatchExactly).value(0));
+        buttonOf(d, "ok")->click();
+    });
+    player.then("selectCourseView", [](QWidget* d) {
+        d->findChild<QListWidget*>("groups")->setCurrentRow(0);
+        buttonText(d, "OK")->click();
+    });
+    player.then("selectTeeView", [](QWidget* d) {
+        d->findChild<QListWidget*>("lines")->setCurrentRow(0);
+        buttonText(d, "OK")->click();
+    });
+    bool typed = false;
+    player.then("scoresView", [&typed](QWidget* d) {
+        QApplication::setActiveWindow(d);
+        if (!QTest::qWaitForWindowActive(d))
+            return;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // from the date to hole 1
+        for (int h = 1; h <= 18; ++h)
+            typeKeys("42"); // the strokes, then the putts: each moves on by itself
+        shot(d, "dialog-enter-round-typed.png");
+        typed = QApplication::focusWidget() && QApplication::focusWidget()->objectName() == "saveAndQuit";
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    });
+    window.runCommand(app::CommandId::EnterRound);
+    QVERIFY(player.done());
+    QVERIFY(typed);
+    QCOMPARE(boxes.texts.size(), 2);
+    QVERIFY(boxes.texts[1].startsWith("Round saved and Ike Okonkwo's handicap is now "));
+
+    auto& scores = doc.scoreTable();
+    QCOMPARE(scores.findNewest("Okonkwo, Ike"), 0);
+    QCOMPARE(scores.record().year, 2024);
+    QCOMPARE(scores.record().month, 12);
+    QCOMPARE(scores.record().day, 9);
+    QCOMPARE(scores.record().totalStrokes, 72);
+    QCOMPARE(doc.golferTable().find("Okonkwo, Ike"), 0);
+    const double indexAfter = doc.golferTable().record().handicapIndex;
+    QVERIFY(indexAfter != indexBefore);
+    QVERIFY(boxes.texts[1].contains(QString::number(indexAfter, 'f', 1)));
+    QVERIFY(w.shell->view()->leaderboard().category(0).best <= 72);
 }
 
 QTEST_MAIN(GolferViewsTest)
