@@ -229,7 +229,8 @@ CommandOutcome CKipGolfView::roundCommand(CommandId id) {
                                  services_.printer,
                                  allowMeters_,
                                  [this](const golfdb::ScoreRecord& round) { return offerRound(round) > 0; },
-                                 [this] { computeLeaderboard(); }};
+                                 [this] { computeLeaderboard(); },
+                                 nullptr};
     int changed = 0;
     if (id == CommandId::EnterRound)
         changed = rounds::enterRound(rounds);

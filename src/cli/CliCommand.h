@@ -43,6 +43,11 @@ int runCompress(Invocation& call);
 int runGolfers(Invocation& call);
 int runGolfer(Invocation& call);
 
+// Rounds: rounds, round add-total|delete, year delete.
+int runRounds(Invocation& call);
+int runRound(Invocation& call);
+int runYear(Invocation& call);
+
 // The handicap report kinds (handicaps, course-handicaps, handicap-scores, handicap) with the
 // arguments after the kind.
 int runHandicapReport(Invocation& call, const std::string& kind, const std::vector<std::string>& args);

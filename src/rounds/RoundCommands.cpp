@@ -256,7 +256,7 @@ int enterRound(RoundServices& s) {
     if (!golferKey)
         return 0;
     manage::CourseServices courses{s.doc, s.dialogs, s.prompter, s.settings, s.allowMeters};
-    const auto courseRow = manage::selectCourseAndTee(courses);
+    const auto courseRow = s.chooseCourse ? s.chooseCourse() : manage::selectCourseAndTee(courses);
     if (!courseRow)
         return 0;
     golfdb::CourseTable& table = s.doc.courseTable();

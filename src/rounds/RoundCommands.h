@@ -13,6 +13,7 @@
 #include "platform/SettingsStore.h"
 
 #include <functional>
+#include <optional>
 
 namespace kip::rounds {
 
@@ -28,6 +29,8 @@ struct RoundServices {
     std::function<bool(const golfdb::ScoreRecord&)> offerRound;
     // Rebuilds the leaderboard from every stored round.
     std::function<void()> rebuildLeaderboard;
+    // When set, stands for Select Course and Select a Tee (a script that names its course row).
+    std::function<std::optional<long>()> chooseCourse;
 };
 
 // Each returns the number of rounds written or deleted.

@@ -40,6 +40,7 @@ protected:
                                    offered.push_back(round.totalStrokes);
                                    return true;
                                },
+                               nullptr,
                                nullptr};
         return enterRound(services);
     }
