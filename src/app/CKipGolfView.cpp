@@ -5,6 +5,7 @@
 #include "app/CBackupReminderDlg.h"
 #include "app/CPreferencesDlg.h"
 #include "app/LeaderboardScan.h"
+#include "exchange/RoundTextFile.h"
 #include "golfdb/DatabaseBackup.h"
 #include "handicap/HandicapCommands.h"
 #include "handicap/HandicapListingCommands.h"
@@ -230,7 +231,13 @@ CommandOutcome CKipGolfView::roundCommand(CommandId id) {
                                  allowMeters_,
                                  [this](const golfdb::ScoreRecord& round) { return offerRound(round) > 0; },
                                  [this] { computeLeaderboard(); },
+                                 nullptr,
                                  nullptr};
+    std::optional<exchange::RoundTextButtons> textFiles;
+    if (services_.fileChooser) {
+        textFiles.emplace(*services_.fileChooser, services_.prompter);
+        rounds.textFiles = &*textFiles;
+    }
     int changed = 0;
     if (id == CommandId::EnterRound)
         changed = rounds::enterRound(rounds);

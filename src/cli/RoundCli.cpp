@@ -3,9 +3,11 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliSession.h"
+#include "exchange/RoundTextFile.h"
 #include "manage/CSelectPersonDlg.h"
 #include "platform/Clock.h"
 #include "platform/IniSettingsStore.h"
+#include "rounds/CScoresDlg.h"
 #include "rounds/CTotalScoreDlg.h"
 #include "rounds/RoundCommands.h"
 #include "rounds/RoundSelectionDlgs.h"
@@ -17,7 +19,8 @@ namespace kip::cli {
 namespace {
 
 constexpr const char* roundUsage =
-    "usage: kipgolf-cli round add-total \"Last, First\" \"Course\" \"Tee\" YYYYMMDD TOTAL [--accept]\n"
+    "usage: kipgolf-cli round add \"Last, First\" \"Course\" \"Tee\" FILE\n"
+    "       kipgolf-cli round add-total \"Last, First\" \"Course\" \"Tee\" YYYYMMDD TOTAL [--accept]\n"
     "       kipgolf-cli round delete \"Last, First\" RECNO...\n";
 
 bool allDigits(const std::string& text, std::size_t length) {
@@ -44,8 +47,8 @@ void chooseGolfer(CliSession& session, const std::string& key) {
 struct RoundRun {
     explicit RoundRun(CliSession& session)
         : settings(platform::IniSettingsStore::defaultPath()),
-          services{session.doc, session.dialogs, session.prompter, settings, clock,
-                   nullptr,     false,           nullptr,          nullptr,  nullptr} {}
+          services{session.doc, session.dialogs, session.prompter, settings, clock,  nullptr,
+                   false,       nullptr,         nullptr,          nullptr,  nullptr} {}
     platform::IniSettingsStore settings;
     platform::SystemClock clock;
     rounds::RoundServices services;
@@ -97,6 +100,40 @@ int addTotal(Invocation& call) {
         std::any_of(session.prompter.messages.begin(), session.prompter.messages.end(),
                     [](const platform::Message& m) { return m.text.rfind("Could not", 0) == 0; });
     return failedWrite ? exitWriteFailed : exitRefused;
+}
+
+int addHoleByHole(Invocation& call) {
+    if (call.args.size() != 5) {
+        call.err << roundUsage;
+        return exitBadUsage;
+    }
+    CliSession session(call);
+    if (!session.open())
+        return session.openFailure();
+    const std::string key = call.args[1];
+    if (!knownGolfer(session, key))
+        return exitRefused;
+    const auto course = namedCourse(session, call.args[2], call.args[3]);
+    if (!course)
+        return exitRefused;
+    RoundRun run(session);
+    run.services.chooseCourse = [course] { return course; };
+    chooseGolfer(session, key);
+    session.prompter.answers = {platform::Answer::Yes, platform::Answer::No, platform::Answer::No};
+    const std::string path = call.args[4];
+    bool loaded = false;
+    session.dialogs.on<rounds::CScoresDlg>([&](rounds::CScoresDlg& d) {
+        // A golfer or course in the file that is not the one named is refused (the questions answer No).
+        loaded = exchange::readRoundText(path, d, session.prompter) == exchange::roundTextOk;
+        if (!loaded)
+            return platform::dialogCancel;
+        return closedOr(d.saveAndQuit(), rounds::stayOpen);
+    });
+    const int saved = rounds::enterRound(run.services);
+    session.prompter.print(call, saved > 0);
+    if (!loaded && session.prompter.messages.size() <= 1)
+        call.err << "kipgolf-cli: the round in " << path << " was not loaded\n";
+    return saved > 0 ? exitDone : exitRefused;
 }
 
 int deleteRounds(Invocation& call) {
@@ -164,6 +201,8 @@ int runRounds(Invocation& call) {
 
 int runRound(Invocation& call) {
     const std::string action = call.args.empty() ? "" : call.args[0];
+    if (action == "add")
+        return addHoleByHole(call);
     if (action == "add-total")
         return addTotal(call);
     if (action == "delete")

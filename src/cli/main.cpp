@@ -26,7 +26,7 @@ const Command commands[] = {
     {"golfers", "golfers", kip::cli::runGolfers},
     {"golfer", "golfer add|rename|delete ...", kip::cli::runGolfer},
     {"rounds", "rounds \"Last, First\"", kip::cli::runRounds},
-    {"round", "round add-total|delete ...", kip::cli::runRound},
+    {"round", "round add|add-total|delete ...", kip::cli::runRound},
     {"year", "year delete YYYY", kip::cli::runYear},
     {"courses", "courses [--tees]", kip::cli::runCourses},
     {"master", "master [--state ST] [--by-name]", kip::cli::runMaster},

@@ -274,6 +274,7 @@ int enterRound(RoundServices& s) {
     if (holeByHole) {
         CScoresDlg dialog(RoundMode::Enter, s.prompter, s.clock.today());
         dialog.fillFromCourse(*golferKey, course, settings);
+        dialog.setTextFiles(s.textFiles);
         return editorLoop(s, dialog, *golferKey);
     }
     CTotalScoreDlg dialog(RoundMode::Enter, s.prompter, s.clock.today());

@@ -11,6 +11,7 @@
 #include "platform/PrintSurface.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
+#include "rounds/CScoresDlg.h"
 
 #include <functional>
 #include <optional>
@@ -31,6 +32,8 @@ struct RoundServices {
     std::function<void()> rebuildLeaderboard;
     // When set, stands for Select Course and Select a Tee (a script that names its course row).
     std::function<std::optional<long>()> chooseCourse;
+    // The hole-by-hole editor's "Save to Text File" and "Load from Text File".
+    RoundTextFiles* textFiles = nullptr;
 };
 
 // Each returns the number of rounds written or deleted.

@@ -1,5 +1,7 @@
 #include "cli/CliRun.h"
+#include "exchange/RoundTextFile.h"
 #include "handicap/GolfData.h"
+#include "rounds/RoundCardData.h"
 
 namespace kip::cli {
 namespace {
@@ -61,6 +63,26 @@ TEST_F(RoundCli, TotalRoundsAreEnteredListedAndDeleted) {
     EXPECT_EQ(year.out, "1 rounds deleted from database for year 2024\n");
     EXPECT_EQ(run("rounds 'Okonkwo, Ike'").out, "");
     EXPECT_EQ(run("year delete 1899").exitCode, 1);
+}
+
+TEST_F(RoundCli, AHoleByHoleRoundComesFromARoundTextFile) {
+    const std::string file = data.dir.file("round.txt");
+    {
+        test::ScriptedPrompter prompter;
+        rounds::CScoresDlg editor(rounds::RoundMode::Enter, prompter, {2024, 7, 4});
+        golfdb::CourseRecord course = test::sampleCourse();
+        course.name = "Alder Run";
+        editor.fillFromCourse("Okonkwo, Ike", course, {});
+        test::typeRound(editor, test::parRound);
+        ASSERT_EQ(editor.checkRound(), 0);
+        ASSERT_EQ(exchange::writeRoundText(file, editor, prompter), exchange::roundTextOk);
+    }
+    auto added = run("round add 'Okonkwo, Ike' 'Alder Run' Blue " + quoted(file));
+    EXPECT_EQ(added.exitCode, 0) << added.err;
+    EXPECT_EQ(added.out.rfind("Round saved and Ike Okonkwo's handicap is now ", 0), 0u) << added.out;
+    EXPECT_EQ(run("rounds 'Okonkwo, Ike'").out, "1\t07/04/2024 \t 72 \tAlder Run\n");
+    EXPECT_EQ(run("round add 'Okonkwo, Ike' 'Alder Run' Blue " + quoted(data.dir.file("none.txt"))).exitCode,
+              1);
 }
 
 } // namespace

@@ -41,6 +41,7 @@ protected:
                                    return true;
                                },
                                nullptr,
+                               nullptr,
                                nullptr};
         return enterRound(services);
     }

@@ -18,8 +18,8 @@ protected:
         data.addInitialRound("Brandt, Ola", 20.0, 3);
     }
     RoundServices services() {
-        return {data.doc(), host,    data.prompter,         settings, clock, nullptr,
-                false,      nullptr, [this] { ++rebuilt; }, nullptr};
+        return {data.doc(), host,    data.prompter,         settings, clock,  nullptr,
+                false,      nullptr, [this] { ++rebuilt; }, nullptr,  nullptr};
     }
     void choose(const std::string& key) {
         host.on<manage::CSelectPersonDlg>([key](manage::CSelectPersonDlg& d) {
