@@ -2,6 +2,9 @@
 // with 100 rounds each, and one golfer with 500 rounds.
 
 #include "BenchData.h"
+#include "app/CKipGolfView.h"
+#include "app/Leaderboard.h"
+#include "handicap/HandicapIndex.h"
 #include "handicap/HandicapScoresListing.h"
 #include "manage/CPeopleDlg.h"
 #include "manage/CSelectPersonDlg.h"
@@ -137,5 +140,43 @@ void BM_ShowAllHandicapScores(benchmark::State& state) {
     state.counters["golfers"] = golferCount;
 }
 BENCHMARK(BM_ShowAllHandicapScores)->Unit(benchmark::kMillisecond);
+
+// The steps Enter a Round takes for each saved round, without the sync that ends the command: the
+// round appended, offered to the leaderboard, the golfer's index recalculated and the golfer row
+// written.
+void BM_SaveEnteredRound(benchmark::State& state) {
+    auto& doc = database().doc();
+    app::Leaderboard board(2024);
+    const std::string key = golferName(golferCount / 2);
+    int n = 0;
+    for (auto _ : state) {
+        auto& scores = doc.scoreTable();
+        auto& round = scores.record();
+        round.clear();
+        round.golfer = key;
+        round.name = "Alder Run";
+        round.tee = "Blue";
+        round.slope = 125;
+        round.rating = 71.5;
+        round.flags = golfdb::flagTotalOnly | golfdb::flagNoFairwayStats;
+        round.year = 2030 + n / 300;
+        round.month = 1 + n / 28 % 12;
+        round.day = 1 + n % 28;
+        ++n;
+        round.totalStrokes = 85;
+        round.differential = 12.3;
+        if (scores.add() != store::storeOk)
+            state.SkipWithError("the round was not appended");
+        if (const auto facts = app::CKipGolfView::factsOf(scores.record()))
+            board.offer(*facts);
+        const auto result = handicap::computeHandicapIndex(scores, key);
+        auto& golfers = doc.golferTable();
+        golfers.find(key);
+        golfers.record().handicapIndex = result.index;
+        golfers.record().handicapRounds = result.counted;
+        golfers.change();
+    }
+}
+BENCHMARK(BM_SaveEnteredRound)->Unit(benchmark::kMillisecond)->Iterations(200);
 
 } // namespace
