@@ -10,6 +10,7 @@
 #include "ui/MainWindow.h"
 #include "ui/QtPrompter.h"
 #include "ui/QtStartupShell.h"
+#include "ui/RoundSelectionViews.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -98,6 +99,7 @@ private slots:
     void addChangeAndDeleteFromTheWindow();
     void handicapListingsFromTheWindow();
     void enterARoundWithTheKeyboard();
+    void roundSelectionDialogsFromTheWindow();
 };
 
 void GolferViewsTest::peopleViewUpperCasesTheStateAndChecksTheName() {
@@ -421,6 +423,79 @@ void GolferViewsTest::enterARoundWithTheKeyboard() {
     QVERIFY(indexAfter != indexBefore);
     QVERIFY(boxes.texts[1].contains(QString::number(indexAfter, 'f', 1)));
     QVERIFY(w.shell->view()->leaderboard().category(0).best <= 72);
+}
+
+void GolferViewsTest::roundSelectionDialogsFromTheWindow() {
+    Window w;
+    ui::MainWindow& window = w.open();
+    auto& doc = w.shell->view()->doc();
+    const auto roundsOfIke = doc.roundList("Okonkwo, Ike").size();
+    QVERIFY(roundsOfIke > 2);
+
+    test::MessageBoxAnswerer boxes;
+    boxes.onBox = [&] {
+        const QString text = boxes.texts.last();
+        if (text.startsWith("You must select a round"))
+            boxes.screenshotNext("message-select-a-round.png");
+        else if (text.startsWith("Are you sure you want to delete these"))
+            boxes.screenshotNext("message-confirm-delete-rounds.png");
+        else if (text.startsWith("Selected rounds deleted"))
+            boxes.screenshotNext("message-rounds-deleted.png");
+        else if (text.startsWith("Enter a valid year"))
+            boxes.screenshotNext("message-incorrect-year.png");
+        else if (text.startsWith("Are you sure you want to delete all rounds"))
+            boxes.screenshotNext("message-confirm-delete-year.png");
+        else if (text.contains("rounds deleted from database"))
+            boxes.screenshotNext("message-year-deleted.png");
+    };
+    DialogPlayer player;
+    const auto chooseIke = [](QWidget* d) {
+        auto* list = d->findChild<QListWidget*>("golfers");
+        list->setCurrentItem(list->findItems("Okonkwo, Ike", Qt::MatchExactly).value(0));
+        buttonOf(d, "ok")->click();
+    };
+    player.then("selectPersonView", chooseIke);
+    player.then("selectScoreView", [](QWidget* d) {
+        shot(d, "dialog-select-round.png");
+        buttonOf(d, "ok")->click(); // nothing chosen: the message, and the dialog stays
+        buttonOf(d, "cancel")->click();
+    });
+    window.runCommand(app::CommandId::ViewRound);
+    QVERIFY(player.done());
+    QCOMPARE(boxes.texts, QStringList{"You must select a round!"});
+
+    boxes.texts.clear();
+    boxes.answer(QMessageBox::Yes);
+    player.then("selectPersonView", chooseIke);
+    player.then("deleteScoreView", [](QWidget* d) {
+        auto* list = d->findChild<QListWidget*>("rounds");
+        list->item(0)->setSelected(true);
+        list->item(1)->setSelected(true);
+        shot(d, "dialog-delete-round.png");
+        buttonOf(d, "delete")->click();
+    });
+    window.runCommand(app::CommandId::DeleteRounds);
+    QVERIFY(player.done());
+    QCOMPARE(boxes.texts.value(0), QString("Are you sure you want to delete these 2 rounds?"));
+    QVERIFY(boxes.texts.value(1).startsWith("Selected rounds deleted and Okonkwo, Ike's handicap is now "));
+    QCOMPARE(doc.roundList("Okonkwo, Ike").size(), roundsOfIke - 2);
+
+    boxes.texts.clear();
+    boxes.answer(QMessageBox::Yes);
+    player.then("enterYearView", [](QWidget* d) {
+        auto* year = editOf(d, "year");
+        QTest::keyClicks(year, "1899");
+        shot(d, "dialog-enter-year.png");
+        buttonOf(d, "ok")->click();
+        year->clear();
+        QTest::keyClicks(year, "2023");
+        QTest::keyClick(year, Qt::Key_Return);
+    });
+    window.runCommand(app::CommandId::DeleteYear);
+    QVERIFY(player.done());
+    QCOMPARE(boxes.texts.size(), 3);
+    QCOMPARE(boxes.texts[0], QString("Enter a valid year in the format yyyy"));
+    QVERIFY(boxes.texts[2].endsWith("rounds deleted from database for year 2023"));
 }
 
 QTEST_MAIN(GolferViewsTest)
