@@ -7,6 +7,7 @@
 #include "app/Leaderboard.h"
 #include "app/Settings.h"
 #include "golfdb/CKipGolfDoc.h"
+#include "manage/GolferCommands.h"
 #include "platform/Clock.h"
 #include "platform/DialogHost.h"
 #include "platform/FileChooser.h"
@@ -76,6 +77,9 @@ private:
     CommandOutcome preferences();
     CommandOutcome backupReminder(const std::string& text);
     CommandOutcome afterRestore(bool restoreRan);
+    CommandOutcome afterGolferCommand(manage::GolferOutcome outcome);
+    void handicapListing(CommandId id);
+    CommandOutcome roundCommand(CommandId id);
     CommandOutcome courseCommand(CommandId id);
     stats::StatsServices statsServices();
 

@@ -8,7 +8,10 @@
 #include "ui/FairwaysView.h"
 #include "ui/HandicapRuleView.h"
 #include "ui/HoleStatsView.h"
+#include "ui/GolferViews.h"
+#include "ui/HandicapRuleView.h"
 #include "ui/ListDialogView.h"
+#include "ui/MergeMasterView.h"
 #include "ui/PreferencesView.h"
 #include "ui/QtDialogHost.h"
 #include "ui/ReportSelectView.h"
@@ -19,9 +22,12 @@
 #include "ui/PreferencesView.h"
 #include "ui/QtDialogHost.h"
 #include "ui/Resources.h"
+#include "ui/RoundSelectionViews.h"
+#include "ui/ScoresView.h"
 #include "ui/SelectCourseView.h"
 #include "ui/SelectStateView.h"
 #include "ui/SelectGolferRoundsView.h"
+#include "ui/TotalScoreView.h"
 
 namespace kip::ui {
 
@@ -34,6 +40,13 @@ void registerStandardViews(QtDialogHost& host) {
     host.registerView<report::CListDlg, ListDialogView>();
     host.registerView<rounds::CScoresDlg, ScoresView>();
     host.registerView<rounds::CTotalScoreDlg, TotalScoreView>();
+    host.registerView<manage::CPeopleDlg, PeopleView>();
+    host.registerView<manage::CNumberRoundsDlg, NumberRoundsView>();
+    host.registerView<manage::CSelectPersonDlg, SelectPersonView>();
+    host.registerView<rounds::CSelectScoreDlg, SelectScoreView>();
+    host.registerView<rounds::CDeleteScore, DeleteScoreView>();
+    host.registerView<rounds::CEnterYearDlg, EnterYearView>();
+    host.registerView<report::CListDlg, ListDialogView>();
     host.registerView<manage::CCourseDlg, CourseView>();
     host.registerView<manage::CMessageDlg, CourseMessageView>();
     host.registerView<manage::CDeleteCourseDlg, DeleteCourseView>();
@@ -48,6 +61,8 @@ void registerStandardViews(QtDialogHost& host) {
     host.registerView<stats::CBasicAllStats, ListDialogView>();
     host.registerView<stats::CHoleStats, HoleStatsView>();
     host.registerView<stats::CFairways, FairwaysView>();
+    host.registerView<rounds::CScoresDlg, ScoresView>();
+    host.registerView<rounds::CTotalScoreDlg, TotalScoreView>();
 }
 
 } // namespace kip::ui

@@ -3,6 +3,9 @@
 #include "app/CPreferencesDlg.h"
 #include "golfdb/CKipGolfDoc.h"
 #include "handicap/CHandicapRule.h"
+#include "manage/CPeopleDlg.h"
+#include "manage/CSelectPersonDlg.h"
+#include "report/CListDlg.h"
 
 #include "support/Doubles.h"
 #include "support/TempDir.h"
@@ -135,9 +138,9 @@ TEST_F(View, OnlyBuiltCommandsAreAvailable) {
     makeView(dir.path());
     EXPECT_TRUE(view->isAvailable(CommandId::BackupDatabases));
     EXPECT_TRUE(view->isAvailable(CommandId::ChangeHandicapRule));
-    EXPECT_FALSE(view->isAvailable(CommandId::EnterRound));
+    EXPECT_FALSE(view->isAvailable(CommandId::ViewAllRounds));
     EXPECT_FALSE(view->isAvailable(CommandId::StatsGraph));
-    EXPECT_EQ(view->run(CommandId::EnterRound), CommandOutcome::None);
+    EXPECT_EQ(view->run(CommandId::ViewAllRounds), CommandOutcome::None);
     EXPECT_EQ(view->run(CommandId::Exit), CommandOutcome::Exit);
 }
 
@@ -277,6 +280,38 @@ TEST_F(View, RestoredFilesThatCannotBeOpenedEndTheProgram) {
     EXPECT_EQ(view->run(CommandId::RestoreDatabases), CommandOutcome::EndProgram);
     EXPECT_EQ(doc->exitCode(), 2);
     EXPECT_EQ(prompter.last().text, "Could not find course database, program cancelled.");
+}
+
+TEST_F(View, GolferCommandsRebuildTheLeaderboardOnlyWhenRoundsWent) {
+    copyFixtures();
+    makeView(dir.path());
+    ASSERT_TRUE(view->initialUpdate());
+    expectLeader(0, 72, "05/24/2024", "Castellano, Rita");
+    dialogs.on<manage::CPeopleDlg>([](manage::CPeopleDlg& d) { return d.cancel(); });
+    EXPECT_EQ(view->run(CommandId::NewGolfer), CommandOutcome::None);
+    dialogs.on<manage::CSelectPersonDlg>([](manage::CSelectPersonDlg& d) {
+        d.selectKey("Castellano, Rita");
+        return d.ok();
+    });
+    EXPECT_EQ(view->run(CommandId::DeleteGolfer), CommandOutcome::Repaint);
+    EXPECT_NE(view->leaderboard().category(0).leaderText, "Castellano, Rita");
+}
+
+TEST_F(View, ListGolfersShowsEveryGolferWithTheStoredIndex) {
+    copyFixtures();
+    makeView(dir.path());
+    ASSERT_TRUE(view->initialUpdate());
+    EXPECT_TRUE(view->isAvailable(CommandId::ShowHandicap));
+    EXPECT_TRUE(view->isAvailable(CommandId::CourseHandicapsByHandicap));
+    std::vector<std::string> lines;
+    dialogs.on<report::CListDlg>([&lines](report::CListDlg& d) {
+        EXPECT_EQ(d.title(), "Golfer Handicaps (By Golfer)");
+        lines = d.texts();
+        return d.ok();
+    });
+    EXPECT_EQ(view->run(CommandId::ListGolfers), CommandOutcome::None);
+    EXPECT_EQ(lines.size(), doc->golferList().size());
+    EXPECT_EQ(dialogs.runs, 1);
 }
 
 } // namespace
