@@ -1,32 +1,25 @@
 #include "stats/CBasicAllStats.h"
 #include "ui/AboutView.h"
 #include "ui/BackupReminderView.h"
+#include "ui/BasicStatsView.h"
 #include "ui/CourseMessageView.h"
 #include "ui/CourseSelectViews.h"
 #include "ui/CourseView.h"
-#include "ui/BasicStatsView.h"
 #include "ui/FairwaysView.h"
-#include "ui/HandicapRuleView.h"
-#include "ui/HoleStatsView.h"
 #include "ui/GolferViews.h"
 #include "ui/HandicapRuleView.h"
+#include "ui/HoleStatsView.h"
 #include "ui/ListDialogView.h"
 #include "ui/MergeMasterView.h"
 #include "ui/PreferencesView.h"
 #include "ui/QtDialogHost.h"
 #include "ui/ReportSelectView.h"
 #include "ui/Resources.h"
-#include "ui/ScoresView.h"
-#include "ui/TotalScoreView.h"
-#include "ui/MergeMasterView.h"
-#include "ui/PreferencesView.h"
-#include "ui/QtDialogHost.h"
-#include "ui/Resources.h"
 #include "ui/RoundSelectionViews.h"
 #include "ui/ScoresView.h"
 #include "ui/SelectCourseView.h"
-#include "ui/SelectStateView.h"
 #include "ui/SelectGolferRoundsView.h"
+#include "ui/SelectStateView.h"
 #include "ui/TotalScoreView.h"
 
 namespace kip::ui {
@@ -46,7 +39,6 @@ void registerStandardViews(QtDialogHost& host) {
     host.registerView<rounds::CSelectScoreDlg, SelectScoreView>();
     host.registerView<rounds::CDeleteScore, DeleteScoreView>();
     host.registerView<rounds::CEnterYearDlg, EnterYearView>();
-    host.registerView<report::CListDlg, ListDialogView>();
     host.registerView<manage::CCourseDlg, CourseView>();
     host.registerView<manage::CMessageDlg, CourseMessageView>();
     host.registerView<manage::CDeleteCourseDlg, DeleteCourseView>();
@@ -61,8 +53,6 @@ void registerStandardViews(QtDialogHost& host) {
     host.registerView<stats::CBasicAllStats, ListDialogView>();
     host.registerView<stats::CHoleStats, HoleStatsView>();
     host.registerView<stats::CFairways, FairwaysView>();
-    host.registerView<rounds::CScoresDlg, ScoresView>();
-    host.registerView<rounds::CTotalScoreDlg, TotalScoreView>();
 }
 
 } // namespace kip::ui
