@@ -5,6 +5,7 @@
 #include "store/CdxPageStore.h"
 #include "store/CdxTree.h"
 #include "store/CdxVerifier.h"
+#include "store/FileIo.h"
 #include "store/TableStore.h"
 
 #include <algorithm>
@@ -378,8 +379,9 @@ int CompoundIndex::create(const std::string& path, const std::vector<IndexTagInf
     return storeOk;
 }
 
-int CompoundIndex::writeFresh(const std::string& path, const std::vector<IndexTagInfo>& tags,
-                              const std::vector<std::vector<IndexEntry>>& entries) {
+int CompoundIndex::writeFreshBeside(const std::string& path, const std::string& temporary,
+                                    const std::vector<IndexTagInfo>& tags,
+                                    const std::vector<std::vector<IndexEntry>>& entries) {
     Impl impl;
     if (int rc = impl.layoutFresh(tags, entries); rc != storeOk)
         return rc;
@@ -389,18 +391,30 @@ int CompoundIndex::writeFresh(const std::string& path, const std::vector<IndexTa
         if (old.openFile(path, true) == storeOk && old.readImage(image) == storeOk && image.size() >= 12)
             impl.counter = readBe32(image.data() + 8) + 1;
     }
-    const std::string temporary = path + ".tmp";
     if (int rc = impl.pages.createFile(temporary, false); rc != storeOk)
         return storeErrCreate;
     int rc = impl.writeWhole();
-    if (rc == storeOk)
+    if (rc == storeOk) {
+        impl.pages.keepModeOf(path);
         rc = impl.pages.syncFile();
+    }
     if (int closed = impl.pages.closeFile(); rc == storeOk)
         rc = closed;
+    if (rc != storeOk)
+        ::unlink(temporary.c_str());
+    return rc;
+}
+
+int CompoundIndex::writeFresh(const std::string& path, const std::vector<IndexTagInfo>& tags,
+                              const std::vector<std::vector<IndexEntry>>& entries) {
+    const std::string temporary = path + ".tmp";
+    int rc = writeFreshBeside(path, temporary, tags, entries);
     if (rc == storeOk && ::rename(temporary.c_str(), path.c_str()) != 0)
         rc = storeErrWrite;
     if (rc != storeOk)
         ::unlink(temporary.c_str());
+    else
+        syncFolderOf(path);
     return rc;
 }
 

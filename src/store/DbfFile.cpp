@@ -383,6 +383,75 @@ int DbfFile::pack(const std::function<bool(const unsigned char*)>& keep) {
     return storeOk;
 }
 
+int DbfFile::writePacked(const std::string& temporary, const std::function<bool(const unsigned char*)>& keep,
+                         uint32_t& kept) const {
+    ::unlink(temporary.c_str()); // what a stopped pack left behind
+    const int out = ::open(temporary.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (out < 0)
+        return storeErrCreate;
+    std::vector<unsigned char> head(headerLength_);
+    bool ok = readFully(fd_, head.data(), head.size(), 0);
+    std::vector<unsigned char> block;
+    block.reserve(scanBlockBytes + recordLength_ + 1);
+    uint64_t writeAt = headerLength_;
+    kept = 0;
+    const int rc = !ok ? storeErrRead : scan([&](uint32_t, const unsigned char* rec) {
+        if (!keep(rec))
+            return 0;
+        ++kept;
+        block.insert(block.end(), rec, rec + recordLength_);
+        if (block.size() >= scanBlockBytes) {
+            if (!writeFully(out, block.data(), block.size(), writeAt))
+                return storeErrWrite;
+            writeAt += block.size();
+            block.clear();
+        }
+        return 0;
+    });
+    ok = rc == storeOk;
+    if (ok) {
+        block.push_back(endOfFile);
+        std::array<unsigned char, 32> header = header_;
+        stampDate(header);
+        putLe32(&header[4], kept);
+        std::copy(header.begin(), header.end(), head.begin());
+        ok = writeFully(out, block.data(), block.size(), writeAt) &&
+             writeFully(out, head.data(), head.size(), 0);
+    }
+    if (ok)
+        copyModeAndOwner(path_, out);
+    ok = ok && ::fsync(out) == 0;
+    ok = ::close(out) == 0 && ok;
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        return rc != storeOk ? rc : storeErrWrite;
+    }
+    return storeOk;
+}
+
+int DbfFile::replaceWith(const std::string& temporary) {
+    if (readOnly_)
+        return storeErrAccess;
+    const int fd = ::open(temporary.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return storeErrOpen;
+    if (::rename(temporary.c_str(), path_.c_str()) != 0) {
+        ::close(fd);
+        return storeErrWrite;
+    }
+    syncFolderOf(path_);
+    unmap();
+    ::close(fd_);
+    fd_ = fd;
+    // The field descriptors stay where they are: field handles point at them. The new file has the
+    // same header, so only the record count is new.
+    std::vector<DbfField> kept = std::move(fields_);
+    fields_.clear();
+    const int rc = readHeader();
+    fields_.swap(kept);
+    return rc == storeOk ? storeOk : storeErrCorrupt;
+}
+
 int DbfFile::setIndexFlag(bool on) {
     if (readOnly_)
         return storeErrAccess;

@@ -68,6 +68,13 @@ public:
     // Moves the records for which keep() holds down over the others, truncates the file and rewrites
     // the header.
     int pack(const std::function<bool(const unsigned char*)>& keep);
+    // Writes the records for which keep() holds, in order, to a new table file at `temporary` with
+    // this file's header and permissions, and makes it durable. This file is not changed.
+    int writePacked(const std::string& temporary, const std::function<bool(const unsigned char*)>& keep,
+                    uint32_t& kept) const;
+    // Puts the table file at `temporary` (written by writePacked) in this file's place with one
+    // rename, makes the rename durable and goes on with the new file.
+    int replaceWith(const std::string& temporary);
     int setIndexFlag(bool on);
     int sync();
 

@@ -3,6 +3,7 @@
 #include "store/CompoundIndex.h"
 #include "store/DbfFile.h"
 #include "store/DbfNumber.h"
+#include "store/FileIo.h"
 #include "store/KeyExpression.h"
 
 #include <algorithm>
@@ -513,6 +514,8 @@ int setUniqueMode(Tag* tag, int code) {
 int goTop(Table* table) {
     if (table == nullptr)
         return storeErrState;
+    if (table->selected != nullptr && !table->index)
+        return done(table, storeErrIndex);
     if (const int rc = settle(*table); rc != storeOk)
         return done(table, rc);
     if (table->selected == nullptr) {
@@ -536,6 +539,8 @@ int skipRecords(Table* table, long count) {
         return done(table, rc);
     if (count == 0)
         return done(table, table->current != 0 ? storeOk : storeEof);
+    if (table->selected != nullptr && !table->index)
+        return done(table, storeErrIndex);
     if (table->selected == nullptr)
         return done(table, skipPhysical(*table, count));
     return done(table, skipInTag(*table, *table->selected, count));
@@ -574,6 +579,8 @@ int seekKey(Table* table, std::string_view key) {
     Tag* tag = table->selected;
     if (tag == nullptr)
         return done(table, storeErrState);
+    if (!table->index)
+        return done(table, storeErrIndex);
     const std::string_view prefix = key.substr(0, static_cast<size_t>(tag->info.keyLength));
     IndexEntry entry;
     const int rc = tag->info.descending ? table->index->seekLastAtOrBelow(tag->number, prefix, entry)
@@ -662,6 +669,10 @@ void deleteRecord(Table* table) {
     table->changed = true;
 }
 
+// Rows are never moved in place: the packed table and its new index are written beside the old
+// files and made durable, the old index is removed, and the new files are renamed into place. A
+// stop at any moment leaves the old table or the new one whole, at worst without its index, which
+// the next open rebuilds from the table.
 int packTable(Table* table) {
     if (table == nullptr)
         return storeErrState;
@@ -670,16 +681,64 @@ int packTable(Table* table) {
     if (const int rc = writeChanged(*table); rc != storeOk)
         return done(table, rc);
     leaveRecord(*table);
-    int rc = table->dbf->pack([](const unsigned char* record) { return record[0] != '*'; });
-    for (size_t i = 0; rc == storeOk && i < table->tags.size(); ++i) {
-        const Tag& tag = *table->tags[i];
-        std::vector<IndexEntry> entries;
-        rc = tag.expression.collectEntries(*table->dbf, tag.info.unique, entries);
+    if (table->index)
+        if (const int rc = table->index->flush(); rc != storeOk)
+            return done(table, rc);
+    const std::string dbfPath = table->dbf->path();
+    const std::string packed = dbfPath + ".packing";
+    uint32_t kept = 0;
+    int rc = table->dbf->writePacked(
+        packed, [](const unsigned char* record) { return record[0] != '*'; }, kept);
+    if (rc != storeOk)
+        return done(table, rc);
+    std::string indexPath;
+    std::string freshIndex;
+    if (table->index) {
+        indexPath = DbfFile::existingIndexPath(dbfPath);
+        if (indexPath.empty())
+            indexPath = indexCandidates(dbfPath).front();
+        freshIndex = indexPath + ".tmp";
+        std::unique_ptr<DbfFile> newFile;
+        rc = DbfFile::open(packed, newFile);
+        std::vector<IndexTagInfo> infos;
+        std::vector<std::vector<IndexEntry>> entries(table->tags.size());
+        for (size_t i = 0; rc == storeOk && i < table->tags.size(); ++i) {
+            const Tag& tag = *table->tags[i];
+            infos.push_back(tag.info);
+            rc = tag.expression.collectEntries(*newFile, tag.info.unique, entries[i]);
+        }
         if (rc == storeOk)
-            rc = table->index->rebuild(tag.number, std::move(entries));
+            rc = CompoundIndex::writeFreshBeside(indexPath, freshIndex, infos, entries);
+        if (rc != storeOk) {
+            ::unlink(packed.c_str());
+            return done(table, rc);
+        }
+        table->index->close();
+        table->index.reset();
+        ::unlink(indexPath.c_str());
     }
-    if (rc == storeOk && table->index)
-        rc = table->index->flush();
+    rc = table->dbf->replaceWith(packed);
+    if (rc == storeOk && table->index == nullptr && !indexPath.empty()) {
+        if (::rename(freshIndex.c_str(), indexPath.c_str()) != 0)
+            rc = storeErrWrite;
+        syncFolderOf(indexPath);
+        if (rc == storeOk)
+            rc = CompoundIndex::open(indexPath, false, table->index);
+        for (auto& tag : table->tags)
+            if (table->index) {
+                tag->number = table->index->findTagNumber(tag->info.name);
+                if (tag->number < 0)
+                    rc = storeErrIndex;
+            }
+        if (rc != storeOk)
+            table->index.reset();
+    }
+    if (rc != storeOk) {
+        ::unlink(packed.c_str());
+        ::unlink(freshIndex.c_str());
+        // The files on disk are whole; this handle can no longer write them safely.
+        table->readOnly = true;
+    }
     return done(table, rc);
 }
 
