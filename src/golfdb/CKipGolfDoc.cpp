@@ -84,6 +84,29 @@ CKipGolfDoc::CKipGolfDoc(std::string dataDir, platform::Prompter& prompter, plat
 CKipGolfDoc::~CKipGolfDoc() {
     closeMasterTable();
     closeDatabase();
+    std::error_code ec;
+    writerLock_.release(!fs::exists(dataDir_ + "Courses.dbf", ec));
+}
+
+bool CKipGolfDoc::takeWriterLock() {
+    if (!wantWriterLock_ || writerLock_.held())
+        return true;
+    // A folder that does not exist yet has nothing to protect; it is locked once it is made.
+    if (writerLock_.acquire(dataDir_) == WriterLock::State::Busy) {
+        fail(WriterLock::inUseMessage(dataDir_));
+        return false;
+    }
+    return true;
+}
+
+void CKipGolfDoc::tellRebuiltIndexes() {
+    for (const GolfTableBase* table : {static_cast<const GolfTableBase*>(courseTable_.get()),
+                                       static_cast<const GolfTableBase*>(golferTable_.get()),
+                                       static_cast<const GolfTableBase*>(scoreTable_.get())})
+        if (table && table->indexRebuilt())
+            prompter_.show({"The index of the " + table->tableName() +
+                                " table did not match its rows and has been rebuilt from the table.",
+                            platform::defaultCaption, platform::Icon::Information, platform::Buttons::Ok});
 }
 
 void CKipGolfDoc::makeTables() {
@@ -98,6 +121,8 @@ void CKipGolfDoc::makeTables() {
 OpenOutcome CKipGolfDoc::openDatabase() {
     recentCourses_.clear();
     makeTables();
+    if (!takeWriterLock())
+        return OpenOutcome::EndProgram;
     std::string message;
     bool created = false;
     if (courseTable_->open() == store::storeOk) {
@@ -109,6 +134,11 @@ OpenOutcome CKipGolfDoc::openDatabase() {
         const platform::Answer answer = prompter_.show(
             {askCreate, platform::defaultCaption, platform::Icon::Question, platform::Buttons::YesNo});
         if (answer == platform::Answer::Yes) {
+            // A data folder named on the command line that does not exist yet is made now.
+            std::error_code ec;
+            fs::create_directories(dataDir_, ec);
+            if (!takeWriterLock())
+                return OpenOutcome::EndProgram;
             message = createTables();
             created = message.empty();
         } else {
@@ -121,6 +151,7 @@ OpenOutcome CKipGolfDoc::openDatabase() {
         fail(message);
         return OpenOutcome::EndProgram;
     }
+    tellRebuiltIndexes();
     return created ? OpenOutcome::Created : OpenOutcome::Opened;
 }
 
@@ -164,6 +195,7 @@ int CKipGolfDoc::reopenDatabase() {
         fail(noScores);
         return rc;
     }
+    tellRebuiltIndexes();
     return store::storeOk;
 }
 

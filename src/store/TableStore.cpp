@@ -494,6 +494,10 @@ Tag* findTag(Table* table, std::string_view name) {
     return nullptr;
 }
 
+IndexTagInfo tagInfo(const Tag* tag) {
+    return tag != nullptr ? tag->info : IndexTagInfo{};
+}
+
 Table* selectTag(Table* table, Tag* tag) {
     if (table == nullptr || (tag != nullptr && tag->table != table))
         return table;
@@ -740,6 +744,111 @@ int packTable(Table* table) {
         table->readOnly = true;
     }
     return done(table, rc);
+}
+
+namespace {
+
+bool entryMatchesRecord(Table& table, const Tag& tag, const IndexEntry& entry,
+                        std::vector<unsigned char>& row) {
+    if (entry.record < 1 || entry.record > table.dbf->recordCount())
+        return false;
+    if (table.dbf->readRecord(entry.record, row.data()) != storeOk || !tag.expression.passes(row.data()))
+        return false;
+    std::string key;
+    tag.expression.evaluateInto(row.data(), key);
+    return key == entry.key;
+}
+
+int checkTagQuickly(Table& table, const Tag& tag, uint32_t admitted, std::string& problem) {
+    long expected = admitted;
+    if (tag.info.unique) {
+        std::vector<IndexEntry> entries;
+        if (const int rc = tag.expression.collectEntries(*table.dbf, true, entries); rc != storeOk)
+            return rc;
+        expected = static_cast<long>(entries.size());
+    }
+    const long held = table.index->keyCount(tag.number);
+    if (held != expected) {
+        problem = "tag " + tag.info.name + " holds " + std::to_string(held) + " keys for " +
+                  std::to_string(expected) + " records";
+        return storeErrIndex;
+    }
+    std::vector<unsigned char> row(table.dbf->recordLength());
+    IndexEntry entry;
+    for (const bool last : {false, true}) {
+        const int rc = last ? table.index->last(tag.number, entry) : table.index->first(tag.number, entry);
+        if (rc == storeEof)
+            break;
+        if (rc != storeOk || !entryMatchesRecord(table, tag, entry, row)) {
+            problem = "tag " + tag.info.name + " names a record that does not hold its key";
+            return storeErrIndex;
+        }
+    }
+    return storeOk;
+}
+
+int checkTagFully(Table& table, const Tag& tag, std::string& problem) {
+    if (table.index->verify(tag.number, problem) != storeOk)
+        return storeErrIndex;
+    std::vector<IndexEntry> wanted;
+    if (const int rc = tag.expression.collectEntries(*table.dbf, tag.info.unique, wanted); rc != storeOk)
+        return rc;
+    if (table.index->keyCount(tag.number) != static_cast<long>(wanted.size())) {
+        problem = "tag " + tag.info.name + " holds another number of keys than its records";
+        return storeErrIndex;
+    }
+    IndexEntry entry;
+    int rc = table.index->first(tag.number, entry);
+    for (const IndexEntry& w : wanted) {
+        if (rc != storeOk || entry.key != w.key || entry.record != w.record) {
+            problem = "tag " + tag.info.name + " disagrees with record " + std::to_string(w.record);
+            return storeErrIndex;
+        }
+        rc = table.index->next(tag.number, entry.key, entry.record, entry);
+    }
+    if (rc != storeEof) {
+        problem = "tag " + tag.info.name + " holds keys of no record";
+        return storeErrIndex;
+    }
+    return storeOk;
+}
+
+} // namespace
+
+int checkIndex(Table* table, bool full, std::string& problem) {
+    if (table == nullptr)
+        return storeErrState;
+    problem.clear();
+    if (!table->index)
+        return done(table, table->tags.empty() ? storeOk : storeErrIndex);
+    if (const int rc = settle(*table); rc != storeOk)
+        return done(table, rc);
+    if (!table->readOnly)
+        if (const int rc = table->index->flush(); rc != storeOk)
+            return done(table, rc);
+    uint32_t live = 0;
+    const uint32_t all = table->dbf->recordCount();
+    bool anyFilter = false;
+    for (const auto& tag : table->tags)
+        anyFilter = anyFilter || (tag->understood && tag->expression.hasFilter());
+    if (anyFilter && !full) {
+        const int rc = table->dbf->scan([&live](uint32_t, const unsigned char* row) {
+            live += row[0] != '*' ? 1 : 0;
+            return 0;
+        });
+        if (rc != storeOk)
+            return done(table, rc);
+    }
+    for (const auto& tag : table->tags) {
+        if (!tag->understood)
+            continue;
+        const int rc = full
+                           ? checkTagFully(*table, *tag, problem)
+                           : checkTagQuickly(*table, *tag, tag->expression.hasFilter() ? live : all, problem);
+        if (rc != storeOk)
+            return done(table, rc);
+    }
+    return done(table, storeOk);
 }
 
 Field* fieldByName(Table* table, std::string_view name) {
