@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kip::cli {
@@ -38,5 +39,10 @@ int runInit(Invocation& call);
 int runBackup(Invocation& call);
 int runRestore(Invocation& call);
 int runCompress(Invocation& call);
+
+// One writer at a time: a command that is no reader runs holding the data folder's writer lock
+// (a second writer gets the in-use message and exit code 2).
+bool isReaderCommand(std::string_view name);
+int runAsWriter(Invocation& call, CommandFunction run);
 
 } // namespace kip::cli
