@@ -1,5 +1,7 @@
 #include "golfdb/CKipGolfDoc.h"
 
+#include "golfdb/DataFolder.h"
+#include "golfdb/StagedFiles.h"
 #include "golfdb/StoreText.h"
 #include "golfdb/TableFields.h"
 
@@ -99,14 +101,32 @@ bool CKipGolfDoc::takeWriterLock() {
     return true;
 }
 
+std::string CKipGolfDoc::rebuiltIndexMessage(const std::string& tableName) {
+    return "The index of the " + tableName +
+           " table did not match its rows and has been rebuilt from the table.";
+}
+
+// A restore, backup or compress that was stopped part-way is finished or undone before the tables
+// open; only the folder's writer may do it.
+void CKipGolfDoc::settleInterruptedWork() {
+    WriterLock forTheMoment;
+    if (!WriterLock::heldInProcess(dataDir_) &&
+        forTheMoment.acquire(dataDir_, false) == WriterLock::State::Busy)
+        return;
+    platform::LocalFileOps files;
+    settleStagedFiles(dataDir_, files);
+    std::error_code ec;
+    if (fs::is_directory(safetyFolderOf(dataDir_), ec))
+        settleStagedFiles(safetyFolderOf(dataDir_), files);
+}
+
 void CKipGolfDoc::tellRebuiltIndexes() {
     for (const GolfTableBase* table : {static_cast<const GolfTableBase*>(courseTable_.get()),
                                        static_cast<const GolfTableBase*>(golferTable_.get()),
                                        static_cast<const GolfTableBase*>(scoreTable_.get())})
         if (table && table->indexRebuilt())
-            prompter_.show({"The index of the " + table->tableName() +
-                                " table did not match its rows and has been rebuilt from the table.",
-                            platform::defaultCaption, platform::Icon::Information, platform::Buttons::Ok});
+            prompter_.show({rebuiltIndexMessage(table->tableName()), platform::defaultCaption,
+                            platform::Icon::Information, platform::Buttons::Ok});
 }
 
 void CKipGolfDoc::makeTables() {
@@ -123,6 +143,7 @@ OpenOutcome CKipGolfDoc::openDatabase() {
     makeTables();
     if (!takeWriterLock())
         return OpenOutcome::EndProgram;
+    settleInterruptedWork();
     std::string message;
     bool created = false;
     if (courseTable_->open() == store::storeOk) {
@@ -180,6 +201,7 @@ void CKipGolfDoc::fail(const std::string& text) {
 
 int CKipGolfDoc::reopenDatabase() {
     makeTables();
+    settleInterruptedWork();
     int rc = courseTable_->open();
     if (rc != store::storeOk) {
         fail(noCourses);

@@ -49,6 +49,8 @@ public:
     // when the document is destroyed, after the tables are closed.
     void holdWriterLock() { wantWriterLock_ = true; }
     bool writerLockHeld() const { return writerLock_.held(); }
+    // The message that tells the user once that a table's index was rebuilt from the table.
+    static std::string rebuiltIndexMessage(const std::string& tableName);
 
     // After a restore: opens the existing tables into the existing objects; 0 or the failing result
     // (after its message, with the end of the program requested).
@@ -111,6 +113,7 @@ private:
     void fail(const std::string& text);
     bool takeWriterLock();
     void tellRebuiltIndexes();
+    void settleInterruptedWork();
     std::vector<long> roundRecordsOf(const std::string& golfer);
     int deleteRecords(const std::vector<long>& records);
 

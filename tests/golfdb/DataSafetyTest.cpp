@@ -4,6 +4,7 @@
 #include "GolfTestData.h"
 #include "golfdb/CKipGolfDoc.h"
 #include "golfdb/DatabaseBackup.h"
+#include "golfdb/StagedFiles.h"
 #include "golfdb/WriterLock.h"
 #include "store/DbfExaminer.h"
 #include "support/Doubles.h"
@@ -171,6 +172,53 @@ TEST_F(DataSafety, CompressReplacesTheTableWholeAndKeepsItsPermissions) {
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     for (const char* table : {"Courses", "Golfers", "Scores"})
         EXPECT_TRUE(tableAgreesWithIndex(dir.path() + table + ".dbf")) << table;
+}
+
+TEST_F(DataSafety, RestoringADamagedBackupFailsAndKeepsTheDatabase) {
+    test::TempDir saved;
+    for (const char* table : {"Courses", "Golfers", "Scores"}) {
+        fs::copy_file(dir.path() + table + ".dbf", saved.path() + table + ".bkdbf");
+        fs::copy_file(dir.path() + table + ".cdx", saved.path() + table + ".bkcdx");
+    }
+    std::ofstream(saved.path() + "Golfers.bkdbf", std::ios::trunc) << "damaged";
+    const std::string golfers = test::readFile(dir.path() + "Golfers.dbf");
+    CKipGolfDoc doc(dir.path(), prompter);
+    ASSERT_EQ(doc.openDatabase(), OpenOutcome::Opened);
+    test::ScriptedFolderChooser chooser;
+    chooser.choose(saved.path());
+    test::MemorySettingsStore settings;
+    test::FixedClock clock{{2026, 12, 9}};
+    platform::LocalFileOps files;
+    DatabaseBackup backup(doc, prompter, chooser, settings, clock, files);
+    EXPECT_EQ(backup.restoreDatabases(), CommandOutcome::Failed);
+    EXPECT_EQ(prompter.last().text, "Restore failed");
+    EXPECT_FALSE(doc.endRequested());
+    EXPECT_TRUE(doc.isOpen());
+    EXPECT_EQ(test::readFile(dir.path() + "Golfers.dbf"), golfers);
+    EXPECT_TRUE(fs::exists(dir.path() + "Download/Golfers.bkdbf")) << "the safety copy stays";
+}
+
+TEST_F(DataSafety, ARestoreStoppedAfterItsCommitIsFinishedAndOneStoppedBeforeIsDropped) {
+    const std::string scores = test::readFile(dir.path() + "Scores.dbf");
+    // Stopped before the commit: staged copies without a mark are dropped.
+    fs::copy_file(dir.path() + "Courses.dbf", dir.path() + "Scores.dbf.staged");
+    {
+        CKipGolfDoc doc(dir.path(), prompter);
+        ASSERT_EQ(doc.openDatabase(), OpenOutcome::Opened);
+    }
+    EXPECT_FALSE(fs::exists(dir.path() + "Scores.dbf.staged"));
+    EXPECT_EQ(test::readFile(dir.path() + "Scores.dbf"), scores);
+    // Stopped after the commit with the golfer pair staged and the score pair already in place.
+    fs::copy_file(test::fixturePath("Golfers.dbf"), dir.path() + "Golfers.dbf.staged");
+    fs::copy_file(test::fixturePath("Golfers.cdx"), dir.path() + "Golfers.cdx.staged");
+    std::ofstream(dir.path() + commitMarkName) << dir.path() << "Scores.dbf\n"
+                                               << dir.path() << "Golfers.dbf\n"
+                                               << dir.path() << "Golfers.cdx\n";
+    CKipGolfDoc doc(dir.path(), prompter);
+    ASSERT_EQ(doc.openDatabase(), OpenOutcome::Opened);
+    EXPECT_FALSE(fs::exists(dir.path() + commitMarkName));
+    EXPECT_FALSE(fs::exists(dir.path() + "Golfers.dbf.staged"));
+    EXPECT_EQ(test::readFile(dir.path() + "Golfers.dbf"), test::readFile(test::fixturePath("Golfers.dbf")));
 }
 
 } // namespace
