@@ -411,7 +411,8 @@ ItemList CKipGolfDoc::teamList() {
     for (int rc = golfers.goTop(); rc == store::storeOk; rc = golfers.skip()) {
         const GolferRecord& r = golfers.record();
         const NameParts name = splitGolferName(r.name);
-        items.push_back({format("%4d    %4.1f      ", r.team, r.handicapIndex) + name.first + " " + name.last,
+        items.push_back({format("%4d    %4.1f      ", r.team, fields::storedOneDecimal(r.handicapIndex)) +
+                             name.first + " " + name.last,
                          golfers.recordNumber()});
     }
     return items;

@@ -4,11 +4,15 @@
 #include "golfdb/CourseTable.h"
 #include "golfdb/GolferTable.h"
 #include "golfdb/ScoreTable.h"
+#include "golfdb/TableFields.h"
+#include "store/DbfNumber.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <cstdio>
 
 namespace kip::golfdb {
 namespace {
@@ -242,6 +246,32 @@ TEST(ScoreRecordRules, ClearingPointsDropsFlagValuesAndTotal) {
     EXPECT_EQ(r.flags, flagCourseHandicap);
     EXPECT_EQ(r.loadPoints().total, 0);
     EXPECT_EQ(r.loadPoints().values[0], 0);
+}
+
+} // namespace
+} // namespace kip::golfdb
+
+namespace kip::golfdb {
+namespace {
+
+TEST(StoredOneDecimal, ShowsEveryComputedIndexAsTheRowStoresIt) {
+    // Handicap indexes are averages times 0.96 less 0.05: many land a hair below a half tenth, where
+    // printing the computed value rounds the other way than storing it did.
+    int differed = 0;
+    for (int tenths = -99; tenths <= 1100; ++tenths) {
+        const double computed = tenths / 10.0 * 0.96 - 0.05;
+        const std::string stored = store::formatDoubleText(computed, 4, 1);
+        std::array<char, 16> raw{}, shown{};
+        std::snprintf(raw.data(), raw.size(), "%4.1f", computed);
+        std::snprintf(shown.data(), shown.size(), "%4.1f", fields::storedOneDecimal(computed));
+        differed += stored != raw.data();
+        if (computed >= fields::lowestOneDecimal && computed <= fields::highestOneDecimal) {
+            EXPECT_EQ(shown.data(), stored) << computed;
+        }
+    }
+    EXPECT_GT(differed, 0) << "the sample holds values where the two roundings part";
+    EXPECT_EQ(fields::storedOneDecimal(150.0), 99.9);
+    EXPECT_EQ(fields::storedOneDecimal(-20.0), -9.9);
 }
 
 } // namespace
