@@ -276,3 +276,32 @@ TEST(StoredOneDecimal, ShowsEveryComputedIndexAsTheRowStoresIt) {
 
 } // namespace
 } // namespace kip::golfdb
+
+namespace kip::golfdb {
+namespace {
+
+TEST(StoredNames, ANameWithALetterOutsideTheTableCharacterSetMatchesItsRounds) {
+    test::TempDir dir;
+    GolferTable golfers(dir.path() + "Golfers");
+    ScoreTable scores(dir.path() + "Scores");
+    ASSERT_EQ(golfers.create(), store::storeOk);
+    ASSERT_EQ(scores.create(), store::storeOk);
+    golfers.record().clear();
+    golfers.joinName("Nowak", "\xC5\x81ukasz"); // Łukasz: Ł has no Windows-1252 byte
+    EXPECT_EQ(golfers.record().name, "Nowak, ?ukasz");
+    golfers.joinName("M\xC3\xBCller", "J\xC3\xB6rg"); // Müller, Jörg: kept as typed
+    EXPECT_EQ(golfers.record().name, "M\xC3\xBCller, J\xC3\xB6rg");
+    golfers.joinName("Nowak", "\xC5\x81ukasz");
+    ASSERT_EQ(golfers.add(), store::storeOk);
+    const std::string name = golfers.record().name;
+    scores.record() = test::sampleRound(name, 2026, 5, 1);
+    ASSERT_EQ(scores.add(), store::storeOk);
+    const int found = scores.findRound(name, "99999999");
+    ASSERT_TRUE(found == store::storeOk || found == store::storeAfter) << found;
+    EXPECT_EQ(scores.record().golfer, name);
+    ASSERT_EQ(golfers.goTop(), store::storeOk);
+    EXPECT_EQ(golfers.record().name, name);
+}
+
+} // namespace
+} // namespace kip::golfdb
