@@ -22,6 +22,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -124,6 +125,7 @@ private slots:
     void handicapRuleViewAndAboutSplash();
     void messageBoxesShowCaptionIconAndButtons();
     void helpWindowShowsTopics();
+    void helpFromAModalDialogTakesInputWhileTheDialogStaysOpen();
     void databaseCommandsRunFromTheWindow();
     void dueReminderAppearsAfterStartup();
     void cleanupTestCase() { ui::HelpWindow::closeAll(); }
@@ -445,6 +447,26 @@ void UiTest::dueReminderAppearsAfterStartup() {
     QCOMPARE(s.shell->settings().readInt("Settings", "CheckForBackup", 1), 0);
     QCOMPARE(s.shell->settings().readText("Settings", "LastBackupCheck", ""), std::string("20241209"));
     QVERIFY(!s.shell->view()->checkForBackup());
+}
+
+void UiTest::helpFromAModalDialogTakesInputWhileTheDialogStaysOpen() {
+    ui::HelpWindow::closeAll();
+    QDialog dialog;
+    dialog.setWindowTitle("Modal");
+    QPointer<ui::HelpWindow> help;
+    bool frontWhileOpen = false;
+    QTimer::singleShot(0, [&] {
+        help = ui::HelpWindow::showTopic("backup", &dialog);
+        // A window of the modal dialog is not blocked by it and stands in front of it.
+        frontWhileOpen = help && help->isVisible() && help->parentWidget() == &dialog && help->isWindow();
+        QTimer::singleShot(0, &dialog, &QDialog::accept);
+    });
+    dialog.exec();
+    QVERIFY(frontWhileOpen);
+    QVERIFY(help);
+    QCOMPARE(help->parentWidget(), nullptr);
+    QVERIFY(help->isVisible());
+    ui::HelpWindow::closeAll();
 }
 
 QTEST_MAIN(UiTest)
