@@ -12,6 +12,7 @@
 #include <array>
 #include <cctype>
 #include <cstring>
+#include <fcntl.h>
 #include <unistd.h>
 #include <unordered_set>
 
@@ -385,11 +386,12 @@ int CompoundIndex::writeFreshBeside(const std::string& path, const std::string& 
     Impl impl;
     if (int rc = impl.layoutFresh(tags, entries); rc != storeOk)
         return rc;
-    {
-        CdxPageStore old;
-        std::vector<uint8_t> image;
-        if (old.openFile(path, true) == storeOk && old.readImage(image) == storeOk && image.size() >= 12)
-            impl.counter = readBe32(image.data() + 8) + 1;
+    // Only the old file's update counter is carried on (bumped), so that readers see a change.
+    if (const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC); fd >= 0) {
+        std::array<uint8_t, 12> head{};
+        if (readFully(fd, head.data(), head.size(), 0))
+            impl.counter = readBe32(head.data() + 8) + 1;
+        ::close(fd);
     }
     if (int rc = impl.pages.createFile(temporary, false); rc != storeOk)
         return storeErrCreate;

@@ -329,6 +329,14 @@ int DbfFile::writeHeader() {
 }
 
 int DbfFile::scan(const std::function<int(uint32_t, const unsigned char*)>& visit) const {
+    // Through the mapping when there is one: no copy of the whole table through a buffer.
+    if (count_ > 0)
+        if (const unsigned char* p = mapped(recordOffset(1), static_cast<size_t>(count_) * recordLength_)) {
+            for (uint32_t record = 1; record <= count_; ++record, p += recordLength_)
+                if (const int rc = visit(record, p); rc != 0)
+                    return rc;
+            return storeOk;
+        }
     const uint32_t perBlock = std::max<uint32_t>(1, static_cast<uint32_t>(scanBlockBytes / recordLength_));
     std::vector<unsigned char> block(static_cast<size_t>(perBlock) * recordLength_);
     for (uint32_t first = 1; first <= count_ && first != 0;) {
