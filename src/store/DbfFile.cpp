@@ -351,46 +351,6 @@ int DbfFile::scan(const std::function<int(uint32_t, const unsigned char*)>& visi
     return storeOk;
 }
 
-int DbfFile::pack(const std::function<bool(const unsigned char*)>& keep) {
-    if (readOnly_)
-        return storeErrAccess;
-    unmap(); // the copy reads in blocks; the mapping would only add to the memory held
-    std::vector<unsigned char> out;
-    out.reserve(scanBlockBytes + recordLength_);
-    uint32_t kept = 0;
-    uint64_t writeAt = recordOffset(1);
-    const int rc = scan([&](uint32_t record, const unsigned char* rec) {
-        if (!keep(rec))
-            return 0;
-        ++kept;
-        if (kept == record) { // nothing removed before it: the record is already in place
-            writeAt += recordLength_;
-            return 0;
-        }
-        out.insert(out.end(), rec, rec + recordLength_);
-        // Live records only move towards the start, so writing behind the reader is safe.
-        if (out.size() >= scanBlockBytes) {
-            if (!writeFully(fd_, out.data(), out.size(), writeAt))
-                return storeErrWrite;
-            writeAt += out.size();
-            out.clear();
-        }
-        return 0;
-    });
-    if (rc != storeOk)
-        return rc;
-    out.push_back(endOfFile);
-    if (!writeFully(fd_, out.data(), out.size(), writeAt))
-        return storeErrWrite;
-    count_ = kept;
-    if (const int hrc = writeHeader(); hrc != storeOk)
-        return hrc;
-    unmap();
-    if (::ftruncate(fd_, static_cast<off_t>(recordOffset(kept + 1) + 1)) != 0)
-        return storeErrWrite;
-    return storeOk;
-}
-
 int DbfFile::writePacked(const std::string& temporary, const std::function<bool(const unsigned char*)>& keep,
                          uint32_t& kept) const {
     ::unlink(temporary.c_str()); // what a stopped pack left behind
