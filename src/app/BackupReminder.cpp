@@ -61,7 +61,8 @@ std::optional<std::string> BackupReminder::check() {
     if (checkDate == noDate)
         checkDate = install;
     const std::string lastBackup = settings_.readText(settingsSection, lastBackupSetting, noDate);
-    const std::string backupDate = lastBackup == noDate ? install : lastBackup;
+    // A damaged date must not silence the reminder for good: it counts from the install date.
+    const std::string backupDate = lastBackup == noDate || !parseDate(lastBackup) ? install : lastBackup;
 
     const auto sinceCheck = daysBetween(checkDate, today);
     if (sinceCheck && *sinceCheck < checkIntervalDays)

@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kip::cli {
@@ -61,5 +62,9 @@ int runCourses(Invocation& call);
 int runMaster(Invocation& call);
 int runCopyMaster(Invocation& call);
 int runCourse(Invocation& call);
+// One writer at a time: a command that is no reader runs holding the data folder's writer lock
+// (a second writer gets the in-use message and exit code 2).
+bool isReaderCommand(std::string_view name);
+int runAsWriter(Invocation& call, CommandFunction run);
 
 } // namespace kip::cli

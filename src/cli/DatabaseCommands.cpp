@@ -26,7 +26,7 @@ constexpr int exitUsage = 64;
 // Prints each message (errors and warnings to stderr) and answers every question with Yes.
 class PrintingPrompter : public platform::Prompter {
 public:
-    PrintingPrompter(std::ostream& out, std::ostream& err, bool printQuestions = true)
+    PrintingPrompter(std::ostream& out, std::ostream& err, bool printQuestions = false)
         : out_(out), err_(err), printQuestions_(printQuestions) {}
 
     platform::Answer show(const platform::Message& message) override {

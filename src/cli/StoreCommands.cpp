@@ -68,7 +68,10 @@ std::vector<store::TagSpec> golfTags(const std::string& dbfPath) {
 
 int reindexOne(Invocation& call, const std::string& dbfPath) {
     std::string problem;
-    const int rc = store::DbfReindex::run(dbfPath, golfTags(dbfPath), problem);
+    // A golf table always gets the golf layout, whatever a foreign or damaged index beside it holds.
+    const auto golf = golfTags(dbfPath);
+    const int rc = golf.empty() ? store::DbfReindex::run(dbfPath, golf, problem)
+                                : store::DbfReindex::runWithTags(dbfPath, golf, problem);
     const std::string name = fs::path(dbfPath).stem().string();
     if (rc != storeOk) {
         call.err << "kipgolf-cli reindex: " << name << ": " << problem << " (rc = " << rc << ")\n";
@@ -112,6 +115,12 @@ int runCheck(Invocation& call) {
         return exitNoInput;
     }
     int faults = 0;
+    for (const char* golfTable : {"Courses", "Golfers", "Scores"})
+        if (findTable(call, call.dataDir + golfTable).empty()) {
+            call.err << golfTable << ": the table is missing\n";
+            call.out << golfTable << ": MISSING\n";
+            ++faults;
+        }
     for (const auto& path : tables) {
         const std::string name = fs::path(path).stem().string();
         store::DbfExaminer examiner;
@@ -136,6 +145,8 @@ int runReindex(Invocation& call) {
     }
     if (call.args[0] == "all") {
         const auto tables = tablesIn(call.dataDir);
+        if (tables.empty())
+            call.err << "kipgolf-cli reindex: no tables in " << call.dataDir << '\n';
         int rc = tables.empty() ? exitNoInput : 0;
         for (const auto& path : tables)
             rc = std::max(rc, reindexOne(call, path));

@@ -40,11 +40,11 @@ const Command commands[] = {
      kip::cli::runCourse},
 };
 
-int usage(std::ostream& err) {
+int usage(std::ostream& err, int exitCode = 64) {
     err << "usage: kipgolf-cli [/datadir=FOLDER] COMMAND [ARGS...]\ncommands:\n";
     for (const auto& c : commands)
         err << "  " << c.usage << '\n';
-    return 64;
+    return exitCode;
 }
 
 } // namespace
@@ -64,10 +64,12 @@ int main(int argc, char** argv) {
         return usage(std::cerr);
 
     const std::string_view name = argv[next];
+    if (name == "--help")
+        return usage(std::cout, 0);
     for (const auto& c : commands) {
         if (name == c.name) {
             kip::cli::Invocation call{dataDir, {argv + next + 1, argv + argc}, std::cout, std::cerr};
-            return c.run(call);
+            return kip::cli::isReaderCommand(c.name) ? c.run(call) : kip::cli::runAsWriter(call, c.run);
         }
     }
     std::cerr << "kipgolf-cli: unknown command '" << name << "'\n";

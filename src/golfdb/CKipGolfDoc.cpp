@@ -1,5 +1,7 @@
 #include "golfdb/CKipGolfDoc.h"
 
+#include "golfdb/DataFolder.h"
+#include "golfdb/StagedFiles.h"
 #include "golfdb/StoreText.h"
 #include "golfdb/TableFields.h"
 
@@ -84,6 +86,47 @@ CKipGolfDoc::CKipGolfDoc(std::string dataDir, platform::Prompter& prompter, plat
 CKipGolfDoc::~CKipGolfDoc() {
     closeMasterTable();
     closeDatabase();
+    std::error_code ec;
+    writerLock_.release(!fs::exists(dataDir_ + "Courses.dbf", ec));
+}
+
+bool CKipGolfDoc::takeWriterLock() {
+    if (!wantWriterLock_ || writerLock_.held())
+        return true;
+    // A folder that does not exist yet has nothing to protect; it is locked once it is made.
+    if (writerLock_.acquire(dataDir_) == WriterLock::State::Busy) {
+        fail(WriterLock::inUseMessage(dataDir_));
+        return false;
+    }
+    return true;
+}
+
+std::string CKipGolfDoc::rebuiltIndexMessage(const std::string& tableName) {
+    return "The index of the " + tableName +
+           " table did not match its rows and has been rebuilt from the table.";
+}
+
+// A restore, backup or compress that was stopped part-way is finished or undone before the tables
+// open; only the folder's writer may do it.
+void CKipGolfDoc::settleInterruptedWork() {
+    WriterLock forTheMoment;
+    if (!WriterLock::heldInProcess(dataDir_) &&
+        forTheMoment.acquire(dataDir_, false) == WriterLock::State::Busy)
+        return;
+    platform::LocalFileOps files;
+    settleStagedFiles(dataDir_, files);
+    std::error_code ec;
+    if (fs::is_directory(safetyFolderOf(dataDir_), ec))
+        settleStagedFiles(safetyFolderOf(dataDir_), files);
+}
+
+void CKipGolfDoc::tellRebuiltIndexes() {
+    for (const GolfTableBase* table : {static_cast<const GolfTableBase*>(courseTable_.get()),
+                                       static_cast<const GolfTableBase*>(golferTable_.get()),
+                                       static_cast<const GolfTableBase*>(scoreTable_.get())})
+        if (table && table->indexRebuilt())
+            prompter_.show({rebuiltIndexMessage(table->tableName()), platform::defaultCaption,
+                            platform::Icon::Information, platform::Buttons::Ok});
 }
 
 void CKipGolfDoc::makeTables() {
@@ -98,6 +141,9 @@ void CKipGolfDoc::makeTables() {
 OpenOutcome CKipGolfDoc::openDatabase() {
     recentCourses_.clear();
     makeTables();
+    if (!takeWriterLock())
+        return OpenOutcome::EndProgram;
+    settleInterruptedWork();
     std::string message;
     bool created = false;
     if (courseTable_->open() == store::storeOk) {
@@ -109,6 +155,11 @@ OpenOutcome CKipGolfDoc::openDatabase() {
         const platform::Answer answer = prompter_.show(
             {askCreate, platform::defaultCaption, platform::Icon::Question, platform::Buttons::YesNo});
         if (answer == platform::Answer::Yes) {
+            // A data folder named on the command line that does not exist yet is made now.
+            std::error_code ec;
+            fs::create_directories(dataDir_, ec);
+            if (!takeWriterLock())
+                return OpenOutcome::EndProgram;
             message = createTables();
             created = message.empty();
         } else {
@@ -121,6 +172,7 @@ OpenOutcome CKipGolfDoc::openDatabase() {
         fail(message);
         return OpenOutcome::EndProgram;
     }
+    tellRebuiltIndexes();
     return created ? OpenOutcome::Created : OpenOutcome::Opened;
 }
 
@@ -149,6 +201,7 @@ void CKipGolfDoc::fail(const std::string& text) {
 
 int CKipGolfDoc::reopenDatabase() {
     makeTables();
+    settleInterruptedWork();
     int rc = courseTable_->open();
     if (rc != store::storeOk) {
         fail(noCourses);
@@ -164,6 +217,7 @@ int CKipGolfDoc::reopenDatabase() {
         fail(noScores);
         return rc;
     }
+    tellRebuiltIndexes();
     return store::storeOk;
 }
 
@@ -357,7 +411,8 @@ ItemList CKipGolfDoc::teamList() {
     for (int rc = golfers.goTop(); rc == store::storeOk; rc = golfers.skip()) {
         const GolferRecord& r = golfers.record();
         const NameParts name = splitGolferName(r.name);
-        items.push_back({format("%4d    %4.1f      ", r.team, r.handicapIndex) + name.first + " " + name.last,
+        items.push_back({format("%4d    %4.1f      ", r.team, fields::storedOneDecimal(r.handicapIndex)) +
+                             name.first + " " + name.last,
                          golfers.recordNumber()});
     }
     return items;

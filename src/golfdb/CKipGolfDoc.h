@@ -5,6 +5,7 @@
 #include "golfdb/CourseTable.h"
 #include "golfdb/GolferTable.h"
 #include "golfdb/ScoreTable.h"
+#include "golfdb/WriterLock.h"
 #include "platform/Prompter.h"
 #include "platform/WaitCursor.h"
 
@@ -43,6 +44,14 @@ public:
     // Opens the three tables, or creates them when the user agrees. Any failure shows one message
     // (error icon) and sets endRequested() with exit code 2.
     OpenOutcome openDatabase();
+    // The program writes this data folder: openDatabase first takes its writer lock, and a second
+    // writer is refused with one message and the end of the program (exit code 2). The lock goes
+    // when the document is destroyed, after the tables are closed.
+    void holdWriterLock() { wantWriterLock_ = true; }
+    bool writerLockHeld() const { return writerLock_.held(); }
+    // The message that tells the user once that a table's index was rebuilt from the table.
+    static std::string rebuiltIndexMessage(const std::string& tableName);
+
     // After a restore: opens the existing tables into the existing objects; 0 or the failing result
     // (after its message, with the end of the program requested).
     int reopenDatabase();
@@ -102,6 +111,9 @@ private:
     void makeTables();
     std::string createTables();
     void fail(const std::string& text);
+    bool takeWriterLock();
+    void tellRebuiltIndexes();
+    void settleInterruptedWork();
     std::vector<long> roundRecordsOf(const std::string& golfer);
     int deleteRecords(const std::vector<long>& records);
 
@@ -118,6 +130,8 @@ private:
     std::unique_ptr<ScoreTable> scoreTable_;
     std::unique_ptr<CourseTable> masterTable_;
     std::vector<std::string> recentCourses_;
+    bool wantWriterLock_ = false;
+    WriterLock writerLock_;
 };
 
 } // namespace kip::golfdb

@@ -1,20 +1,20 @@
 #include "golfdb/DatabaseBackup.h"
 
 #include "golfdb/DataFolder.h"
+#include "golfdb/StagedFiles.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <filesystem>
 
 namespace kip::golfdb {
 namespace {
 
+namespace fs = std::filesystem;
 using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
-
-// Name suffix of a copy waiting to replace its destination.
-constexpr const char* stagedSuffix = ".staged";
 
 constexpr std::array<const char*, 3> tableNames = {"Scores", "Courses", "Golfers"};
 
@@ -90,6 +90,14 @@ int DatabaseBackup::copyStaged(const std::vector<CopyJob>& jobs, const char* wha
             if (rc != 0)
                 failures.push_back(copyFailure(what, job.reported, rc));
         }
+        // The commit mark makes the renames one step: a stop part-way is finished at the next open.
+        const std::string folder =
+            jobs.empty() ? std::string() : fs::path(jobs.front().to).parent_path().string();
+        std::vector<std::string> targets;
+        for (const CopyJob& job : jobs)
+            targets.push_back(job.to);
+        if (failures.empty() && !jobs.empty() && !writeCommitMark(folder, targets))
+            failures.push_back(copyFailure(what, jobs.front().reported, copyFailed));
         if (!failures.empty()) {
             for (const CopyJob& job : jobs)
                 files_.removeFile(job.to + stagedSuffix);
@@ -101,6 +109,8 @@ int DatabaseBackup::copyStaged(const std::vector<CopyJob>& jobs, const char* wha
                     files_.removeFile(job.to + stagedSuffix);
                 }
             }
+            if (!jobs.empty())
+                clearCommitMark(folder);
         }
     }
     for (const std::string& failure : failures)
@@ -158,6 +168,7 @@ CommandOutcome DatabaseBackup::backupDatabases() {
     const auto folder = chooseFolder("Select a Folder for Backup Databases");
     if (!folder)
         return CommandOutcome::Cancelled;
+    settleStagedFiles(*folder, files_); // a backup stopped part-way is finished or dropped first
     if (filesPresent(*folder, false) != FilesPresent::None &&
         prompter_.show(
             {"Some previous backup databases exist in selected folder, do you want to replace them?",
@@ -182,6 +193,7 @@ CommandOutcome DatabaseBackup::restoreDatabases() {
     const auto folder = chooseFolder("Select Folder Containing Backup Databases");
     if (!folder)
         return CommandOutcome::Cancelled;
+    settleStagedFiles(*folder, files_); // never restore a set that a stopped backup left mixed
     if (filesPresent(*folder, false) != FilesPresent::All) {
         prompter_.show({"Not all databases exist at this restore path, restore cancelled",
                         "Restore Databases Not Found", Icon::Error, Buttons::Ok});
@@ -216,12 +228,33 @@ bool DatabaseBackup::restoreFrom(const std::string& folder) {
         deleteBackupFiles(safety);
         return false;
     }
-    if (copyFromBackup(folder) == 0) {
+    if (copyFromBackup(folder) == 0 && restoredTablesOpen()) {
         deleteBackupFiles(safety);
         return true;
     }
+    // The previous files go back whole; the safety copy stays until a restore succeeds.
     copyIn(safety, &kept);
     return false;
+}
+
+bool DatabaseBackup::restoredTablesOpen() {
+    // Each restored table opens as the program opens it, which also rebuilds an index that does
+    // not agree with its table (a backup of a table and an index from different moments).
+    const bool opened = doc_.courseTable().open() == store::storeOk &&
+                        doc_.golferTable().open() == store::storeOk &&
+                        doc_.scoreTable().open() == store::storeOk;
+    std::vector<std::string> rebuilt;
+    for (const GolfTableBase* table : {static_cast<const GolfTableBase*>(&doc_.courseTable()),
+                                       static_cast<const GolfTableBase*>(&doc_.golferTable()),
+                                       static_cast<const GolfTableBase*>(&doc_.scoreTable())})
+        if (table->isOpen() && table->indexRebuilt())
+            rebuilt.push_back(table->tableName());
+    doc_.closeDatabase();
+    if (opened)
+        for (const std::string& name : rebuilt)
+            prompter_.show({CKipGolfDoc::rebuiltIndexMessage(name), platform::defaultCaption,
+                            Icon::Information, Buttons::Ok});
+    return opened;
 }
 
 CommandOutcome DatabaseBackup::compressDatabases() {

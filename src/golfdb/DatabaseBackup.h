@@ -54,6 +54,7 @@ private:
     int copyOut(const std::string& folder, bool onlyPresent, std::vector<std::string>* copied);
     int copyIn(const std::string& folder, const std::vector<std::string>* onlyThese);
     bool restoreFrom(const std::string& folder);
+    bool restoredTablesOpen();
     static bool contains(const std::vector<std::string>& list, const std::string& item);
 
     CKipGolfDoc& doc_;

@@ -1,8 +1,14 @@
 #include "golfdb/GolfTableBase.h"
 
+#include "golfdb/GolfSchema.h"
 #include "golfdb/TableFields.h"
+#include "golfdb/WriterLock.h"
+#include "store/CompoundIndex.h"
+#include "store/DbfReindex.h"
 
 #include <algorithm>
+#include <cctype>
+#include <filesystem>
 
 namespace kip::golfdb {
 
@@ -16,15 +22,66 @@ GolfTableBase::~GolfTableBase() {
     store::releaseContext(context_);
 }
 
-int GolfTableBase::openWith(bool uniqueTag, int fieldCount) {
+namespace {
+
+// Expressions compared as FoxPro reads them: case and blanks do not matter, "!" is ".NOT.".
+std::string normalExpression(std::string_view text) {
+    std::string upper;
+    for (const char c : text)
+        if (c != ' ')
+            upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    std::string out;
+    for (std::size_t i = 0; i < upper.size();) {
+        if (upper.compare(i, 5, ".NOT.") == 0) {
+            out += '!';
+            i += 5;
+        } else {
+            out += upper[i++];
+        }
+    }
+    return out;
+}
+
+bool golfTagNamed(const std::string& name, store::TagSpec& tag) {
+    for (const store::TagSpec& candidate : {courseTag(), peopleTag(), scoresTag()})
+        if (candidate.name == name) {
+            tag = candidate;
+            return true;
+        }
+    return false;
+}
+
+} // namespace
+
+std::string GolfTableBase::tableName() const {
+    return std::filesystem::path(path_).filename().string();
+}
+
+bool GolfTableBase::tagIsGolfLayout() const {
+    store::TagSpec golf;
+    if (!golfTagNamed(tagName_, golf))
+        return true; // a table of no known layout is taken as it is
+    const store::IndexTagInfo info = store::tagInfo(tag_);
+    return normalExpression(info.keyExpression) == normalExpression(golf.keyExpression) &&
+           normalExpression(info.forExpression) == normalExpression(golf.filterExpression) &&
+           info.unique == (golf.unique == store::uniqueRefuse) &&
+           info.descending == (golf.order == store::orderDescending);
+}
+
+int GolfTableBase::openOnce(bool uniqueTag, int fieldCount, bool full, bool mayRepair, bool& indexBad) {
+    indexBad = false;
     close();
     store::initContext(context_);
     table_ = store::openTable(context_, path_);
-    if (!table_)
-        return context_.result() != 0 ? context_.result() : store::storeErrOpen;
+    if (!table_) {
+        const int rc = context_.result() != 0 ? context_.result() : store::storeErrOpen;
+        indexBad = rc == store::storeErrIndex;
+        return rc;
+    }
     tag_ = store::findTag(table_, tagName_);
-    if (!tag_) {
+    if (!tag_ || !tagIsGolfLayout()) {
         close();
+        indexBad = true;
         return store::storeErrIndex;
     }
     store::selectTag(table_, tag_);
@@ -36,7 +93,49 @@ int GolfTableBase::openWith(bool uniqueTag, int fieldCount) {
         close();
         return store::storeErrCorrupt;
     }
+    std::string problem;
+    if (store::checkIndex(table_, full, problem) != store::storeOk) {
+        indexBad = true;
+        // A reader keeps what it found: the writer may be half-way through a change.
+        if (!mayRepair)
+            return store::storeOk;
+        close();
+        return store::storeErrIndex;
+    }
     return store::storeOk;
+}
+
+int GolfTableBase::openWith(bool uniqueTag, int fieldCount) {
+    indexRebuilt_ = false;
+    // Only the one writer of the folder may rebuild an index: this program when it holds the
+    // writer lock, or when it can take it for the moment of the repair.
+    const std::string folder = std::filesystem::path(path_).parent_path().string();
+    bool unclean = false;
+    WriterLock repairLock;
+    bool mayRepair = repairIndex_ && WriterLock::heldInProcess(folder, &unclean);
+    if (repairIndex_ && !mayRepair) {
+        const WriterLock::State state = repairLock.acquire(folder, false);
+        mayRepair = state != WriterLock::State::Busy;
+        unclean = repairLock.lastEndUnclean();
+    }
+    const bool full = fullCheck_ || unclean;
+    bool indexBad = false;
+    int rc = openOnce(uniqueTag, fieldCount, full, mayRepair, indexBad);
+    store::TagSpec golf;
+    if (rc == store::storeOk || !indexBad || !mayRepair || !golfTagNamed(tagName_, golf))
+        return rc;
+    // The table is the truth and its index is derived from it: rebuild it with the golf tag.
+    std::string problem;
+    const int rebuilt = store::DbfReindex::runWithTags(path_ + ".dbf", {golf}, problem);
+    if (rebuilt != store::storeOk)
+        return rebuilt == store::storeErrAccess ? rc : rebuilt;
+    rc = openOnce(uniqueTag, fieldCount, false, true, indexBad);
+    if (rc == store::storeOk && indexBad) {
+        close();
+        rc = store::storeErrIndex;
+    }
+    indexRebuilt_ = rc == store::storeOk;
+    return rc;
 }
 
 int GolfTableBase::createWith(const std::vector<store::FieldSpec>& fieldList, const store::TagSpec& tag,

@@ -46,6 +46,19 @@ public:
     // Set by the deletion operations over many rows: the table is packed when it is closed.
     int packOnClose = 0;
 
+    // How open treats an index that is missing, damaged, foreign (not the golf tag) or that
+    // disagrees with its rows: rebuilt from the table with the golf layout (the default), or, for a
+    // reader while another program may be writing, left alone. fullCheck compares every key with
+    // its record instead of counting them (after a writer did not end cleanly).
+    void setIndexRepair(bool repair, bool fullCheck = false) {
+        repairIndex_ = repair;
+        fullCheck_ = fullCheck;
+    }
+    // True when the last open rebuilt the index; the caller tells the user once.
+    bool indexRebuilt() const { return indexRebuilt_; }
+    // The table's name as the user knows it ("Scores").
+    std::string tableName() const;
+
     // The open table, for the rare caller that walks rows in its own way (none while closed).
     store::Table* storeTable() const { return table_; }
     int lastResult() const { return context_.result(); }
@@ -74,6 +87,12 @@ private:
     static constexpr std::size_t maxFields = 16;
 
     void bindFields(int fieldCount);
+    int openOnce(bool uniqueTag, int fieldCount, bool full, bool mayRepair, bool& indexBad);
+    bool tagIsGolfLayout() const;
+
+    bool repairIndex_ = true;
+    bool fullCheck_ = false;
+    bool indexRebuilt_ = false;
 
     std::string path_;
     std::string tagName_;

@@ -5,8 +5,9 @@
 namespace kip::golfdb {
 
 std::string joinGolferName(const std::string& last, const std::string& first) {
-    // Trimmed as well: that is how the stored name reads back, so comparisons with it hold.
-    return trimRight(cutToCharacters(trimRight(last) + ", " + first, golferNameWidth));
+    // In its stored form and trimmed: that is how the stored name reads back, so comparisons with
+    // it hold (a letter the table cannot hold is '?' from the start, not only after a reread).
+    return trimRight(cutToCharacters(storedForm(trimRight(last) + ", " + first), golferNameWidth));
 }
 
 NameParts splitGolferName(const std::string& name) {

@@ -47,7 +47,7 @@ void GolferTable::writeCurrent() {
     fields::writeText(field(fState), r.state);
     fields::writeText(field(fZip), r.zip);
     fields::writeText(field(fPhone), r.phone);
-    store::assignDouble(field(fHandicap), fields::limitedToOneDecimal(r.handicapIndex));
+    store::assignDouble(field(fHandicap), fields::storedOneDecimal(r.handicapIndex));
     store::assignLong(field(fRounds), r.handicapRounds);
     if (r.team != 0) {
         std::array<char, 16> team{};

@@ -100,7 +100,7 @@ void ScoreTable::writeCurrent() {
     const ScoreRecord& r = score_;
     fields::writeText(field(fGolfer), r.golfer);
     store::assignText(field(fDate), r.dateText());
-    store::assignDouble(field(fHcIndex), r.differential);
+    store::assignDouble(field(fHcIndex), fields::storedOneDecimal(r.differential));
     store::assignLong(field(fTotStrokes), r.totalStrokes);
     fields::writeBytes(field(fPutts), r.putts);
     fields::writeBytes(field(fScores), r.strokes);

@@ -110,6 +110,10 @@ std::string fromStoreText(std::string_view stored) {
     return out;
 }
 
+std::string storedForm(std::string_view utf8) {
+    return isAscii(utf8) ? std::string(utf8) : fromStoreText(toStoreText(utf8));
+}
+
 std::string cutToCharacters(std::string_view utf8, std::size_t characters) {
     std::size_t i = 0;
     for (std::size_t count = 0; i < utf8.size() && count < characters; ++count) {

@@ -11,6 +11,10 @@ namespace kip::golfdb {
 std::string toStoreText(std::string_view utf8);
 // Windows-1252 to UTF-8; the five unassigned bytes map to the C1 control of the same value.
 std::string fromStoreText(std::string_view stored);
+// The text as a table gives it back after storing it: a character without a single-byte form
+// becomes '?'. Names are kept in this form from the moment they are made, so that keys, rows and
+// messages agree.
+std::string storedForm(std::string_view utf8);
 // utf8 cut to at most `characters` characters (never inside a character).
 std::string cutToCharacters(std::string_view utf8, std::size_t characters);
 // Trailing blanks and other trailing white space removed.

@@ -1,5 +1,7 @@
 #include "golfdb/TableFields.h"
 
+#include "store/DbfNumber.h"
+
 #include "golfdb/StoreText.h"
 
 #include <algorithm>
@@ -17,6 +19,10 @@ void writeText(store::Field* field, const std::string& text) {
 
 double limitedToOneDecimal(double value) {
     return std::isnan(value) ? 0.0 : std::clamp(value, lowestOneDecimal, highestOneDecimal);
+}
+
+double storedOneDecimal(double value) {
+    return store::parseDoubleText(store::formatDoubleText(limitedToOneDecimal(value), 4, 1));
 }
 
 namespace {

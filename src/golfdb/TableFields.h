@@ -30,6 +30,10 @@ inline constexpr double highestOneDecimal = 99.9;
 
 // A value kept within that range; one that is not a number becomes 0.
 double limitedToOneDecimal(double value);
+// The value such a field holds for `value`: limited to the range and rounded to tenths exactly as
+// the store writes it. A computed differential or index is kept in this form from the moment it is
+// made, so every listing and message shows what the row holds.
+double storedOneDecimal(double value);
 
 // True when every one of the first `count` handles is bound and has the width and kind the golf
 // layout says: hole bytes are addressed directly, so a narrower field of the same name must never be

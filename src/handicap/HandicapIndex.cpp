@@ -1,5 +1,7 @@
 #include "handicap/HandicapIndex.h"
 
+#include "golfdb/TableFields.h"
+
 #include "store/TableStore.h"
 
 #include <algorithm>
@@ -38,7 +40,7 @@ private:
 std::string listingLine(golfdb::ScoreRecord& round) {
     std::array<char, 96> text{};
     std::snprintf(text.data(), text.size(), "  %04d/%02d/%02d %3d (%4.1f)", round.year, round.month,
-                  round.day, round.grossScore(), round.differential);
+                  round.day, round.grossScore(), golfdb::fields::storedOneDecimal(round.differential));
     return text.data();
 }
 

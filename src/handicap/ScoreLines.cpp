@@ -1,5 +1,7 @@
 #include "handicap/ScoreLines.h"
 
+#include "golfdb/TableFields.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -20,7 +22,8 @@ std::size_t newestEntry(const HandicapListing& listing) {
 
 std::string headingLine(const std::string& firstName, const std::string& lastName, double index) {
     std::array<char, 32> number{};
-    std::snprintf(number.data(), number.size(), "%4.1f", index);
+    // Shown as the golfer row holds it: the same rounding that stores it.
+    std::snprintf(number.data(), number.size(), "%4.1f", golfdb::fields::storedOneDecimal(index));
     return firstName + " " + lastName + " has a handicap of " + number.data();
 }
 

@@ -39,6 +39,11 @@ int CdxPageStore::closeFile() {
     return rc;
 }
 
+void CdxPageStore::keepModeOf(const std::string& path) {
+    if (fd_ >= 0)
+        copyModeAndOwner(path, fd_);
+}
+
 int CdxPageStore::syncFile() {
     if (fd_ >= 0 && !readOnly_ && ::fsync(fd_) != 0)
         return storeErrWrite;

@@ -26,6 +26,8 @@ public:
     int createFile(const std::string& path, bool exclusive);
     int closeFile();
     int syncFile();
+    // Gives the open file the permissions and owner of the file at `path`, when there is one.
+    void keepModeOf(const std::string& path);
     bool isOpen() const { return fd_ >= 0; }
     bool readOnly() const { return readOnly_; }
     int readImage(std::vector<uint8_t>& image) const;

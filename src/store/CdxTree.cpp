@@ -454,6 +454,20 @@ void CdxTree::shrinkRoot() {
 // ---- bulk building -----------------------------------------------------------------------------
 
 std::vector<const IndexEntry*> CdxTree::sortEntries(const std::vector<IndexEntry>& entries, bool unique) {
+    // Entries gathered from a table come sorted already (a rebuild or a pack): one pass then does.
+    bool inOrder = true;
+    for (size_t i = 1; inOrder && i < entries.size(); ++i) {
+        const int c = entries[i - 1].key.compare(entries[i].key);
+        inOrder = c < 0 || (c == 0 && entries[i - 1].record < entries[i].record);
+    }
+    if (inOrder) {
+        std::vector<const IndexEntry*> sorted;
+        sorted.reserve(entries.size());
+        for (const IndexEntry& e : entries)
+            if (!unique || sorted.empty() || sorted.back()->key != e.key)
+                sorted.push_back(&e);
+        return sorted;
+    }
     std::vector<SortItem> items;
     items.reserve(entries.size());
     for (const IndexEntry& e : entries)

@@ -5,12 +5,14 @@
 #include "store/CdxPageStore.h"
 #include "store/CdxTree.h"
 #include "store/CdxVerifier.h"
+#include "store/FileIo.h"
 #include "store/TableStore.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstring>
+#include <fcntl.h>
 #include <unistd.h>
 #include <unordered_set>
 
@@ -378,29 +380,43 @@ int CompoundIndex::create(const std::string& path, const std::vector<IndexTagInf
     return storeOk;
 }
 
-int CompoundIndex::writeFresh(const std::string& path, const std::vector<IndexTagInfo>& tags,
-                              const std::vector<std::vector<IndexEntry>>& entries) {
+int CompoundIndex::writeFreshBeside(const std::string& path, const std::string& temporary,
+                                    const std::vector<IndexTagInfo>& tags,
+                                    const std::vector<std::vector<IndexEntry>>& entries) {
     Impl impl;
     if (int rc = impl.layoutFresh(tags, entries); rc != storeOk)
         return rc;
-    {
-        CdxPageStore old;
-        std::vector<uint8_t> image;
-        if (old.openFile(path, true) == storeOk && old.readImage(image) == storeOk && image.size() >= 12)
-            impl.counter = readBe32(image.data() + 8) + 1;
+    // Only the old file's update counter is carried on (bumped), so that readers see a change.
+    if (const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC); fd >= 0) {
+        std::array<uint8_t, 12> head{};
+        if (readFully(fd, head.data(), head.size(), 0))
+            impl.counter = readBe32(head.data() + 8) + 1;
+        ::close(fd);
     }
-    const std::string temporary = path + ".tmp";
     if (int rc = impl.pages.createFile(temporary, false); rc != storeOk)
         return storeErrCreate;
     int rc = impl.writeWhole();
-    if (rc == storeOk)
+    if (rc == storeOk) {
+        impl.pages.keepModeOf(path);
         rc = impl.pages.syncFile();
+    }
     if (int closed = impl.pages.closeFile(); rc == storeOk)
         rc = closed;
+    if (rc != storeOk)
+        ::unlink(temporary.c_str());
+    return rc;
+}
+
+int CompoundIndex::writeFresh(const std::string& path, const std::vector<IndexTagInfo>& tags,
+                              const std::vector<std::vector<IndexEntry>>& entries) {
+    const std::string temporary = path + ".tmp";
+    int rc = writeFreshBeside(path, temporary, tags, entries);
     if (rc == storeOk && ::rename(temporary.c_str(), path.c_str()) != 0)
         rc = storeErrWrite;
     if (rc != storeOk)
         ::unlink(temporary.c_str());
+    else
+        syncFolderOf(path);
     return rc;
 }
 

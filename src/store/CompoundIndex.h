@@ -50,6 +50,12 @@ public:
     static int writeFresh(const std::string& path, const std::vector<IndexTagInfo>& tags,
                           const std::vector<std::vector<IndexEntry>>& entries);
 
+    // The first half of writeFresh: the complete new index for `path` written, with the permissions
+    // and owner of the file at `path`, to `temporary` and made durable; the caller renames it.
+    static int writeFreshBeside(const std::string& path, const std::string& temporary,
+                                const std::vector<IndexTagInfo>& tags,
+                                const std::vector<std::vector<IndexEntry>>& entries);
+
     int tagCount() const;
     const IndexTagInfo& tagInfo(int tag) const;
     int findTagNumber(std::string_view name) const; // case-insensitive; -1 when absent

@@ -329,6 +329,14 @@ int DbfFile::writeHeader() {
 }
 
 int DbfFile::scan(const std::function<int(uint32_t, const unsigned char*)>& visit) const {
+    // Through the mapping when there is one: no copy of the whole table through a buffer.
+    if (count_ > 0)
+        if (const unsigned char* p = mapped(recordOffset(1), static_cast<size_t>(count_) * recordLength_)) {
+            for (uint32_t record = 1; record <= count_; ++record, p += recordLength_)
+                if (const int rc = visit(record, p); rc != 0)
+                    return rc;
+            return storeOk;
+        }
     const uint32_t perBlock = std::max<uint32_t>(1, static_cast<uint32_t>(scanBlockBytes / recordLength_));
     std::vector<unsigned char> block(static_cast<size_t>(perBlock) * recordLength_);
     for (uint32_t first = 1; first <= count_ && first != 0;) {
@@ -343,44 +351,73 @@ int DbfFile::scan(const std::function<int(uint32_t, const unsigned char*)>& visi
     return storeOk;
 }
 
-int DbfFile::pack(const std::function<bool(const unsigned char*)>& keep) {
-    if (readOnly_)
-        return storeErrAccess;
-    unmap(); // the copy reads in blocks; the mapping would only add to the memory held
-    std::vector<unsigned char> out;
-    out.reserve(scanBlockBytes + recordLength_);
-    uint32_t kept = 0;
-    uint64_t writeAt = recordOffset(1);
-    const int rc = scan([&](uint32_t record, const unsigned char* rec) {
+int DbfFile::writePacked(const std::string& temporary, const std::function<bool(const unsigned char*)>& keep,
+                         uint32_t& kept) const {
+    ::unlink(temporary.c_str()); // what a stopped pack left behind
+    const int out = ::open(temporary.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (out < 0)
+        return storeErrCreate;
+    std::vector<unsigned char> head(headerLength_);
+    bool ok = readFully(fd_, head.data(), head.size(), 0);
+    std::vector<unsigned char> block;
+    block.reserve(scanBlockBytes + recordLength_ + 1);
+    uint64_t writeAt = headerLength_;
+    kept = 0;
+    const int rc = !ok ? storeErrRead : scan([&](uint32_t, const unsigned char* rec) {
         if (!keep(rec))
             return 0;
         ++kept;
-        if (kept == record) { // nothing removed before it: the record is already in place
-            writeAt += recordLength_;
-            return 0;
-        }
-        out.insert(out.end(), rec, rec + recordLength_);
-        // Live records only move towards the start, so writing behind the reader is safe.
-        if (out.size() >= scanBlockBytes) {
-            if (!writeFully(fd_, out.data(), out.size(), writeAt))
+        block.insert(block.end(), rec, rec + recordLength_);
+        if (block.size() >= scanBlockBytes) {
+            if (!writeFully(out, block.data(), block.size(), writeAt))
                 return storeErrWrite;
-            writeAt += out.size();
-            out.clear();
+            writeAt += block.size();
+            block.clear();
         }
         return 0;
     });
-    if (rc != storeOk)
-        return rc;
-    out.push_back(endOfFile);
-    if (!writeFully(fd_, out.data(), out.size(), writeAt))
-        return storeErrWrite;
-    count_ = kept;
-    if (const int hrc = writeHeader(); hrc != storeOk)
-        return hrc;
-    unmap();
-    if (::ftruncate(fd_, static_cast<off_t>(recordOffset(kept + 1) + 1)) != 0)
-        return storeErrWrite;
+    ok = rc == storeOk;
+    if (ok) {
+        block.push_back(endOfFile);
+        std::array<unsigned char, 32> header = header_;
+        stampDate(header);
+        putLe32(&header[4], kept);
+        std::copy(header.begin(), header.end(), head.begin());
+        ok = writeFully(out, block.data(), block.size(), writeAt) &&
+             writeFully(out, head.data(), head.size(), 0);
+    }
+    if (ok)
+        copyModeAndOwner(path_, out);
+    ok = ok && ::fsync(out) == 0;
+    ok = ::close(out) == 0 && ok;
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        return rc != storeOk ? rc : storeErrWrite;
+    }
     return storeOk;
+}
+
+int DbfFile::replaceWith(const std::string& temporary) {
+    if (readOnly_)
+        return storeErrAccess;
+    const int fd = ::open(temporary.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return storeErrOpen;
+    if (::rename(temporary.c_str(), path_.c_str()) != 0) {
+        ::close(fd);
+        return storeErrWrite;
+    }
+    syncFolderOf(path_);
+    unmap();
+    ::close(fd_);
+    fd_ = fd;
+    // The field descriptors stay where they are: field handles point at them. The new file has the
+    // same header, so only the record count is new.
+    std::vector<DbfField> kept = std::move(fields_);
+    fields_.clear();
+    const int rc = readHeader();
+    fields_.swap(kept);
+    return rc == storeOk ? storeOk : storeErrCorrupt;
 }
 
 int DbfFile::setIndexFlag(bool on) {

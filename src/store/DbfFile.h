@@ -65,9 +65,13 @@ public:
     // Calls visit for records first..count in order, reading in large blocks; stops at a non-zero
     // result of visit and returns it.
     int scan(const std::function<int(uint32_t, const unsigned char*)>& visit) const;
-    // Moves the records for which keep() holds down over the others, truncates the file and rewrites
-    // the header.
-    int pack(const std::function<bool(const unsigned char*)>& keep);
+    // Writes the records for which keep() holds, in order, to a new table file at `temporary` with
+    // this file's header and permissions, and makes it durable. This file is not changed.
+    int writePacked(const std::string& temporary, const std::function<bool(const unsigned char*)>& keep,
+                    uint32_t& kept) const;
+    // Puts the table file at `temporary` (written by writePacked) in this file's place with one
+    // rename, makes the rename durable and goes on with the new file.
+    int replaceWith(const std::string& temporary);
     int setIndexFlag(bool on);
     int sync();
 

@@ -28,8 +28,10 @@ bool tagsFromSpecs(const std::vector<TagSpec>& rows, const DbfFile& dbf, std::ve
 
 } // namespace
 
-int DbfReindex::run(const std::string& dbfPath, const std::vector<TagSpec>& fallbackTags,
-                    std::string& problem) {
+namespace {
+
+int rebuild(const std::string& dbfPath, const std::vector<TagSpec>& fallbackTags, bool useOldTags,
+            std::string& problem) {
     std::unique_ptr<DbfFile> dbf;
     if (const int rc = DbfFile::open(dbfPath, dbf); rc != storeOk) {
         problem = "the table cannot be opened";
@@ -41,21 +43,32 @@ int DbfReindex::run(const std::string& dbfPath, const std::vector<TagSpec>& fall
     }
     const std::string existing = DbfFile::existingIndexPath(dbfPath);
     std::vector<IndexTagInfo> infos;
-    if (!tagsFromIndex(existing, infos)) {
+    std::vector<KeyExpression> expressions;
+    // The old index's tags are kept when every one of them can be evaluated; a tag header that
+    // is damaged falls back to the table's own tags.
+    const auto parseAll = [&] {
+        expressions.assign(infos.size(), KeyExpression());
+        for (size_t t = 0; t < infos.size(); ++t)
+            if (!expressions[t].parseTag(infos[t], dbf->fields())) {
+                problem = "tag " + infos[t].name + " has an expression the store cannot evaluate";
+                return false;
+            }
+        return true;
+    };
+    if (!useOldTags || !tagsFromIndex(existing, infos) || !parseAll()) {
         infos.clear();
         if (!tagsFromSpecs(fallbackTags, *dbf, infos)) {
-            problem = "the index cannot be read and the table's tags are not known";
+            if (problem.empty())
+                problem = "the index cannot be read and the table's tags are not known";
             return storeErrIndex;
         }
+        problem.clear();
+        if (!parseAll())
+            return storeErrIndex;
     }
     std::vector<std::vector<IndexEntry>> entries(infos.size());
     for (size_t t = 0; t < infos.size(); ++t) {
-        KeyExpression expression;
-        if (!expression.parseTag(infos[t], dbf->fields())) {
-            problem = "tag " + infos[t].name + " has an expression the store cannot evaluate";
-            return storeErrIndex;
-        }
-        if (const int rc = expression.collectEntries(*dbf, infos[t].unique, entries[t]); rc != storeOk) {
+        if (const int rc = expressions[t].collectEntries(*dbf, infos[t].unique, entries[t]); rc != storeOk) {
             problem = "the records cannot be read";
             return rc;
         }
@@ -65,12 +78,26 @@ int DbfReindex::run(const std::string& dbfPath, const std::vector<TagSpec>& fall
         problem = "the new index cannot be written";
         return rc;
     }
-    if (!dbf->indexFlagSet())
+    if (!dbf->indexFlagSet()) {
         if (const int rc = dbf->setIndexFlag(true); rc != storeOk) {
             problem = "the table header cannot be written";
             return rc;
         }
-    return dbf->sync();
+        return dbf->sync();
+    }
+    return storeOk;
+}
+
+} // namespace
+
+int DbfReindex::run(const std::string& dbfPath, const std::vector<TagSpec>& fallbackTags,
+                    std::string& problem) {
+    return rebuild(dbfPath, fallbackTags, true, problem);
+}
+
+int DbfReindex::runWithTags(const std::string& dbfPath, const std::vector<TagSpec>& tags,
+                            std::string& problem) {
+    return rebuild(dbfPath, tags, false, problem);
 }
 
 } // namespace kip::store

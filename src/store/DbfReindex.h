@@ -15,6 +15,10 @@ public:
     // dbfPath includes the extension. Returns 0 or a negative store error; `problem` then says why.
     static int run(const std::string& dbfPath, const std::vector<TagSpec>& fallbackTags,
                    std::string& problem);
+    // As run, with the given tags whatever the old index holds (a foreign or damaged index is
+    // replaced by the table's own layout).
+    static int runWithTags(const std::string& dbfPath, const std::vector<TagSpec>& tags,
+                           std::string& problem);
 };
 
 } // namespace kip::store

@@ -1,6 +1,9 @@
 #include "store/FileIo.h"
 
 #include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -31,6 +34,28 @@ bool readFully(int fd, std::uint8_t* buffer, std::size_t size, std::uint64_t off
 
 bool writeFully(int fd, const std::uint8_t* buffer, std::size_t size, std::uint64_t offset) {
     return transferFully(::pwrite, fd, buffer, size, offset);
+}
+
+bool syncFolderOf(const std::string& path) {
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    const int fd = ::open(parent.empty() ? "." : parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
+void copyModeAndOwner(const std::string& original, int fd) {
+    struct stat st {};
+    if (::stat(original.c_str(), &st) != 0)
+        return;
+    struct stat now {};
+    // Another owner can only be given by a superuser; the permission bits are kept in any case.
+    if (::fstat(fd, &now) == 0 && (now.st_uid != st.st_uid || now.st_gid != st.st_gid) &&
+        ::fchown(fd, st.st_uid, st.st_gid) != 0 && ::fchown(fd, now.st_uid, st.st_gid) != 0) {
+    }
+    ::fchmod(fd, st.st_mode & 07777);
 }
 
 } // namespace kip::store

@@ -4,11 +4,18 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace kip::store {
 
 // False when the file ends first or the system reports an error.
 bool readFully(int fd, std::uint8_t* buffer, std::size_t size, std::uint64_t offset);
 bool writeFully(int fd, const std::uint8_t* buffer, std::size_t size, std::uint64_t offset);
+
+// Makes the entries of the folder holding `path` durable (after a rename or unlink there).
+bool syncFolderOf(const std::string& path);
+// Gives a new file at `fd` the permission bits and, where allowed, the owner of the file at
+// `original` (nothing when it does not exist).
+void copyModeAndOwner(const std::string& original, int fd);
 
 } // namespace kip::store

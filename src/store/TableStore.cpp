@@ -3,6 +3,7 @@
 #include "store/CompoundIndex.h"
 #include "store/DbfFile.h"
 #include "store/DbfNumber.h"
+#include "store/FileIo.h"
 #include "store/KeyExpression.h"
 
 #include <algorithm>
@@ -493,6 +494,10 @@ Tag* findTag(Table* table, std::string_view name) {
     return nullptr;
 }
 
+IndexTagInfo tagInfo(const Tag* tag) {
+    return tag != nullptr ? tag->info : IndexTagInfo{};
+}
+
 Table* selectTag(Table* table, Tag* tag) {
     if (table == nullptr || (tag != nullptr && tag->table != table))
         return table;
@@ -513,6 +518,8 @@ int setUniqueMode(Tag* tag, int code) {
 int goTop(Table* table) {
     if (table == nullptr)
         return storeErrState;
+    if (table->selected != nullptr && !table->index)
+        return done(table, storeErrIndex);
     if (const int rc = settle(*table); rc != storeOk)
         return done(table, rc);
     if (table->selected == nullptr) {
@@ -536,6 +543,8 @@ int skipRecords(Table* table, long count) {
         return done(table, rc);
     if (count == 0)
         return done(table, table->current != 0 ? storeOk : storeEof);
+    if (table->selected != nullptr && !table->index)
+        return done(table, storeErrIndex);
     if (table->selected == nullptr)
         return done(table, skipPhysical(*table, count));
     return done(table, skipInTag(*table, *table->selected, count));
@@ -574,6 +583,8 @@ int seekKey(Table* table, std::string_view key) {
     Tag* tag = table->selected;
     if (tag == nullptr)
         return done(table, storeErrState);
+    if (!table->index)
+        return done(table, storeErrIndex);
     const std::string_view prefix = key.substr(0, static_cast<size_t>(tag->info.keyLength));
     IndexEntry entry;
     const int rc = tag->info.descending ? table->index->seekLastAtOrBelow(tag->number, prefix, entry)
@@ -662,6 +673,10 @@ void deleteRecord(Table* table) {
     table->changed = true;
 }
 
+// Rows are never moved in place: the packed table and its new index are written beside the old
+// files and made durable, the old index is removed, and the new files are renamed into place. A
+// stop at any moment leaves the old table or the new one whole, at worst without its index, which
+// the next open rebuilds from the table.
 int packTable(Table* table) {
     if (table == nullptr)
         return storeErrState;
@@ -670,17 +685,170 @@ int packTable(Table* table) {
     if (const int rc = writeChanged(*table); rc != storeOk)
         return done(table, rc);
     leaveRecord(*table);
-    int rc = table->dbf->pack([](const unsigned char* record) { return record[0] != '*'; });
-    for (size_t i = 0; rc == storeOk && i < table->tags.size(); ++i) {
-        const Tag& tag = *table->tags[i];
-        std::vector<IndexEntry> entries;
-        rc = tag.expression.collectEntries(*table->dbf, tag.info.unique, entries);
+    if (table->index)
+        if (const int rc = table->index->flush(); rc != storeOk)
+            return done(table, rc);
+    const std::string dbfPath = table->dbf->path();
+    const std::string packed = dbfPath + ".packing";
+    uint32_t kept = 0;
+    int rc = table->dbf->writePacked(
+        packed, [](const unsigned char* record) { return record[0] != '*'; }, kept);
+    if (rc != storeOk)
+        return done(table, rc);
+    std::string indexPath;
+    std::string freshIndex;
+    if (table->index) {
+        indexPath = DbfFile::existingIndexPath(dbfPath);
+        if (indexPath.empty())
+            indexPath = indexCandidates(dbfPath).front();
+        freshIndex = indexPath + ".tmp";
+        std::unique_ptr<DbfFile> newFile;
+        rc = DbfFile::open(packed, newFile);
+        std::vector<IndexTagInfo> infos;
+        std::vector<std::vector<IndexEntry>> entries(table->tags.size());
+        for (size_t i = 0; rc == storeOk && i < table->tags.size(); ++i) {
+            const Tag& tag = *table->tags[i];
+            infos.push_back(tag.info);
+            rc = tag.expression.collectEntries(*newFile, tag.info.unique, entries[i]);
+        }
         if (rc == storeOk)
-            rc = table->index->rebuild(tag.number, std::move(entries));
+            rc = CompoundIndex::writeFreshBeside(indexPath, freshIndex, infos, entries);
+        if (rc != storeOk) {
+            ::unlink(packed.c_str());
+            return done(table, rc);
+        }
+        table->index->close();
+        table->index.reset();
+        ::unlink(indexPath.c_str());
     }
-    if (rc == storeOk && table->index)
-        rc = table->index->flush();
+    rc = table->dbf->replaceWith(packed);
+    if (rc == storeOk && table->index == nullptr && !indexPath.empty()) {
+        if (::rename(freshIndex.c_str(), indexPath.c_str()) != 0)
+            rc = storeErrWrite;
+        syncFolderOf(indexPath);
+        if (rc == storeOk)
+            rc = CompoundIndex::open(indexPath, false, table->index);
+        for (auto& tag : table->tags)
+            if (table->index) {
+                tag->number = table->index->findTagNumber(tag->info.name);
+                if (tag->number < 0)
+                    rc = storeErrIndex;
+            }
+        if (rc != storeOk)
+            table->index.reset();
+    }
+    if (rc != storeOk) {
+        ::unlink(packed.c_str());
+        ::unlink(freshIndex.c_str());
+        // The files on disk are whole; this handle can no longer write them safely.
+        table->readOnly = true;
+    }
     return done(table, rc);
+}
+
+namespace {
+
+bool entryMatchesRecord(Table& table, const Tag& tag, const IndexEntry& entry,
+                        std::vector<unsigned char>& row) {
+    if (entry.record < 1 || entry.record > table.dbf->recordCount())
+        return false;
+    if (table.dbf->readRecord(entry.record, row.data()) != storeOk || !tag.expression.passes(row.data()))
+        return false;
+    std::string key;
+    tag.expression.evaluateInto(row.data(), key);
+    return key == entry.key;
+}
+
+int checkTagQuickly(Table& table, const Tag& tag, uint32_t admitted, std::string& problem) {
+    long expected = admitted;
+    if (tag.info.unique) {
+        std::vector<IndexEntry> entries;
+        if (const int rc = tag.expression.collectEntries(*table.dbf, true, entries); rc != storeOk)
+            return rc;
+        expected = static_cast<long>(entries.size());
+    }
+    const long held = table.index->keyCount(tag.number);
+    if (held != expected) {
+        problem = "tag " + tag.info.name + " holds " + std::to_string(held) + " keys for " +
+                  std::to_string(expected) + " records";
+        return storeErrIndex;
+    }
+    std::vector<unsigned char> row(table.dbf->recordLength());
+    IndexEntry entry;
+    for (const bool last : {false, true}) {
+        const int rc = last ? table.index->last(tag.number, entry) : table.index->first(tag.number, entry);
+        if (rc == storeEof)
+            break;
+        if (rc != storeOk || !entryMatchesRecord(table, tag, entry, row)) {
+            problem = "tag " + tag.info.name + " names a record that does not hold its key";
+            return storeErrIndex;
+        }
+    }
+    return storeOk;
+}
+
+int checkTagFully(Table& table, const Tag& tag, std::string& problem) {
+    if (table.index->verify(tag.number, problem) != storeOk)
+        return storeErrIndex;
+    std::vector<IndexEntry> wanted;
+    if (const int rc = tag.expression.collectEntries(*table.dbf, tag.info.unique, wanted); rc != storeOk)
+        return rc;
+    if (table.index->keyCount(tag.number) != static_cast<long>(wanted.size())) {
+        problem = "tag " + tag.info.name + " holds another number of keys than its records";
+        return storeErrIndex;
+    }
+    IndexEntry entry;
+    int rc = table.index->first(tag.number, entry);
+    for (const IndexEntry& w : wanted) {
+        if (rc != storeOk || entry.key != w.key || entry.record != w.record) {
+            problem = "tag " + tag.info.name + " disagrees with record " + std::to_string(w.record);
+            return storeErrIndex;
+        }
+        rc = table.index->next(tag.number, entry.key, entry.record, entry);
+    }
+    if (rc != storeEof) {
+        problem = "tag " + tag.info.name + " holds keys of no record";
+        return storeErrIndex;
+    }
+    return storeOk;
+}
+
+} // namespace
+
+int checkIndex(Table* table, bool full, std::string& problem) {
+    if (table == nullptr)
+        return storeErrState;
+    problem.clear();
+    if (!table->index)
+        return done(table, table->tags.empty() ? storeOk : storeErrIndex);
+    if (const int rc = settle(*table); rc != storeOk)
+        return done(table, rc);
+    if (!table->readOnly)
+        if (const int rc = table->index->flush(); rc != storeOk)
+            return done(table, rc);
+    uint32_t live = 0;
+    const uint32_t all = table->dbf->recordCount();
+    bool anyFilter = false;
+    for (const auto& tag : table->tags)
+        anyFilter = anyFilter || (tag->understood && tag->expression.hasFilter());
+    if (anyFilter && !full) {
+        const int rc = table->dbf->scan([&live](uint32_t, const unsigned char* row) {
+            live += row[0] != '*' ? 1 : 0;
+            return 0;
+        });
+        if (rc != storeOk)
+            return done(table, rc);
+    }
+    for (const auto& tag : table->tags) {
+        if (!tag->understood)
+            continue;
+        const int rc = full
+                           ? checkTagFully(*table, *tag, problem)
+                           : checkTagQuickly(*table, *tag, tag->expression.hasFilter() ? live : all, problem);
+        if (rc != storeOk)
+            return done(table, rc);
+    }
+    return done(table, storeOk);
 }
 
 Field* fieldByName(Table* table, std::string_view name) {

@@ -94,6 +94,9 @@ Table* createTable(TableContext& context, const std::string& path, const std::ve
 int closeTable(Table* table);
 
 Tag* findTag(Table* table, std::string_view name);
+struct IndexTagInfo;
+// The tag's name, expressions, key length and options as its header gives them (empty for none).
+IndexTagInfo tagInfo(const Tag* tag);
 Table* selectTag(Table* table, Tag* tag);
 int setUniqueMode(Tag* tag, int code);
 
@@ -115,6 +118,11 @@ int flushTable(Table* table);
 int syncTable(Table* table);
 void deleteRecord(Table* table);
 int packTable(Table* table);
+// Confirms that every tag holds exactly the records its filter admits: quickly, by counting keys
+// against the admitted records and matching the first and last entries with their records, or
+// with `full` entry by entry and page by page. 0, or storeErrIndex with the first disagreement in
+// `problem` (a tag the store cannot evaluate is not checked).
+int checkIndex(Table* table, bool full, std::string& problem);
 
 Field* fieldByName(Table* table, std::string_view name);
 // The field's name, type, width and decimals as the table header gives them (empty for no field).

@@ -2,6 +2,8 @@
 
 #include "ui/Resources.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QPushButton>
@@ -64,6 +66,25 @@ HelpWindow* HelpWindow::showTopic(const std::string& topic, QWidget* near) {
         window->setAttribute(Qt::WA_QuitOnClose, false);
     }
     window->open(topic);
+    // Opened from a modal dialog, help would open behind it and take no input until it closed: it
+    // becomes a window of that dialog while the dialog is open, and a window of its own after.
+    auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (modal && window->parentWidget() != modal) {
+        const QRect where = window->geometry();
+        window->setParent(modal, Qt::Window);
+        window->setGeometry(where);
+        QPointer<HelpWindow> help = window.data();
+        QObject::connect(modal, &QDialog::finished, help, [help] {
+            if (!help)
+                return;
+            const bool visible = help->isVisible();
+            const QRect at = help->geometry();
+            help->setParent(nullptr, Qt::Window);
+            help->setGeometry(at);
+            if (visible)
+                help->show();
+        });
+    }
     if (near)
         window->move(near->window()->geometry().topLeft() + QPoint(40, 40));
     window->show();

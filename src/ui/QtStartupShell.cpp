@@ -39,6 +39,7 @@ bool QtStartupShell::createMainWindow(const std::string& dataDirectory, bool dat
         golfdb::prepareDefaultDataFolder(dataDirectory, files_, *settings_, *clock_);
     doc_ =
         std::make_unique<golfdb::CKipGolfDoc>(dataDirectory, prompter_, &waitCursor_, clock_->today().year);
+    doc_->holdWriterLock(); // one writer at a time in a data folder
     view_ = std::make_unique<app::CKipGolfView>(
         *doc_, app::ViewServices{prompter_, dialogs_, *settings_, *clock_, *folderChooser_, files_, &help_,
                                  activeFileChooser_, &printer_});

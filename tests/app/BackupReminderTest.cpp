@@ -68,6 +68,16 @@ TEST_F(Reminder, DamagedDatesDoNotRemindAtOnce) {
     EXPECT_EQ(settings.values["Settings/InstallDate"], "20261209");
 }
 
+TEST_F(Reminder, ADamagedLastBackupCountsFromTheInstallDateInsteadOfSilencingTheReminder) {
+    settings.values["Settings/InstallDate"] = "20261001"; // 69 days ago
+    settings.values["Settings/LastBackupCheck"] = "20261101";
+    settings.values["Settings/LastBackup"] = "2026-11-";
+    const auto text = reminder.check();
+    ASSERT_TRUE(text);
+    EXPECT_EQ(*text, "You haven't backed up your golf databases in 69 days. It is highly recommended you "
+                     "periodically back them up by going to Databases->Backup Databases");
+}
+
 TEST_F(Reminder, DaysAcrossMonthsAndLeapYears) {
     EXPECT_EQ(BackupReminder::daysBetween("20240228", {2024, 3, 1}), 2);
     EXPECT_EQ(BackupReminder::daysBetween("20231231", {2024, 1, 1}), 1);

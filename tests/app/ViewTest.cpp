@@ -263,7 +263,7 @@ TEST_F(View, RestoreRecomputesTheLeaderboard) {
     expectLeader(3, -1, "N/A", "");
 }
 
-TEST_F(View, RestoredFilesThatCannotBeOpenedEndTheProgram) {
+TEST_F(View, RestoredFilesThatCannotBeOpenedPutThePreviousDatabaseBack) {
     copyFixtures();
     makeView(dir.path());
     ASSERT_TRUE(view->initialUpdate());
@@ -277,9 +277,12 @@ TEST_F(View, RestoredFilesThatCannotBeOpenedEndTheProgram) {
         }
     std::filesystem::create_directory(dir.file("Download"));
     folders.choose(damaged.path());
-    EXPECT_EQ(view->run(CommandId::RestoreDatabases), CommandOutcome::EndProgram);
-    EXPECT_EQ(doc->exitCode(), 2);
-    EXPECT_EQ(prompter.last().text, "Could not find course database, program cancelled.");
+    const std::string scores = test::readFile(dir.file("Scores.dbf"));
+    view->run(CommandId::RestoreDatabases);
+    EXPECT_FALSE(doc->endRequested());
+    EXPECT_EQ(prompter.last().text, "Restore failed");
+    EXPECT_TRUE(doc->isOpen());
+    EXPECT_EQ(test::readFile(dir.file("Scores.dbf")), scores);
 }
 
 TEST_F(View, GolferCommandsRebuildTheLeaderboardOnlyWhenRoundsWent) {

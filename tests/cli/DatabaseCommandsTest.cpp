@@ -32,7 +32,7 @@ protected:
     test::TempDir saved;
 };
 
-TEST_F(DatabaseCommandsTest, InitCreatesTheDatabaseOnceAndNeverTheNamedFolder) {
+TEST_F(DatabaseCommandsTest, InitCreatesTheDatabaseOnceAndTheNamedFolderWhenMissing) {
     CliRun init = runIn(data.path(), "init");
     EXPECT_EQ(init.exitCode, 0) << init.out;
     for (const char* file :
@@ -44,10 +44,9 @@ TEST_F(DatabaseCommandsTest, InitCreatesTheDatabaseOnceAndNeverTheNamedFolder) {
     EXPECT_EQ(runIn(data.path(), "init").exitCode, 0);
     EXPECT_EQ(test::readFile(data.path() + "Scores.dbf"), scores);
 
-    init = runIn(data.path() + "missing", "init");
-    EXPECT_EQ(init.exitCode, 2);
-    EXPECT_EQ(init.out, "Could not create course database, program cancelled.\n");
-    EXPECT_FALSE(fs::exists(data.path() + "missing"));
+    init = runIn(data.path() + "missing/deeper", "init");
+    EXPECT_EQ(init.exitCode, 0) << init.out;
+    EXPECT_TRUE(fs::exists(data.path() + "missing/deeper/Scores.cdx"));
 }
 
 TEST_F(DatabaseCommandsTest, InitInTheDefaultFolderPreparesItFirst) {

@@ -129,12 +129,19 @@ TEST_F(DocumentStartup, MissingGolferOrScoreTableEndsTheProgramAndCreatesNothing
     EXPECT_FALSE(fs::exists(dir.path() + "Scores.dbf"));
 }
 
-TEST_F(DocumentStartup, MissingDataFolderFailsCreationOfTheCourseTable) {
-    CKipGolfDoc doc(dir.path() + "nowhere/", prompter);
-    EXPECT_EQ(doc.openDatabase(), OpenOutcome::EndProgram);
-    EXPECT_EQ(prompter.texts(),
-              (std::vector<std::string>{askCreate, "Could not create course database, program cancelled."}));
+TEST_F(DocumentStartup, MissingDataFolderIsMadeWithTheDatabaseOnYesAndNotOnNo) {
+    {
+        prompter.answer(platform::Answer::No);
+        CKipGolfDoc doc(dir.path() + "nowhere/", prompter);
+        EXPECT_EQ(doc.openDatabase(), OpenOutcome::EndProgram);
+    }
     EXPECT_FALSE(fs::exists(dir.path() + "nowhere"));
+    prompter.answer(platform::Answer::Yes);
+    CKipGolfDoc doc(dir.path() + "nowhere/deeper/", prompter);
+    doc.holdWriterLock();
+    EXPECT_EQ(doc.openDatabase(), OpenOutcome::Created);
+    EXPECT_TRUE(fs::exists(dir.path() + "nowhere/deeper/Scores.cdx"));
+    EXPECT_TRUE(doc.writerLockHeld());
 }
 
 TEST_F(DocumentStartup, FailedCreationLeavesNoHalfDatabaseBehind) {

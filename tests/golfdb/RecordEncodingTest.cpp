@@ -4,11 +4,15 @@
 #include "golfdb/CourseTable.h"
 #include "golfdb/GolferTable.h"
 #include "golfdb/ScoreTable.h"
+#include "golfdb/TableFields.h"
+#include "store/DbfNumber.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <cstdio>
 
 namespace kip::golfdb {
 namespace {
@@ -242,6 +246,61 @@ TEST(ScoreRecordRules, ClearingPointsDropsFlagValuesAndTotal) {
     EXPECT_EQ(r.flags, flagCourseHandicap);
     EXPECT_EQ(r.loadPoints().total, 0);
     EXPECT_EQ(r.loadPoints().values[0], 0);
+}
+
+} // namespace
+} // namespace kip::golfdb
+
+namespace kip::golfdb {
+namespace {
+
+TEST(StoredOneDecimal, ShowsEveryComputedIndexAsTheRowStoresIt) {
+    // Handicap indexes are averages times 0.96 less 0.05: many land a hair below a half tenth, where
+    // printing the computed value rounds the other way than storing it did.
+    int differed = 0;
+    for (int tenths = -99; tenths <= 1100; ++tenths) {
+        const double computed = tenths / 10.0 * 0.96 - 0.05;
+        const std::string stored = store::formatDoubleText(computed, 4, 1);
+        std::array<char, 16> raw{}, shown{};
+        std::snprintf(raw.data(), raw.size(), "%4.1f", computed);
+        std::snprintf(shown.data(), shown.size(), "%4.1f", fields::storedOneDecimal(computed));
+        differed += stored != raw.data();
+        if (computed >= fields::lowestOneDecimal && computed <= fields::highestOneDecimal) {
+            EXPECT_EQ(shown.data(), stored) << computed;
+        }
+    }
+    EXPECT_GT(differed, 0) << "the sample holds values where the two roundings part";
+    EXPECT_EQ(fields::storedOneDecimal(150.0), 99.9);
+    EXPECT_EQ(fields::storedOneDecimal(-20.0), -9.9);
+}
+
+} // namespace
+} // namespace kip::golfdb
+
+namespace kip::golfdb {
+namespace {
+
+TEST(StoredNames, ANameWithALetterOutsideTheTableCharacterSetMatchesItsRounds) {
+    test::TempDir dir;
+    GolferTable golfers(dir.path() + "Golfers");
+    ScoreTable scores(dir.path() + "Scores");
+    ASSERT_EQ(golfers.create(), store::storeOk);
+    ASSERT_EQ(scores.create(), store::storeOk);
+    golfers.record().clear();
+    golfers.joinName("Nowak", "\xC5\x81ukasz"); // Łukasz: Ł has no Windows-1252 byte
+    EXPECT_EQ(golfers.record().name, "Nowak, ?ukasz");
+    golfers.joinName("M\xC3\xBCller", "J\xC3\xB6rg"); // Müller, Jörg: kept as typed
+    EXPECT_EQ(golfers.record().name, "M\xC3\xBCller, J\xC3\xB6rg");
+    golfers.joinName("Nowak", "\xC5\x81ukasz");
+    ASSERT_EQ(golfers.add(), store::storeOk);
+    const std::string name = golfers.record().name;
+    scores.record() = test::sampleRound(name, 2026, 5, 1);
+    ASSERT_EQ(scores.add(), store::storeOk);
+    const int found = scores.findRound(name, "99999999");
+    ASSERT_TRUE(found == store::storeOk || found == store::storeAfter) << found;
+    EXPECT_EQ(scores.record().golfer, name);
+    ASSERT_EQ(golfers.goTop(), store::storeOk);
+    EXPECT_EQ(golfers.record().name, name);
 }
 
 } // namespace

@@ -23,6 +23,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -125,6 +126,7 @@ private slots:
     void handicapRuleViewAndAboutSplash();
     void messageBoxesShowCaptionIconAndButtons();
     void helpWindowShowsTopics();
+    void helpFromAModalDialogTakesInputWhileTheDialogStaysOpen();
     void databaseCommandsRunFromTheWindow();
     void dueReminderAppearsAfterStartup();
     void roundsFileCommandsRunFromTheWindow();
@@ -483,6 +485,26 @@ void UiTest::roundsFileCommandsRunFromTheWindow() {
     boxes.texts.clear();
     window.runCommand(app::CommandId::ImportRounds); // chooser cancelled
     QVERIFY(boxes.texts.isEmpty());
+}
+
+void UiTest::helpFromAModalDialogTakesInputWhileTheDialogStaysOpen() {
+    ui::HelpWindow::closeAll();
+    QDialog dialog;
+    dialog.setWindowTitle("Modal");
+    QPointer<ui::HelpWindow> help;
+    bool frontWhileOpen = false;
+    QTimer::singleShot(0, [&] {
+        help = ui::HelpWindow::showTopic("backup", &dialog);
+        // A window of the modal dialog is not blocked by it and stands in front of it.
+        frontWhileOpen = help && help->isVisible() && help->parentWidget() == &dialog && help->isWindow();
+        QTimer::singleShot(0, &dialog, &QDialog::accept);
+    });
+    dialog.exec();
+    QVERIFY(frontWhileOpen);
+    QVERIFY(help);
+    QCOMPARE(help->parentWidget(), nullptr);
+    QVERIFY(help->isVisible());
+    ui::HelpWindow::closeAll();
 }
 
 QTEST_MAIN(UiTest)
