@@ -1,0 +1,32 @@
+#pragma once
+// The checks a dialog field gets when its value is taken, with the standard messages.
+
+#include "platform/Prompter.h"
+
+#include <optional>
+#include <string>
+
+namespace kip::manage {
+
+// Whole number with optional sign and surrounding blanks; nothing for anything else (or too large).
+std::optional<long> parseInteger(const std::string& text);
+// Decimal number with optional sign, fraction and exponent; nothing for anything else.
+std::optional<double> parseNumber(const std::string& text);
+// Characters, not bytes, of UTF-8 text.
+std::size_t characterCount(const std::string& text);
+
+// "Enter an integer between %1 and %2." and the like, as the dialogs show them.
+std::string integerRangeText(long low, long high);
+std::string numberRangeText(double low, double high);
+std::string tooLongText(std::size_t limit);
+
+// Shows a field message with the program's caption and the warning icon.
+void showFieldMessage(platform::Prompter& prompter, const std::string& text);
+
+// Each shows its message and returns nothing when the text does not hold a value in range.
+std::optional<long> takeInteger(platform::Prompter& prompter, const std::string& text, long low, long high);
+std::optional<double> takeNumber(platform::Prompter& prompter, const std::string& text, double low,
+                                 double high);
+bool takeText(platform::Prompter& prompter, const std::string& text, std::size_t limit);
+
+} // namespace kip::manage

@@ -1,0 +1,40 @@
+#include "stats/StatsText.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <limits>
+
+namespace kip::stats {
+
+std::string formatText(const char* pattern, ...) {
+    std::va_list args;
+    va_start(args, pattern);
+    std::va_list copy;
+    va_copy(copy, args);
+    const int length = std::vsnprintf(nullptr, 0, pattern, copy);
+    va_end(copy);
+    std::string text(length > 0 ? static_cast<size_t>(length) : 0, '\0');
+    if (length > 0)
+        std::vsnprintf(text.data(), text.size() + 1, pattern, args);
+    va_end(args);
+    return text;
+}
+
+int leadingInteger(const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        negative = text[i++] == '-';
+    long long value = 0;
+    constexpr long long limit = std::numeric_limits<int>::max();
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        if (value <= limit)
+            value = value * 10 + (text[i] - '0');
+    if (value > limit)
+        value = negative ? limit + 1 : limit;
+    return static_cast<int>(negative ? -value : value);
+}
+
+} // namespace kip::stats

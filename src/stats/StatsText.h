@@ -1,0 +1,14 @@
+#pragma once
+// printf-style formatting of the statistics' display texts and print lines.
+
+#include <string>
+
+namespace kip::stats {
+
+std::string formatText(const char* pattern, ...) __attribute__((format(printf, 1, 2)));
+
+// A decimal integer as the dialogs read one: leading blanks skipped, an optional sign, then digits up
+// to the first non-digit; no digits gives 0. Values beyond the int range stop at its limits.
+int leadingInteger(const std::string& text);
+
+} // namespace kip::stats
