@@ -8,6 +8,7 @@
 #include "golfdb/DatabaseBackup.h"
 #include "handicap/HandicapCommands.h"
 #include "handicap/HandicapRule.h"
+#include "manage/GolferCommands.h"
 #include "platform/WaitCursor.h"
 #include "rounds/RoundPoints.h"
 
@@ -85,6 +86,9 @@ bool CKipGolfView::isAvailable(CommandId id) const {
     case CommandId::HelpTopics:
     case CommandId::About:
     case CommandId::ContextHelp:
+    case CommandId::NewGolfer:
+    case CommandId::ChangeGolfer:
+    case CommandId::DeleteGolfer:
         return true;
     default:
         return false;
@@ -125,6 +129,12 @@ CommandOutcome CKipGolfView::run(CommandId id) {
         services_.dialogs.run(about);
         return CommandOutcome::None;
     }
+    case CommandId::NewGolfer:
+        return afterGolferCommand(manage::addNewGolfer(services_.dialogs, doc_));
+    case CommandId::ChangeGolfer:
+        return afterGolferCommand(manage::changeGolferInformation(services_.dialogs, doc_));
+    case CommandId::DeleteGolfer:
+        return afterGolferCommand(manage::deleteGolfer(services_.dialogs, doc_));
     default:
         return CommandOutcome::None;
     }
@@ -134,6 +144,13 @@ CommandOutcome CKipGolfView::afterRestore(bool restoreRan) {
     if (doc_.endRequested())
         return CommandOutcome::EndProgram;
     if (!restoreRan)
+        return CommandOutcome::None;
+    computeLeaderboard();
+    return CommandOutcome::Repaint;
+}
+
+CommandOutcome CKipGolfView::afterGolferCommand(manage::GolferOutcome outcome) {
+    if (outcome != manage::GolferOutcome::RoundsChanged && outcome != manage::GolferOutcome::Incomplete)
         return CommandOutcome::None;
     computeLeaderboard();
     return CommandOutcome::Repaint;

@@ -7,6 +7,7 @@
 #include "app/Leaderboard.h"
 #include "app/Settings.h"
 #include "golfdb/CKipGolfDoc.h"
+#include "manage/GolferCommands.h"
 #include "platform/Clock.h"
 #include "platform/DialogHost.h"
 #include "platform/FileChooser.h"
@@ -75,6 +76,7 @@ private:
     CommandOutcome preferences();
     CommandOutcome backupReminder(const std::string& text);
     CommandOutcome afterRestore(bool restoreRan);
+    CommandOutcome afterGolferCommand(manage::GolferOutcome outcome);
 
     golfdb::CKipGolfDoc& doc_;
     ViewServices services_;

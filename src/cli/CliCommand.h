@@ -39,4 +39,8 @@ int runBackup(Invocation& call);
 int runRestore(Invocation& call);
 int runCompress(Invocation& call);
 
+// Golfers: golfers, golfer add|rename|delete.
+int runGolfers(Invocation& call);
+int runGolfer(Invocation& call);
+
 } // namespace kip::cli

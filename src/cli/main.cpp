@@ -23,6 +23,8 @@ const Command commands[] = {
     {"backup", "backup FOLDER", kip::cli::runBackup},
     {"restore", "restore FOLDER", kip::cli::runRestore},
     {"compress", "compress", kip::cli::runCompress},
+    {"golfers", "golfers", kip::cli::runGolfers},
+    {"golfer", "golfer add|rename|delete ...", kip::cli::runGolfer},
 };
 
 int usage(std::ostream& err) {

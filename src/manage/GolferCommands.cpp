@@ -154,7 +154,7 @@ GolferOutcome changeGolferInformation(platform::DialogHost& host, golfdb::CKipGo
         store::storeOk) {
         inform(doc, "Golfer changed but some scores could not be associated to the new golfer name",
                golferCaption);
-        return GolferOutcome::RoundsChanged;
+        return GolferOutcome::Incomplete;
     }
     const std::string oldKey = golfdb::joinGolferName(old.lastName, old.firstName);
     bool removed = false;
@@ -167,7 +167,7 @@ GolferOutcome changeGolferInformation(platform::DialogHost& host, golfdb::CKipGo
                newName + " changed but old golfer " + messageName(old.firstName, old.lastName) +
                    " must be manually removed",
                golferCaption);
-        return GolferOutcome::RoundsChanged;
+        return GolferOutcome::Incomplete;
     }
     inform(doc, newName + " has been changed", golferCaption);
     return GolferOutcome::RoundsChanged;

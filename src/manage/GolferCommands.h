@@ -12,7 +12,8 @@ enum class GolferOutcome {
     Cancelled,     // nothing written
     Done,          // the command did what it was asked
     RoundsChanged, // done, and rounds moved or went: the leaderboard must be rebuilt
-    Refused,       // a message said why nothing (or not everything) was done
+    Incomplete,    // rounds changed, but a message said what could not be done
+    Refused,       // a message said why nothing was done
     Failed,        // a table write failed
 };
 

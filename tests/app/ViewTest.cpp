@@ -3,6 +3,8 @@
 #include "app/CPreferencesDlg.h"
 #include "golfdb/CKipGolfDoc.h"
 #include "handicap/CHandicapRule.h"
+#include "manage/CPeopleDlg.h"
+#include "manage/CSelectPersonDlg.h"
 
 #include "support/Doubles.h"
 #include "support/TempDir.h"
@@ -277,6 +279,21 @@ TEST_F(View, RestoredFilesThatCannotBeOpenedEndTheProgram) {
     EXPECT_EQ(view->run(CommandId::RestoreDatabases), CommandOutcome::EndProgram);
     EXPECT_EQ(doc->exitCode(), 2);
     EXPECT_EQ(prompter.last().text, "Could not find course database, program cancelled.");
+}
+
+TEST_F(View, GolferCommandsRebuildTheLeaderboardOnlyWhenRoundsWent) {
+    copyFixtures();
+    makeView(dir.path());
+    ASSERT_TRUE(view->initialUpdate());
+    expectLeader(0, 72, "05/24/2024", "Castellano, Rita");
+    dialogs.on<manage::CPeopleDlg>([](manage::CPeopleDlg& d) { return d.cancel(); });
+    EXPECT_EQ(view->run(CommandId::NewGolfer), CommandOutcome::None);
+    dialogs.on<manage::CSelectPersonDlg>([](manage::CSelectPersonDlg& d) {
+        d.selectKey("Castellano, Rita");
+        return d.ok();
+    });
+    EXPECT_EQ(view->run(CommandId::DeleteGolfer), CommandOutcome::Repaint);
+    EXPECT_NE(view->leaderboard().category(0).leaderText, "Castellano, Rita");
 }
 
 } // namespace
