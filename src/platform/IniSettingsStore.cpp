@@ -77,10 +77,11 @@ std::optional<std::string> lookup(const std::string& path, const std::string& se
     return std::nullopt;
 }
 
+// text null: the value is removed.
 void store(const std::string& path, const std::string& section, const std::string& name,
-           const std::string& text) {
+           const std::string* text) {
     std::vector<std::string> lines = readLines(path);
-    const std::string entry = name + "=" + encodeValue(text);
+    const std::string entry = text ? name + "=" + encodeValue(*text) : std::string();
     std::string current;
     bool sectionFound = false;
     bool written = false;
@@ -98,12 +99,17 @@ void store(const std::string& path, const std::string& section, const std::strin
         if (!sectionFound)
             continue;
         if (splitEntry(lines[i], entryName, value) && entryName == name) {
-            lines[i] = entry;
+            if (text)
+                lines[i] = entry;
+            else
+                lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
             written = true;
         } else if (!trim(lines[i]).empty()) {
             insertAt = i + 1;
         }
     }
+    if (!written && !text)
+        return;
     if (!written) {
         if (!sectionFound) {
             if (!lines.empty() && !trim(lines.back()).empty())
@@ -158,7 +164,8 @@ int IniSettingsStore::readInt(const std::string& section, const std::string& nam
 }
 
 void IniSettingsStore::writeInt(const std::string& section, const std::string& name, int value) {
-    store(path_, section, name, std::to_string(value));
+    const std::string text = std::to_string(value);
+    store(path_, section, name, &text);
 }
 
 std::string IniSettingsStore::readText(const std::string& section, const std::string& name,
@@ -167,7 +174,11 @@ std::string IniSettingsStore::readText(const std::string& section, const std::st
 }
 
 void IniSettingsStore::writeText(const std::string& section, const std::string& name, const std::string& text) {
-    store(path_, section, name, text);
+    store(path_, section, name, &text);
+}
+
+void IniSettingsStore::removeValue(const std::string& section, const std::string& name) {
+    store(path_, section, name, nullptr);
 }
 
 } // namespace kip::platform

@@ -22,6 +22,7 @@ public:
     std::string readText(const std::string& section, const std::string& name,
                          const std::string& defaultValue) override;
     void writeText(const std::string& section, const std::string& name, const std::string& text) override;
+    void removeValue(const std::string& section, const std::string& name) override;
 
     const std::string& path() const { return path_; }
 

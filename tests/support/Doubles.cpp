@@ -49,6 +49,11 @@ void MemorySettingsStore::writeText(const std::string& section, const std::strin
     writes.push_back(section + "/" + name + "=" + text);
 }
 
+void MemorySettingsStore::removeValue(const std::string& section, const std::string& name) {
+    values.erase(section + "/" + name);
+    writes.push_back(section + "/" + name + " removed");
+}
+
 std::optional<std::string> ScriptedFolderChooser::chooseFolder(const std::string& title) {
     titles.push_back(title);
     if (choices_.empty())

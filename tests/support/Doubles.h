@@ -41,6 +41,7 @@ public:
     std::string readText(const std::string& section, const std::string& name,
                          const std::string& defaultValue) override;
     void writeText(const std::string& section, const std::string& name, const std::string& text) override;
+    void removeValue(const std::string& section, const std::string& name) override;
 
     // Every write in order, as "Section/Name=value".
     std::vector<std::string> writes;
