@@ -11,7 +11,9 @@ void showRoundReadError(platform::Prompter& prompter) {
 }
 
 bool viewListedRound(const RoundViewing& viewing, long record) {
-    if (record < 1 || viewing.scores.goTo(record) != store::storeOk) {
+    // A row deleted since it was listed is no longer the round the line shows.
+    if (record < 1 || viewing.scores.goTo(record) != store::storeOk ||
+        store::recordDeleted(viewing.scores.storeTable())) {
         showRoundReadError(viewing.prompter);
         return false;
     }
