@@ -8,12 +8,12 @@ namespace {
 // Collects lines and hands them on in batches.
 class Batcher {
 public:
-    explicit Batcher(RoundLinePoster& poster) : poster_(poster), since_(Clock::now()) {}
+    Batcher(RoundLinePoster& poster, std::size_t lines)
+        : poster_(poster), lines_(lines), since_(Clock::now()) {}
 
     void add(RoundLine line) {
         batch_.push_back(std::move(line));
-        if (batch_.size() >= RoundListWorker::batchLines ||
-            Clock::now() - since_ >= RoundListWorker::batchWait)
+        if (batch_.size() >= lines_ || Clock::now() - since_ >= RoundListWorker::batchWait)
             flush();
     }
     void flush() {
@@ -26,6 +26,7 @@ public:
 private:
     using Clock = std::chrono::steady_clock;
     RoundLinePoster& poster_;
+    std::size_t lines_;
     std::vector<RoundLine> batch_;
     Clock::time_point since_;
 };
@@ -92,7 +93,7 @@ void RoundListWorker::join() {
 void RoundListWorker::walk(golfdb::GolferTable& golfers, golfdb::ScoreTable& scores,
                            const RoundListParams& params, RoundLinePoster& poster,
                            const std::atomic<bool>& stop) {
-    Batcher batch(poster);
+    Batcher batch(poster, params.batchLines);
     for (const long golferRow : params.golferRows) {
         if (stop)
             break;

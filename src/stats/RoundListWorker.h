@@ -46,12 +46,12 @@ struct RoundListParams {
     std::string teeName;
     std::string fromKey;
     std::string toKey;
+    // A batch goes out when it holds this many lines, or when it has waited batchWait.
+    std::size_t batchLines = 2000;
 };
 
 class RoundListWorker {
 public:
-    // A batch goes out when it holds this many lines, or when it has waited this long.
-    static constexpr std::size_t batchLines = 2000;
     static constexpr std::chrono::milliseconds batchWait{20};
 
     RoundListWorker() = default;

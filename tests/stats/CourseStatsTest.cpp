@@ -41,14 +41,17 @@ TEST(CourseStats, LowHighAndAverageRound) {
     EXPECT_EQ(stats.rounds(), 2);
     EXPECT_EQ(stats.heading(), "Statistics for Alder Run, Blue Tees (2 Rounds)");
     ASSERT_EQ(stats.size(), 30);
-    EXPECT_EQ(stats.line(23).text, "Low Round-  85 (06/01/2024)  High Round-  90 (06/02/2024)  Avg Round- 87.5");
-    EXPECT_EQ(stats.line(0).text, "Hole  Par  Yards  Score  Putts  Fwys  Greens  Eagles  Birds   Pars  Bogeys");
+    EXPECT_EQ(stats.line(23).text,
+              "Low Round-  85 (06/01/2024)  High Round-  90 (06/02/2024)  Avg Round- 87.5");
+    EXPECT_EQ(stats.line(0).text,
+              "Hole  Par  Yards  Score  Putts  Fwys  Greens  Eagles  Birds   Pars  Bogeys");
     EXPECT_EQ(stats.line(1).text, "Front Nine");
     EXPECT_EQ(stats.line(11).text, " ");
     EXPECT_EQ(stats.line(12).text, "Back Nine");
     // Hole 1: two bogeys; hole 18: a par and a bogey.
     EXPECT_EQ(stats.line(2).text, "  1    4      0    5.0    2.0     0%     0%      0       0      0      2");
-    EXPECT_EQ(stats.line(21).text, " 18    4      0    4.5    2.0     0%     0%      0       0      1      1");
+    EXPECT_EQ(stats.line(21).text,
+              " 18    4      0    4.5    2.0     0%     0%      0       0      1      1");
     EXPECT_EQ(data.cursor.depth, 0);
 }
 
@@ -58,7 +61,8 @@ TEST(CourseStats, SharedExtremesShowTheirCountInPlaceOfTheDate) {
     data.addDetail({.day = 2}, roundOf(85, 1));
     data.addDetail({.day = 3}, roundOf(95, 1));
     const CCourseStatsDlg stats = statsOf(data);
-    EXPECT_EQ(stats.line(23).text, "Low Round-  85 ( 2 times)  High Round-  95 (06/03/2024)  Avg Round- 88.3");
+    EXPECT_EQ(stats.line(23).text,
+              "Low Round-  85 ( 2 times)  High Round-  95 (06/03/2024)  Avg Round- 88.3");
     EXPECT_EQ(stats.line(25).text, "Fewest Putts  - 18 ( 2 times  )   Avg Round - 90.0");
     EXPECT_EQ(stats.line(26).text, "Most Putts    - 36 (06/01/2024)   Avg Round - 85.0");
     EXPECT_EQ(stats.line(28).text, "Fewest Greens -  0 ( 3 times  )   Avg Round - 88.3");
@@ -67,8 +71,8 @@ TEST(CourseStats, SharedExtremesShowTheirCountInPlaceOfTheDate) {
 TEST(CourseStats, FairwaysGreensAndClassesPerHole) {
     StatsData data;
     Holes hit = parHoles();
-    hit[0] = {5, 3, 1, true, true}; // eagle on a par 5
-    hit[1] = {3, 1, 0, false, true}; // hole in one on a par 3: no class
+    hit[0] = {5, 3, 1, true, true};   // eagle on a par 5
+    hit[1] = {3, 1, 0, false, true};  // hole in one on a par 3: no class
     hit[2] = {4, 3, 1, false, false}; // birdie
     data.addDetail({.day = 1}, hit);
     Holes missed = parHoles();
@@ -107,7 +111,8 @@ TEST(CourseStats, RoundsWithoutPuttsLeaveThePuttExtremesAtZero) {
     StatsData data;
     data.addDetail({}, roundOf(80, 0));
     const CCourseStatsDlg stats = statsOf(data);
-    EXPECT_EQ(stats.line(23).text, "Low Round-  80 (06/01/2024)  High Round-  80 (06/01/2024)  Avg Round- 80.0");
+    EXPECT_EQ(stats.line(23).text,
+              "Low Round-  80 (06/01/2024)  High Round-  80 (06/01/2024)  Avg Round- 80.0");
     EXPECT_EQ(stats.line(25).text, "Fewest Putts  -  0 ()   Avg Round - 0.0");
     EXPECT_EQ(stats.line(26).text, "Most Putts    -  0 ()   Avg Round - 0.0");
 }

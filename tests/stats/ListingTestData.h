@@ -9,11 +9,11 @@ namespace kip::stats::testing {
 struct Listed {
     std::string golfer = "Hogan, Ben";
     int year = 2024, month = 6, day = 1;
-    int total = 72;           // spread over the holes of a detail round (par 4)
-    int putts = 36;           // detail rounds only, spread over the holes
+    int total = 72; // spread over the holes of a detail round (par 4)
+    int putts = 36; // detail rounds only, spread over the holes
     bool totalOnly = false;
     int courseHandicap = 0;
-    int points = -1;          // -1: no points kept
+    int points = -1; // -1: no points kept
     std::string course = "Alder Run";
     std::string tee = "Blue";
 };
@@ -38,8 +38,10 @@ inline long addListed(StatsData& data, const Listed& l) {
     } else {
         for (std::size_t h = 1; h <= 18; ++h) {
             r.par[h] = 4;
-            r.strokes[h] = static_cast<std::int8_t>(l.total / 18 + (h <= static_cast<std::size_t>(l.total % 18)));
-            r.putts[h] = static_cast<std::int8_t>(l.putts / 18 + (h <= static_cast<std::size_t>(l.putts % 18)));
+            r.strokes[h] =
+                static_cast<std::int8_t>(l.total / 18 + (h <= static_cast<std::size_t>(l.total % 18)));
+            r.putts[h] =
+                static_cast<std::int8_t>(l.putts / 18 + (h <= static_cast<std::size_t>(l.putts % 18)));
         }
     }
     r.totalStrokes = l.total;
