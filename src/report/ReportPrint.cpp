@@ -248,4 +248,12 @@ std::vector<PrintLine> printLines(const std::vector<std::string>& texts) {
     return lines;
 }
 
+std::vector<PrintLine> handicapScorePrintLines(const golfdb::ItemList& lines) {
+    std::vector<PrintLine> result;
+    result.reserve(lines.size());
+    for (const auto& line : lines)
+        result.push_back({line.text, 1, line.record == -1 && !blank(line.text)});
+    return result;
+}
+
 } // namespace kip::report

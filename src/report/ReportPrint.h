@@ -2,6 +2,7 @@
 // The one print procedure behind every "Print" button: a report hands over its lines and the
 // variant that fixes its document name, page layout, continuation pages, tab stops and page breaks.
 
+#include "golfdb/CKipGolfDoc.h"
 #include "platform/PrintSurface.h"
 
 #include <string>
@@ -61,6 +62,9 @@ bool printReport(platform::Printer& printer, PrintVariant variant, const std::st
 
 // Plain lines of one line height each, as a listing holds them.
 std::vector<PrintLine> printLines(const std::vector<std::string>& texts);
+// A listing's lines for the handicap score prints: every non-empty line bound to no record (-1) is a
+// golfer heading.
+std::vector<PrintLine> handicapScorePrintLines(const golfdb::ItemList& lines);
 
 // The document name the printer queue shows for the variant.
 const std::string& documentName(PrintVariant variant);

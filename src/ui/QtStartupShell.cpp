@@ -39,9 +39,9 @@ bool QtStartupShell::createMainWindow(const std::string& dataDirectory, bool dat
         golfdb::prepareDefaultDataFolder(dataDirectory, files_, *settings_, *clock_);
     doc_ =
         std::make_unique<golfdb::CKipGolfDoc>(dataDirectory, prompter_, &waitCursor_, clock_->today().year);
-    view_ = std::make_unique<app::CKipGolfView>(*doc_, app::ViewServices{prompter_, dialogs_, *settings_,
-                                                                         *clock_, *folderChooser_, files_,
-                                                                         &help_, activeFileChooser_});
+    view_ = std::make_unique<app::CKipGolfView>(
+        *doc_, app::ViewServices{prompter_, dialogs_, *settings_, *clock_, *folderChooser_, files_, &help_,
+                                 activeFileChooser_, &printer_});
     if (!view_->initialUpdate()) {
         exitCode_ = doc_->exitCode();
         return false;
@@ -51,6 +51,7 @@ bool QtStartupShell::createMainWindow(const std::string& dataDirectory, bool dat
     dialogs_.setParent(window_.get());
     folders_.setParent(window_.get());
     fileChooser_.setParent(window_.get());
+    printer_.setParent(window_.get());
     QObject::connect(window_.get(), &MainWindow::endRequested, qApp, [this](int code) {
         exitCode_ = code;
         QApplication::exit(code);

@@ -13,6 +13,7 @@
 #include "ui/QtFileChooser.h"
 #include "ui/QtFolderChooser.h"
 #include "ui/QtHelpViewer.h"
+#include "ui/QtPrinter.h"
 #include "ui/QtPrompter.h"
 #include "ui/QtWaitCursor.h"
 
@@ -44,6 +45,7 @@ public:
     void setClock(std::unique_ptr<platform::Clock> clock) { clock_ = std::move(clock); }
     void useFolderChooser(platform::FolderChooser& chooser) { folderChooser_ = &chooser; }
     void useFileChooser(platform::FileChooser& chooser) { activeFileChooser_ = &chooser; }
+    QtPrinter& printer() { return printer_; }
 
 private:
     std::string settingsPath_;
@@ -59,6 +61,7 @@ private:
     platform::FileChooser* activeFileChooser_ = &fileChooser_;
     QtWaitCursor waitCursor_;
     QtHelpViewer help_;
+    QtPrinter printer_;
     platform::LocalFileOps files_;
     std::unique_ptr<golfdb::CKipGolfDoc> doc_;
     std::unique_ptr<app::CKipGolfView> view_;

@@ -1,6 +1,7 @@
 #include "ui/AboutView.h"
 #include "ui/BackupReminderView.h"
 #include "ui/HandicapRuleView.h"
+#include "ui/ListDialogView.h"
 #include "ui/PreferencesView.h"
 #include "ui/QtDialogHost.h"
 #include "ui/Resources.h"
@@ -13,6 +14,7 @@ void registerStandardViews(QtDialogHost& host) {
     host.registerView<app::CPreferencesDlg, PreferencesView>();
     host.registerView<app::CBackupReminderDlg, BackupReminderView>();
     host.registerView<handicap::CHandicapRule, HandicapRuleView>();
+    host.registerView<report::CListDlg, ListDialogView>();
 }
 
 } // namespace kip::ui

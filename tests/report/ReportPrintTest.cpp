@@ -206,6 +206,19 @@ TEST_F(Print, HandicapScoresPrintStartsAPageForEveryGolfer) {
     EXPECT_EQ(printer.last().pages, 3);
 }
 
+TEST_F(Print, HandicapScoreLinesOfAListingMarkTheGolferHeadings) {
+    const auto lines = handicapScorePrintLines({{"Ann Lee has a handicap of 12.0", -1},
+                                                {"  2026/05/01  80 (10.2) * at Oak", 4},
+                                                {"", -1},
+                                                {"   ", -1}});
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_TRUE(lines[0].golferHeading);
+    EXPECT_FALSE(lines[1].golferHeading);
+    EXPECT_FALSE(lines[2].golferHeading) << "the blank separator";
+    EXPECT_FALSE(lines[3].golferHeading);
+    EXPECT_EQ(lines[1].text, "  2026/05/01  80 (10.2) * at Oak");
+}
+
 TEST_F(Print, HandicapScoresPrintContinuesALongGolferWithoutTheHeading) {
     printer.pageHeight = 110; // bottom limit at 6
     ReportDocument document{PrintVariant::HandicapScores, "H", "", "", {}};
