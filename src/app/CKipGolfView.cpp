@@ -89,6 +89,10 @@ bool CKipGolfView::isAvailable(CommandId id) const {
     case CommandId::NewGolfer:
     case CommandId::ChangeGolfer:
     case CommandId::DeleteGolfer:
+    case CommandId::BasicStats:
+    case CommandId::BasicStatsAllGolfers:
+    case CommandId::HoleTypeStats:
+    case CommandId::FairwaysAndGreens:
         return true;
     default:
         return false;
@@ -124,6 +128,18 @@ CommandOutcome CKipGolfView::run(CommandId id) {
         if (services_.help)
             services_.help->showTopic("index");
         return CommandOutcome::None;
+    case CommandId::BasicStats:
+        stats::basicStats(statsServices());
+        return CommandOutcome::None;
+    case CommandId::BasicStatsAllGolfers:
+        stats::basicStatsAllGolfers(statsServices());
+        return CommandOutcome::None;
+    case CommandId::HoleTypeStats:
+        stats::holeTypeStats(statsServices());
+        return CommandOutcome::None;
+    case CommandId::FairwaysAndGreens:
+        stats::fairwaysAndGreens(statsServices());
+        return CommandOutcome::None;
     case CommandId::About: {
         CAboutDlg about;
         services_.dialogs.run(about);
@@ -138,6 +154,10 @@ CommandOutcome CKipGolfView::run(CommandId id) {
     default:
         return CommandOutcome::None;
     }
+}
+
+stats::StatsServices CKipGolfView::statsServices() {
+    return {doc_, services_.dialogs, services_.clock, services_.printer};
 }
 
 CommandOutcome CKipGolfView::afterRestore(bool restoreRan) {

@@ -16,6 +16,7 @@
 #include "platform/PrintSurface.h"
 #include "platform/Prompter.h"
 #include "platform/SettingsStore.h"
+#include "stats/StatsCommands.h"
 
 #include <array>
 #include <optional>
@@ -77,6 +78,7 @@ private:
     CommandOutcome backupReminder(const std::string& text);
     CommandOutcome afterRestore(bool restoreRan);
     CommandOutcome afterGolferCommand(manage::GolferOutcome outcome);
+    stats::StatsServices statsServices();
 
     golfdb::CKipGolfDoc& doc_;
     ViewServices services_;

@@ -42,5 +42,7 @@ int runCompress(Invocation& call);
 // Golfers: golfers, golfer add|rename|delete.
 int runGolfers(Invocation& call);
 int runGolfer(Invocation& call);
+// Reports: report KIND [ARGS] [LIMITS] (kinds listed in ReportCommands.cpp).
+int runReport(Invocation& call);
 
 } // namespace kip::cli

@@ -25,6 +25,7 @@ const Command commands[] = {
     {"compress", "compress", kip::cli::runCompress},
     {"golfers", "golfers", kip::cli::runGolfers},
     {"golfer", "golfer add|rename|delete ...", kip::cli::runGolfer},
+    {"report", "report KIND [ARGS] [LIMITS]", kip::cli::runReport},
 };
 
 int usage(std::ostream& err) {

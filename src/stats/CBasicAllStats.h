@@ -1,12 +1,13 @@
 #pragma once
 // "Basic Stats, All Golfers": the basic statistics of every golfer under one set of limits, three
-// lines per golfer (name, values, an empty line) after the column header.
+// lines per golfer (name, values, an empty line) after the column header, in the common listing
+// dialog with the date text over the course text.
 
 #include "golfdb/GolferTable.h"
 #include "golfdb/ScoreTable.h"
-#include "platform/DialogHost.h"
 #include "platform/PrintSurface.h"
 #include "platform/WaitCursor.h"
+#include "report/CListDlg.h"
 #include "report/ReportPrint.h"
 #include "stats/ReportLimits.h"
 
@@ -15,9 +16,10 @@
 
 namespace kip::stats {
 
-class CBasicAllStats : public platform::DialogModel {
+class CBasicAllStats : public report::CListDlg {
 public:
-    explicit CBasicAllStats(platform::Printer* printer = nullptr) : printer_(printer) {}
+    // "Print" prints on this printer; without one it does nothing.
+    explicit CBasicAllStats(platform::Printer* printer = nullptr);
 
     static const char* dialogName() { return "Basic Stats, All Golfers"; }
     static const char* columnHeader() {
@@ -27,24 +29,18 @@ public:
 
     AppliedLimits limits;
 
-    // Every golfer in golfer-name order, each computed under the limits.
+    // Every golfer in golfer-name order, each computed under the limits; sets the headings.
     void compute(golfdb::GolferTable& golfers, golfdb::ScoreTable& scores, platform::WaitCursor* cursor);
 
-    // The two heading lines: the date text over the course text.
-    std::string firstHeading() const { return limits.dateText(); }
-    std::string secondHeading() const { return limits.courseText(); }
-    const std::vector<std::string>& lines() const { return lines_; }
-
-    // What "Print" prints: the heading, the limits line when there is one, then the list lines (the
-    // column header first; continuation pages repeat it).
-    std::vector<report::PrintLine> printLines() const;
-    bool print() const;
-    bool canPrint() const { return printer_ != nullptr; }
-    int ok() { return platform::dialogOk; }
+    // "%s  %s" of course text and date text, empty when both are.
+    std::string limitsLine() const;
+    // Every text the print puts on paper, in order, with the column header once: the heading, the
+    // limits line when there is one, then the list lines.
+    std::vector<std::string> printedTexts() const;
+    bool printListing() const;
 
 private:
     platform::Printer* printer_;
-    std::vector<std::string> lines_;
 };
 
 } // namespace kip::stats

@@ -154,4 +154,9 @@ std::vector<report::PrintLine> CBasicStats::printLines() const {
     return lines;
 }
 
+bool CBasicStats::print() const {
+    return printer_ &&
+           report::printReport(*printer_, report::PrintVariant::BasicStats, title(), printLines());
+}
+
 } // namespace kip::stats

@@ -62,16 +62,6 @@ std::string joined(const std::array<std::string, fairwayFields>& texts) {
 
 } // namespace
 
-const std::array<int, fairwayFields>& CFairways::fairwayColumns() {
-    static const std::array<int, fairwayFields> columns = {0, 14, 25, 37, 48, 53};
-    return columns;
-}
-
-const std::array<int, fairwayFields>& CFairways::greenColumns() {
-    static const std::array<int, fairwayFields> columns = {0, 12, 26, 37, 48, 53};
-    return columns;
-}
-
 void CFairways::compute(golfdb::ScoreTable& scores, platform::WaitCursor* cursor) {
     platform::WaitCursorScope wait(cursor);
     fairway_ = {};

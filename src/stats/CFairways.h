@@ -31,10 +31,6 @@ public:
     static const char* greenHeader() {
         return "# Holes     Greens Hit    Putts      Below Par     Par  <=Par";
     }
-    // Where each field of a row starts under its header, in characters.
-    static const std::array<int, fairwayFields>& fairwayColumns();
-    static const std::array<int, fairwayFields>& greenColumns();
-
     // "Stats for First Last on Course", or without a course "Stats for First Last".
     std::string title() const;
 

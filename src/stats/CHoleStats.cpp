@@ -186,4 +186,8 @@ std::vector<report::PrintLine> CHoleStats::printLines() const {
     return lines;
 }
 
+bool CHoleStats::print() const {
+    return printer_ && report::printReport(*printer_, report::PrintVariant::HoleStats, title(), printLines());
+}
+
 } // namespace kip::stats

@@ -10,9 +10,8 @@ namespace {
 
 constexpr const char* newestDate = "99999999";
 
-std::string_view fieldView(store::Field* field) {
-    const auto width = static_cast<std::size_t>(store::fieldSpec(field).width);
-    return {reinterpret_cast<const char*>(store::fieldBytes(field, 0)), width};
+std::size_t widthOf(const store::Field* field) {
+    return field ? static_cast<std::size_t>(store::fieldSpec(field).width) : 0;
 }
 
 std::string_view trimmed(std::string_view text) {
@@ -41,6 +40,10 @@ GolferWalk::GolferWalk(golfdb::ScoreTable& scores, const AppliedLimits& limits, 
     strokes_ = store::fieldByName(table_, "SCORES");
     putts_ = store::fieldByName(table_, "PUTTS");
     holeFlags_ = store::fieldByName(table_, "HOLEFLAGS");
+    golferWidth_ = widthOf(golfer_);
+    courseWidth_ = widthOf(course_);
+    teeWidth_ = widthOf(tee_);
+    dateWidth_ = widthOf(date_);
     // The score table refuses at open a file whose fields are not the golf layout at its widths.
     valid_ =
         golfer_ && course_ && tee_ && date_ && flags_ && total_ && par_ && strokes_ && putts_ && holeFlags_;
@@ -57,7 +60,7 @@ bool GolferWalk::start(const std::string& golfer) {
 }
 
 bool GolferWalk::onGolfer() const {
-    return fieldView(golfer_) == std::string_view(key_);
+    return view(golfer_, golferWidth_) == std::string_view(key_);
 }
 
 RoundVerdict GolferWalk::test() {
@@ -69,9 +72,9 @@ RoundVerdict GolferWalk::test() {
     round_.flags = flags;
     round_.grossScore = static_cast<int>(total);
     RoundKeyFacts facts;
-    facts.course = trimmed(fieldView(course_));
-    facts.tee = trimmed(fieldView(tee_));
-    facts.dateKey = fieldView(date_);
+    facts.course = trimmed(view(course_, courseWidth_));
+    facts.tee = trimmed(view(tee_, teeWidth_));
+    facts.dateKey = view(date_, dateWidth_);
     facts.totalOnly = !round_.isDetail();
     facts.fairwayStat = round_.isFairwayStat();
     facts.grossScore = round_.grossScore;
@@ -83,6 +86,10 @@ void GolferWalk::readFigures() {
     copyBytes(strokes_, round_.strokes);
     copyBytes(putts_, round_.putts);
     copyBytes(holeFlags_, round_.holeFlags);
+}
+
+std::string_view GolferWalk::view(store::Field* field, std::size_t width) {
+    return {reinterpret_cast<const char*>(store::fieldBytes(field, 0)), width};
 }
 
 bool GolferWalk::advance() {

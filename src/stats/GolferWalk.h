@@ -64,6 +64,7 @@ private:
     RoundVerdict test();
     void readFigures();
     bool advance();
+    static std::string_view view(store::Field* field, std::size_t width);
 
     store::Table* table_;
     StoredLimits limits_;
@@ -80,6 +81,7 @@ private:
     store::Field* strokes_ = nullptr;
     store::Field* putts_ = nullptr;
     store::Field* holeFlags_ = nullptr;
+    std::size_t golferWidth_ = 0, courseWidth_ = 0, teeWidth_ = 0, dateWidth_ = 0;
     StatsRound round_;
 };
 

@@ -1,10 +1,16 @@
 #include "ui/AboutView.h"
+#include "ui/BasicStatsView.h"
+#include "ui/FairwaysView.h"
+#include "ui/HoleStatsView.h"
+#include "ui/ReportSelectView.h"
+#include "ui/SelectGolferRoundsView.h"
 #include "ui/BackupReminderView.h"
 #include "ui/HandicapRuleView.h"
 #include "ui/ListDialogView.h"
 #include "ui/PreferencesView.h"
 #include "ui/QtDialogHost.h"
 #include "ui/Resources.h"
+#include "stats/CBasicAllStats.h"
 
 namespace kip::ui {
 
@@ -15,6 +21,12 @@ void registerStandardViews(QtDialogHost& host) {
     host.registerView<app::CBackupReminderDlg, BackupReminderView>();
     host.registerView<handicap::CHandicapRule, HandicapRuleView>();
     host.registerView<report::CListDlg, ListDialogView>();
+    host.registerView<stats::CReportSelect, ReportSelectView>();
+    host.registerView<stats::CSelectGolferRounds, SelectGolferRoundsView>();
+    host.registerView<stats::CBasicStats, BasicStatsView>();
+    host.registerView<stats::CBasicAllStats, ListDialogView>();
+    host.registerView<stats::CHoleStats, HoleStatsView>();
+    host.registerView<stats::CFairways, FairwaysView>();
 }
 
 } // namespace kip::ui

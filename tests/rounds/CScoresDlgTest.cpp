@@ -2,6 +2,7 @@
 
 #include "RoundCardData.h"
 #include "support/Doubles.h"
+#include "support/RecordingPrinter.h"
 
 #include <gtest/gtest.h>
 
@@ -437,6 +438,32 @@ TEST(CScoresDlg, CardLinesAreThePrintedRound) {
     EXPECT_EQ(lines[24].text, "Back 9 \t 3420 \t 36 \t  45");
     EXPECT_EQ(lines[24].advance, 2);
     EXPECT_EQ(lines[25].text, "Total \t 5220 \t 72 \t  90 \t   36 \t    9 \t   9");
+}
+
+TEST(CScoresDlg, PrintRoundPutsTheCardOnOnePageInCourier) {
+    test::ScriptedPrompter prompter;
+    CScoresDlg view(RoundMode::View, prompter, today);
+    view.loadFromRound(storedRound(false));
+    view.prepareShow();
+    test::RecordingPrinter printer;
+    printer.pageHeight = 1000;
+    printer.cancel = true;
+    EXPECT_FALSE(view.printRound(printer));
+    EXPECT_TRUE(printer.documents.empty());
+    printer.cancel = false;
+    ASSERT_TRUE(view.printRound(printer));
+    const test::PrintedDocument& doc = printer.last();
+    EXPECT_EQ(doc.request.documentName, "Kip Golf Total Round");
+    EXPECT_EQ(doc.request.font.face, "Courier");
+    EXPECT_EQ(doc.pages, 1);
+    ASSERT_EQ(doc.texts.size(), 26u);
+    EXPECT_EQ(doc.texts[0].y, 70);
+    EXPECT_EQ(doc.texts[0].x, 6);
+    EXPECT_EQ(doc.texts[1].y, 90);
+    EXPECT_EQ(doc.texts[2].y, 110);
+    EXPECT_TRUE(doc.texts[2].tabbed);
+    EXPECT_EQ(doc.texts[2].stops.at(0), 60); // every ten character widths
+    EXPECT_TRUE(doc.finished);
 }
 
 } // namespace

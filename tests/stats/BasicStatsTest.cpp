@@ -227,14 +227,14 @@ TEST(BasicAllStats, ThreeLinesPerGolferAfterTheHeader) {
     data.addTotalOnly({.golfer = "Snead, Sam"}, 85);
     CBasicAllStats all;
     all.compute(data.doc().golferTable(), data.scores(), &data.cursor);
-    ASSERT_EQ(all.lines().size(), 13u);
-    EXPECT_EQ(all.lines()[0], "Score Rounds Det_Rnds Putts   <Par    Pars    >Par     Fws     GIR");
-    EXPECT_EQ(all.lines()[1], "Daly, John");
-    EXPECT_EQ(all.lines()[2], "  0     0       0       0     0.0%    0.0%    0.0%    0.0%    0.0%");
-    EXPECT_EQ(all.lines()[4], "Hogan, Ben");
-    EXPECT_EQ(all.lines()[5], " 72     1       1      36     0.0%   100.0%    0.0%    0.0%    0.0%");
-    EXPECT_EQ(all.lines()[11], " 85     1       0       0     0.0%    0.0%    0.0%    0.0%    0.0%");
-    EXPECT_EQ(all.lines()[12], "");
+    ASSERT_EQ(all.texts().size(), 13u);
+    EXPECT_EQ(all.texts()[0], "Score Rounds Det_Rnds Putts   <Par    Pars    >Par     Fws     GIR");
+    EXPECT_EQ(all.texts()[1], "Daly, John");
+    EXPECT_EQ(all.texts()[2], "  0     0       0       0     0.0%    0.0%    0.0%    0.0%    0.0%");
+    EXPECT_EQ(all.texts()[4], "Hogan, Ben");
+    EXPECT_EQ(all.texts()[5], " 72     1       1      36     0.0%   100.0%    0.0%    0.0%    0.0%");
+    EXPECT_EQ(all.texts()[11], " 85     1       0       0     0.0%    0.0%    0.0%    0.0%    0.0%");
+    EXPECT_EQ(all.texts()[12], "");
     EXPECT_EQ(data.cursor.depth, 0);
 }
 
@@ -244,14 +244,53 @@ TEST(BasicAllStats, NoGolfersGiveTheHeaderAloneAndThePrintHeadsWithTheLimits) {
     all.limits.courseLimited = true;
     all.limits.courseName = "Alder Run";
     all.compute(data.doc().golferTable(), data.scores(), nullptr);
-    EXPECT_EQ(all.lines().size(), 1u);
-    const auto print = all.printLines();
-    ASSERT_EQ(print.size(), 3u);
-    EXPECT_EQ(print[0].text, "Basic Stats for All Golfers");
-    EXPECT_EQ(print[1].text, "Alder Run  ");
-    EXPECT_EQ(print[2].text, CBasicAllStats::columnHeader());
+    EXPECT_EQ(all.texts().size(), 1u);
+    EXPECT_EQ(all.firstHeading(), "");
+    EXPECT_EQ(all.secondHeading(), "Alder Run");
+    EXPECT_THAT(all.printedTexts(),
+                ElementsAre("Basic Stats for All Golfers", "Alder Run  ", CBasicAllStats::columnHeader()));
     all.limits = {};
-    EXPECT_EQ(all.printLines().size(), 2u);
+    EXPECT_EQ(all.printedTexts().size(), 2u);
+}
+
+} // namespace
+
+namespace {
+
+// The walk reads rounds straight from the rows; on the peer's rounds it must agree with counting
+// every decoded round of the golfer.
+TEST(GolferWalk, RowReaderAgreesWithDecodedRounds) {
+    test::TempDir dir;
+    for (const char* table : {"Courses", "Golfers", "Scores"})
+        dir.copyFixture(table);
+    test::ScriptedPrompter prompter;
+    golfdb::CKipGolfDoc doc(dir.path(), prompter, nullptr, 2024);
+    ASSERT_EQ(doc.openDatabase(), golfdb::OpenOutcome::Opened);
+    int checked = 0;
+    for (const auto& golfer : doc.golferList()) {
+        CBasicStats stats;
+        stats.subject.setGolfer(golfer.text);
+        stats.compute(doc.scoreTable(), nullptr);
+        int rounds = 0, detail = 0;
+        long total = 0;
+        auto& scores = doc.scoreTable();
+        for (int rc = scores.findNewest(golfer.text); rc == 0 && scores.record().golfer == golfer.text;
+             rc = scores.skip()) {
+            golfdb::ScoreRecord& r = scores.record();
+            if (r.isInitialHandicapRound())
+                continue;
+            ++rounds;
+            total += r.grossScore();
+            detail += !r.isTotalOnly();
+        }
+        EXPECT_EQ(stats.results().totalRounds, rounds) << golfer.text;
+        EXPECT_EQ(stats.results().detailRounds, detail) << golfer.text;
+        if (rounds > 0)
+            EXPECT_DOUBLE_EQ(stats.results().averageScore, static_cast<double>(total) / rounds)
+                << golfer.text;
+        checked += rounds;
+    }
+    EXPECT_GT(checked, 0);
 }
 
 } // namespace
