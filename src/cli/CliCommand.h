@@ -45,4 +45,10 @@ int runGolfer(Invocation& call);
 // Reports: report KIND [ARGS] [LIMITS] (kinds listed in ReportCommands.cpp).
 int runReport(Invocation& call);
 
+// Reports: report KIND ...; the handicap kinds are handicaps, course-handicaps, handicap-scores and
+// handicap (args[0] is the kind).
+bool isHandicapReport(const std::string& kind);
+int runHandicapReport(Invocation& call);
+int runReport(Invocation& call);
+
 } // namespace kip::cli

@@ -28,8 +28,9 @@ void KeptPrompter::print(Invocation& call, bool succeeded) const {
 
 int PlayedDialogs::run(platform::DialogModel& model) {
     // A dialog that is skipped (Select Golfer with a single golfer) leaves its handler unused.
-    const auto entry = std::find_if(handlers_.begin(), handlers_.end(),
-                                    [&model](const Entry& e) { return e.type == std::type_index(typeid(model)); });
+    const auto entry = std::find_if(handlers_.begin(), handlers_.end(), [&model](const Entry& e) {
+        return e.type == std::type_index(typeid(model));
+    });
     if (entry == handlers_.end())
         return platform::dialogCancel;
     const Entry played = *entry;

@@ -5,6 +5,7 @@
 #include "ui/ReportSelectView.h"
 #include "ui/SelectGolferRoundsView.h"
 #include "ui/BackupReminderView.h"
+#include "ui/GolferViews.h"
 #include "ui/HandicapRuleView.h"
 #include "ui/ListDialogView.h"
 #include "ui/PreferencesView.h"
@@ -20,6 +21,9 @@ void registerStandardViews(QtDialogHost& host) {
     host.registerView<app::CPreferencesDlg, PreferencesView>();
     host.registerView<app::CBackupReminderDlg, BackupReminderView>();
     host.registerView<handicap::CHandicapRule, HandicapRuleView>();
+    host.registerView<manage::CPeopleDlg, PeopleView>();
+    host.registerView<manage::CNumberRoundsDlg, NumberRoundsView>();
+    host.registerView<manage::CSelectPersonDlg, SelectPersonView>();
     host.registerView<report::CListDlg, ListDialogView>();
     host.registerView<stats::CReportSelect, ReportSelectView>();
     host.registerView<stats::CSelectGolferRounds, SelectGolferRoundsView>();

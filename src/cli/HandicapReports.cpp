@@ -1,0 +1,142 @@
+// kipgolf-cli report handicaps | course-handicaps | handicap-scores | handicap: the handicap listings
+// as their "Print" buttons print them, built by the window's own listing models.
+
+#include "cli/CliCommand.h"
+#include "cli/CliSession.h"
+#include "handicap/HandicapListingCommands.h"
+#include "report/CListDlg.h"
+
+#include <algorithm>
+
+namespace kip::cli {
+namespace {
+
+using handicap::HandicapOrder;
+
+// The golfer and course named on the command line stand for the choices of the selection dialogs.
+handicap::ListingServices chosen(std::optional<long> golfer, std::optional<long> course) {
+    handicap::ListingServices services;
+    services.chooseGolfer = [golfer] { return golfer; };
+    services.chooseCourse = [course] { return course; };
+    return services;
+}
+
+HandicapOrder orderFrom(std::vector<std::string>& args) {
+    const auto flag = std::find(args.begin(), args.end(), "--by-handicap");
+    if (flag == args.end())
+        return HandicapOrder::ByGolfer;
+    args.erase(flag);
+    return HandicapOrder::ByHandicap;
+}
+
+int printList(CliSession& session, const handicap::ListingServices& services, HandicapOrder order,
+              bool courseForm) {
+    bool shown = false;
+    session.dialogs.on<report::CListDlg>([&](report::CListDlg& d) {
+        shown = true;
+        session.call.out << d.title() << '\n';
+        for (const auto& line : d.texts())
+            session.call.out << line << '\n';
+        return d.ok();
+    });
+    if (courseForm)
+        handicap::showCourseHandicaps(session.dialogs, session.doc, services, order);
+    else
+        handicap::showAllHandicaps(session.dialogs, session.doc, services, order);
+    if (!shown) {
+        session.call.err << "kipgolf-cli: the course row could not be read\n";
+        return exitWriteFailed;
+    }
+    return exitDone;
+}
+
+// The course rows of that name and tee: one is the course; several are listed and refused.
+std::optional<long> namedCourse(CliSession& session, const std::string& name, const std::string& tee) {
+    std::vector<std::pair<long, golfdb::CourseRecord>> found;
+    golfdb::CourseTable& courses = session.doc.courseTable();
+    for (int rc = courses.goTop(); rc == store::storeOk; rc = courses.skip())
+        if (courses.record().name == name && courses.record().tee == tee)
+            found.emplace_back(courses.recordNumber(), courses.record());
+    if (found.size() == 1)
+        return found.front().first;
+    if (found.empty()) {
+        session.call.err << "kipgolf-cli: no course \"" << name << "\" with the tee \"" << tee << "\"\n";
+        return std::nullopt;
+    }
+    session.call.err << "kipgolf-cli: several courses \"" << name << "\" with the tee \"" << tee << "\":\n";
+    for (const auto& [record, course] : found)
+        session.call.err << record << '\t' << course.name << ", " << course.city << ", " << course.state
+                         << '\n';
+    return std::nullopt;
+}
+
+int printScores(CliSession& session, const handicap::ListingServices& services, bool allGolfers) {
+    session.dialogs.on<report::CListDlg>([&](report::CListDlg& d) {
+        for (const auto& line : d.lines())
+            session.call.out << line.text << '\n';
+        return d.ok();
+    });
+    if (allGolfers)
+        handicap::showAllHandicapScores(session.dialogs, session.doc, services);
+    else
+        handicap::showHandicapScores(session.dialogs, session.doc, services);
+    const bool failed = !session.prompter.messages.empty();
+    session.prompter.print(session.call, !failed);
+    return failed ? exitWriteFailed : exitDone;
+}
+
+int usageError(Invocation& call) {
+    call.err << "usage: kipgolf-cli report handicaps [--by-handicap]\n"
+                "       kipgolf-cli report course-handicaps \"Course\" \"Tee\" [--by-handicap]\n"
+                "       kipgolf-cli report handicap-scores --all\n"
+                "       kipgolf-cli report handicap \"Last, First\"\n";
+    return exitBadUsage;
+}
+
+} // namespace
+
+bool isHandicapReport(const std::string& kind) {
+    return kind == "handicaps" || kind == "course-handicaps" || kind == "handicap-scores" ||
+           kind == "handicap";
+}
+
+int runHandicapReport(Invocation& call) {
+    std::vector<std::string> args(call.args.begin() + 1, call.args.end());
+    const std::string kind = call.args.empty() ? "" : call.args[0];
+    const HandicapOrder order = orderFrom(args);
+    const bool ordered = kind == "handicaps" || kind == "course-handicaps";
+    if (!ordered && order == HandicapOrder::ByHandicap)
+        return usageError(call);
+    CliSession session(call);
+    if (kind == "handicaps" && args.empty()) {
+        if (!session.open())
+            return session.openFailure();
+        return printList(session, chosen(std::nullopt, std::nullopt), order, false);
+    }
+    if (kind == "course-handicaps" && args.size() == 2) {
+        if (!session.open())
+            return session.openFailure();
+        const auto course = namedCourse(session, args[0], args[1]);
+        if (!course)
+            return exitRefused;
+        return printList(session, chosen(std::nullopt, course), order, true);
+    }
+    if (kind == "handicap-scores" && args.size() == 1 && args[0] == "--all") {
+        if (!session.open())
+            return session.openFailure();
+        return printScores(session, chosen(std::nullopt, std::nullopt), true);
+    }
+    if (kind == "handicap" && args.size() == 1) {
+        if (!session.open())
+            return session.openFailure();
+        if (args[0].empty() || session.doc.golferTable().find(args[0]) != store::storeOk) {
+            call.err << "kipgolf-cli: no golfer named \"" << args[0] << "\"\n";
+            return exitRefused;
+        }
+        const long golfer = session.doc.golferTable().recordNumber();
+        return printScores(session, chosen(golfer, std::nullopt), false);
+    }
+    return usageError(call);
+}
+
+} // namespace kip::cli
