@@ -137,9 +137,9 @@ void CScoresDlg::loadFromRound(const golfdb::ScoreRecord& round) {
         const auto s = slot(h);
         card_.par[s] = round.par[s];
         card_.yardage[s] = round.yardage[s];
-        // The bytes hold 0 to 127; anything else was written by another program.
-        card_.strokes[s] = std::max(0, static_cast<int>(round.strokes[s]));
-        card_.putts[s] = std::max(0, static_cast<int>(round.putts[s]));
+        // A byte beyond 127 was typed as its unsigned value; shown so, it is refused before a save.
+        card_.strokes[s] = static_cast<std::uint8_t>(round.strokes[s]);
+        card_.putts[s] = static_cast<std::uint8_t>(round.putts[s]);
         card_.fairway[s] = fairways[s] != 0;
         card_.green[s] = greens[s] != 0;
     }
@@ -446,7 +446,11 @@ void CScoresDlg::loadFromTextFile() {
 }
 
 void CScoresDlg::takeLoadedCard(const ScoresCard& loaded) {
+    // A file cannot tick "Keep Points for Round" while points are not in use: the round would be
+    // stored as a points round without point values.
+    const bool keepPoints = keepPointsEnabled() ? loaded.keepPoints : card_.keepPoints;
     card_ = loaded;
+    card_.keepPoints = keepPoints;
     card_.showNumbers();
     changed_ = true;
 }

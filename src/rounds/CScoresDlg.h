@@ -162,6 +162,9 @@ public:
     void saveToTextFile();
     void loadFromTextFile();
     void setTextFiles(RoundTextFiles* files) { textFiles_ = files; }
+    // "Print" (View mode) prints on this printer.
+    void setPrinter(platform::Printer* printer) { printer_ = printer; }
+    void print();
 
     // Buttons: the dialog's result, or stayOpen.
     int saveAndQuit();
@@ -183,6 +186,7 @@ private:
     RoundMode mode_;
     platform::Prompter& prompter_;
     RoundTextFiles* textFiles_ = nullptr;
+    platform::Printer* printer_ = nullptr;
     ScoresCard card_;
     bool checksOff_ = false;
     bool pointsInUse_ = false;

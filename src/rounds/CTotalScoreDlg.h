@@ -64,6 +64,9 @@ public:
 
     bool changeTotalText(const std::string& text);
     void setDatePlayed(platform::Date date);
+    // "Print" (View mode) prints on this printer.
+    void setPrinter(platform::Printer* printer) { printer_ = printer; }
+    void print();
 
     int saveAndQuit();
     int saveAndNewRound();
@@ -75,6 +78,7 @@ private:
 
     RoundMode mode_;
     platform::Prompter& prompter_;
+    platform::Printer* printer_ = nullptr;
     std::string golferKey_;
     std::string firstName_;
     std::string lastName_;

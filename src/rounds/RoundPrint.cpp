@@ -11,6 +11,16 @@ bool CScoresDlg::printRound(platform::Printer& printer) {
     return report::printReport(printer, report::PrintVariant::RoundCard, "", cardLines());
 }
 
+void CScoresDlg::print() {
+    if (printer_ && printShown())
+        printRound(*printer_);
+}
+
+void CTotalScoreDlg::print() {
+    if (printer_ && printShown())
+        printRound(*printer_);
+}
+
 bool CTotalScoreDlg::printRound(platform::Printer& printer) {
     return report::printReport(printer, report::PrintVariant::TotalRoundCard, "", cardLines());
 }

@@ -12,6 +12,8 @@
 #include "ui/QtDialogHost.h"
 #include "ui/Resources.h"
 #include "stats/CBasicAllStats.h"
+#include "ui/ScoresView.h"
+#include "ui/TotalScoreView.h"
 
 namespace kip::ui {
 
@@ -31,6 +33,8 @@ void registerStandardViews(QtDialogHost& host) {
     host.registerView<stats::CBasicAllStats, ListDialogView>();
     host.registerView<stats::CHoleStats, HoleStatsView>();
     host.registerView<stats::CFairways, FairwaysView>();
+    host.registerView<rounds::CScoresDlg, ScoresView>();
+    host.registerView<rounds::CTotalScoreDlg, TotalScoreView>();
 }
 
 } // namespace kip::ui

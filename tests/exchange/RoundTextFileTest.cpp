@@ -155,10 +155,19 @@ TEST(RoundTextFile, ShortFilesKeepTheEditorsLaterValuesOrFail) {
     ASSERT_EQ(readRoundText(path, e.dlg, e.prompter), roundTextOk);
     EXPECT_EQ(e.dlg.card().datePlayed.month, 1);
     EXPECT_EQ(e.dlg.card().datePlayed.day, 5);
-    EXPECT_TRUE(e.dlg.card().keepPoints);
+    EXPECT_FALSE(e.dlg.card().keepPoints); // points are not in use: the box stays clear
     EXPECT_EQ(e.dlg.card().strokes[18], 7);
     EXPECT_EQ(e.dlg.card().putts[2], 3);
     EXPECT_EQ(e.dlg.card().totalStrokes, 78);
+
+    test::ScriptedPrompter prompter;
+    CScoresDlg points(RoundMode::Enter, prompter, today);
+    rounds::RoundEntrySettings usePoints;
+    usePoints.points.usePoints = true;
+    points.fillFromCourse("Palmer, Arnold", test::sampleCourse(), usePoints);
+    points.setKeepPoints(false);
+    ASSERT_EQ(readRoundText(path, points, prompter), roundTextOk);
+    EXPECT_TRUE(points.card().keepPoints);
 
     Editor four;
     writeText(path, dateLine + strokesLine + repeated("\"2\"") + repeated("\"n\""));

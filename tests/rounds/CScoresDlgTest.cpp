@@ -143,6 +143,14 @@ TEST(CScoresDlg, LoadedRoundShowsItsTotals) {
     EXPECT_EQ(c.fairwaysHit, 9);
     EXPECT_EQ(c.greensHit, 9);
     EXPECT_EQ(c.yardage[0], 11);
+
+    // A byte written by a program that stored 200 strokes shows as 200 and cannot be saved so.
+    round.strokes[5] = static_cast<std::int8_t>(200);
+    CScoresDlg change(RoundMode::Change, prompter, today);
+    change.loadFromRound(round);
+    EXPECT_EQ(change.card().strokesText[5], "200");
+    EXPECT_EQ(change.saveAndQuit(), stayOpen);
+    EXPECT_EQ(prompter.last().text, "Enter an integer between 0 and 127.");
     EXPECT_EQ((platform::Date{c.datePlayed.year, c.datePlayed.month, c.datePlayed.day}.month), 6);
 }
 

@@ -1,0 +1,34 @@
+#pragma once
+// The total-only round dialog.
+
+#include "rounds/CTotalScoreDlg.h"
+#include "ui/ModelDialog.h"
+
+class QDateEdit;
+class QLineEdit;
+class QPushButton;
+
+namespace kip::ui {
+
+class TotalScoreView : public ModelDialog {
+    Q_OBJECT
+public:
+    TotalScoreView(rounds::CTotalScoreDlg& model, QWidget* parent);
+
+    void reject() override;
+    QLineEdit* totalField() const { return total_; }
+    QDateEdit* datePicker() const { return date_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void pressSave(int (rounds::CTotalScoreDlg::*button)());
+
+    rounds::CTotalScoreDlg& model_;
+    QDateEdit* date_ = nullptr;
+    QLineEdit* total_ = nullptr;
+    QPushButton* saveAndQuit_ = nullptr;
+};
+
+} // namespace kip::ui
