@@ -9,6 +9,8 @@
 #include "handicap/HandicapCommands.h"
 #include "handicap/HandicapRule.h"
 #include "manage/GolferCommands.h"
+#include "manage/CourseCommands.h"
+#include "manage/RecentCourses.h"
 #include "platform/WaitCursor.h"
 #include "rounds/RoundPoints.h"
 
@@ -41,6 +43,7 @@ bool CKipGolfView::initialUpdate() {
     if (outcome == golfdb::OpenOutcome::EndProgram || doc_.endRequested())
         return false;
     leaderboard_.setCurrentYear(doc_.currentYear());
+    manage::loadRecent(services_.settings, doc_);
     if (outcome == golfdb::OpenOutcome::Opened)
         computeLeaderboard();
     else
@@ -93,6 +96,11 @@ bool CKipGolfView::isAvailable(CommandId id) const {
     case CommandId::BasicStatsAllGolfers:
     case CommandId::HoleTypeStats:
     case CommandId::FairwaysAndGreens:
+    case CommandId::AddCourse:
+    case CommandId::ViewCourse:
+    case CommandId::ChangeCourse:
+    case CommandId::DeleteCourses:
+    case CommandId::CopyFromMaster:
         return true;
     default:
         return false;
@@ -140,6 +148,12 @@ CommandOutcome CKipGolfView::run(CommandId id) {
     case CommandId::FairwaysAndGreens:
         stats::fairwaysAndGreens(statsServices());
         return CommandOutcome::None;
+    case CommandId::AddCourse:
+    case CommandId::ViewCourse:
+    case CommandId::ChangeCourse:
+    case CommandId::DeleteCourses:
+    case CommandId::CopyFromMaster:
+        return courseCommand(id);
     case CommandId::About: {
         CAboutDlg about;
         services_.dialogs.run(about);
@@ -158,6 +172,22 @@ CommandOutcome CKipGolfView::run(CommandId id) {
 
 stats::StatsServices CKipGolfView::statsServices() {
     return {doc_, services_.dialogs, services_.clock, services_.printer};
+}
+
+CommandOutcome CKipGolfView::courseCommand(CommandId id) {
+    manage::CourseServices courses{doc_, services_.dialogs, services_.prompter, services_.settings,
+                                   allowMeters_};
+    if (id == CommandId::AddCourse)
+        manage::addCourse(courses);
+    else if (id == CommandId::ViewCourse)
+        manage::viewCourse(courses);
+    else if (id == CommandId::ChangeCourse)
+        manage::changeCourse(courses);
+    else if (id == CommandId::DeleteCourses)
+        manage::deleteCourses(courses);
+    else
+        manage::copyCoursesFromMaster(courses);
+    return CommandOutcome::None;
 }
 
 CommandOutcome CKipGolfView::afterRestore(bool restoreRan) {

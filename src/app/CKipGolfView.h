@@ -79,6 +79,7 @@ private:
     CommandOutcome afterRestore(bool restoreRan);
     CommandOutcome afterGolferCommand(manage::GolferOutcome outcome);
     stats::StatsServices statsServices();
+    CommandOutcome courseCommand(CommandId id);
 
     golfdb::CKipGolfDoc& doc_;
     ViewServices services_;

@@ -50,5 +50,10 @@ int runReport(Invocation& call);
 bool isHandicapReport(const std::string& kind);
 int runHandicapReport(Invocation& call);
 int runReport(Invocation& call);
+// Courses: courses [--tees], master [--state ST] [--by-name], copy-master, course add.
+int runCourses(Invocation& call);
+int runMaster(Invocation& call);
+int runCopyMaster(Invocation& call);
+int runCourse(Invocation& call);
 
 } // namespace kip::cli

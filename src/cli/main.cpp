@@ -26,6 +26,13 @@ const Command commands[] = {
     {"golfers", "golfers", kip::cli::runGolfers},
     {"golfer", "golfer add|rename|delete ...", kip::cli::runGolfer},
     {"report", "report KIND [ARGS] [LIMITS]", kip::cli::runReport},
+    {"courses", "courses [--tees]", kip::cli::runCourses},
+    {"master", "master [--state ST] [--by-name]", kip::cli::runMaster},
+    {"copy-master", "copy-master \"Name\" \"City\" \"State\" [--replace]", kip::cli::runCopyMaster},
+    {"course",
+     "course add \"Name\" \"City\" \"State\" \"Tee\" RATING SLOPE PARS YARDS [--zip Z] [--phone P] "
+     "[--meters] [--accept]",
+     kip::cli::runCourse},
 };
 
 int usage(std::ostream& err) {

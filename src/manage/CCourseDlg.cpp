@@ -10,8 +10,8 @@ namespace kip::manage {
 namespace {
 
 constexpr const char* courseErrorCaption = "Course Error";
-constexpr int maxPar = 127;      // one signed byte per hole
-constexpr int maxYardage = 999;  // three digits per hole
+constexpr int maxPar = 127;     // one signed byte per hole
+constexpr int maxYardage = 999; // three digits per hole
 constexpr int maxSlope = 200;
 constexpr double maxRating = 100.0;
 
@@ -74,7 +74,8 @@ std::string ratingText(double rating) {
 }
 
 std::string between(const char* kind, int low, int high) {
-    return std::string("Enter ") + kind + " between " + std::to_string(low) + " and " + std::to_string(high) + ".";
+    return std::string("Enter ") + kind + " between " + std::to_string(low) + " and " + std::to_string(high) +
+           ".";
 }
 
 } // namespace
@@ -86,7 +87,13 @@ CCourseDlg::CCourseDlg(platform::Prompter& prompter, CourseMode mode, bool allow
 
 void CCourseDlg::load(const CourseForm& form) {
     form_ = form;
-    texts_ = {form.name, form.city, form.state, form.zip, form.phone, form.tee, ratingText(form.rating),
+    texts_ = {form.name,
+              form.city,
+              form.state,
+              form.zip,
+              form.phone,
+              form.tee,
+              ratingText(form.rating),
               std::to_string(form.slope)};
     for (std::size_t h = 1; h < golfdb::holeSlots; ++h) {
         holes_[0][h] = std::to_string(form.yardage[h]);
@@ -102,8 +109,8 @@ void CCourseDlg::open() {
     computeSums(CourseRow::Par);
     metersNote_ = mode_ != CourseMode::Add && !allowMeters_ && meters_;
     if (mode_ == CourseMode::Change)
-        openingKey_ = golfdb::courseKey(text(CourseText::Name), text(CourseText::City), text(CourseText::State),
-                                        text(CourseText::Tee));
+        openingKey_ = golfdb::courseKey(text(CourseText::Name), text(CourseText::City),
+                                        text(CourseText::State), text(CourseText::Tee));
 }
 
 std::string CCourseDlg::title() const {
@@ -219,9 +226,10 @@ bool CCourseDlg::validate(CourseForm& form) {
         if (form.par[h] == 0 || form.yardage[h] == 0)
             return courseError("You must enter a yardage and par for all holes");
     if (mode_ == CourseMode::Change && form.key() != openingKey_) {
-        const auto answer = prompter_.show({"You have changed the course and/or tees. Do you want to create a new "
-                                            "course/tee combination?",
-                                            "New Course", platform::Icon::Information, platform::Buttons::YesNo});
+        const auto answer =
+            prompter_.show({"You have changed the course and/or tees. Do you want to create a new "
+                            "course/tee combination?",
+                            "New Course", platform::Icon::Information, platform::Buttons::YesNo});
         if (answer != platform::Answer::Yes)
             return courseError("Course not changed");
         mode_ = CourseMode::Add;
@@ -235,10 +243,11 @@ bool CCourseDlg::validate(CourseForm& form) {
             return false;
     }
     if (form.rating < 50.0 || form.rating > 80.0) {
-        const auto answer = prompter_.show(
-            {"The course Rating appears incorrect. Usually this is a number between 50.0 and 80.0. An incorrect "
-             "Rating will produce incorrect handicaps? Do you wish to use this Rating anyway?",
-             "Rating In Error", platform::Icon::Error, platform::Buttons::YesNo});
+        const auto answer =
+            prompter_.show({"The course Rating appears incorrect. Usually this is a number between 50.0 and "
+                            "80.0. An incorrect "
+                            "Rating will produce incorrect handicaps? Do you wish to use this Rating anyway?",
+                            "Rating In Error", platform::Icon::Error, platform::Buttons::YesNo});
         if (answer != platform::Answer::Yes)
             return false;
     }

@@ -23,9 +23,9 @@ int CDeleteCourseDlg::pressDelete() {
     resultText_ = "No courses deleted";
     if (n == 0)
         return platform::dialogOk;
-    const std::string question = n < 2 ? std::string("Are you sure you want to delete the selected course/tee?")
-                                       : "Are you sure you want to delete these " + std::to_string(n) +
-                                             " courses/tees?";
+    const std::string question =
+        n < 2 ? std::string("Are you sure you want to delete the selected course/tee?")
+              : "Are you sure you want to delete these " + std::to_string(n) + " courses/tees?";
     if (prompter_.show({question, "Confirm Delete", platform::Icon::Question, platform::Buttons::YesNo}) !=
         platform::Answer::Yes)
         return platform::dialogOk;

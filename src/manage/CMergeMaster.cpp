@@ -150,8 +150,8 @@ int CMergeMaster::cancel() {
 void CMergeMaster::copyFailed(const golfdb::CourseRecord& row, int rc) {
     char number[16];
     std::snprintf(number, sizeof number, "%d", rc);
-    prompter_.show({"Could not copy course " + row.name + " (" + row.tee + ") from Master, database error rc = " +
-                        number,
+    prompter_.show({"Could not copy course " + row.name + " (" + row.tee +
+                        ") from Master, database error rc = " + number,
                     platform::defaultCaption, platform::Icon::Error});
     outcomes_.push_back({row.name, row.tee, CopyResult::Failed, rc});
 }
@@ -177,11 +177,11 @@ void CMergeMaster::copyCourse(long masterRecord) {
             copyFailed(row, added);
             continue;
         }
-        const auto answer = prompter_.show({"Course " + row.name + " (" + row.tee +
-                                                ") already exists in Kip Golf courses, replace with course /tee "
-                                                "from master?",
-                                            platform::defaultCaption, platform::Icon::Error,
-                                            platform::Buttons::YesNo});
+        const auto answer =
+            prompter_.show({"Course " + row.name + " (" + row.tee +
+                                ") already exists in Kip Golf courses, replace with course /tee "
+                                "from master?",
+                            platform::defaultCaption, platform::Icon::Error, platform::Buttons::YesNo});
         if (answer != platform::Answer::Yes) {
             outcomes_.push_back({row.name, row.tee, CopyResult::Kept, 0});
             continue;

@@ -13,7 +13,8 @@ int checkedIndex(int index, const golfdb::ItemList& lines) {
 } // namespace
 
 CSelectCourseDlg::CSelectCourseDlg(CourseServices& services)
-    : services_(services), recent_(services.doc.recentCourseList()), groups_(services.doc.courseList(false)) {}
+    : services_(services), recent_(services.doc.recentCourseList()), groups_(services.doc.courseList(false)) {
+}
 
 void CSelectCourseDlg::selectRecent(int index) {
     recentSelected_ = checkedIndex(index, recent_);

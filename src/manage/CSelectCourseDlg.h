@@ -14,7 +14,9 @@ public:
 
     static const char* title() { return "Select Course"; }
     static const char* recentLabel() { return "Recently Played Courses"; }
-    static const char* findLabel() { return "Select Another Course or Type Beginning of Course Name and Find"; }
+    static const char* findLabel() {
+        return "Select Another Course or Type Beginning of Course Name and Find";
+    }
     static constexpr int tabStop = 150; // dialog units
 
     const golfdb::ItemList& recentLines() const { return recent_; }

@@ -18,7 +18,8 @@ public:
     static const char* allStatesLabel() { return "Show All States"; }
     static const char* oneStateLabel() { return "Show Only This State\n (Abbrev.)"; }
     static const char* explanation() {
-        return "By default courses are listed in order by state and city. If you want the list in course name "
+        return "By default courses are listed in order by state and city. If you want the list in course "
+               "name "
                "order, check the box below.";
     }
     static const char* byNameLabel() { return "List in Course Name Sequence."; }

@@ -66,7 +66,8 @@ CourseCommandResult addCourse(CourseServices& services) {
             if (newTee) {
                 inform(services, form.name + " has been added");
             } else {
-                CMessageDlg complete("Course Addition Complete", form.name + " (" + form.tee + ") has been added");
+                CMessageDlg complete("Course Addition Complete",
+                                     form.name + " (" + form.tee + ") has been added");
                 services.dialogs.run(complete);
             }
             return result;
@@ -110,8 +111,8 @@ CourseCommandResult changeCourse(CourseServices& services) {
                 result.duplicate = true;
             else
                 result.lastError = rc;
-            inform(services, std::string("Could not ") + (add ? "add" : "change") + " course, rc = " +
-                                 std::to_string(rc));
+            inform(services, std::string("Could not ") + (add ? "add" : "change") +
+                                 " course, rc = " + std::to_string(rc));
         }
         if (button == platform::dialogOk)
             return result;

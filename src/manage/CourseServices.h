@@ -21,7 +21,8 @@ inline constexpr int dialogStayOpen = 0;
 
 inline constexpr const char* selectionErrorCaption = "Selection Error";
 inline constexpr const char* documentErrorCaption = "Document Error";
-inline constexpr const char* selectCourseDocumentError = "Select Course internal document error, contact support";
+inline constexpr const char* selectCourseDocumentError =
+    "Select Course internal document error, contact support";
 inline constexpr const char* selectTeesDocumentError = "Select Tees internal document error, contact support";
 
 } // namespace kip::manage

@@ -45,8 +45,9 @@ std::string upperAscii(std::string_view text) {
 }
 
 void sortLines(golfdb::ItemList& items) {
-    std::stable_sort(items.begin(), items.end(),
-                     [](const golfdb::ListItem& a, const golfdb::ListItem& b) { return lineBefore(a.text, b.text); });
+    std::stable_sort(items.begin(), items.end(), [](const golfdb::ListItem& a, const golfdb::ListItem& b) {
+        return lineBefore(a.text, b.text);
+    });
 }
 
 } // namespace kip::manage

@@ -14,6 +14,16 @@
 #include "stats/CBasicAllStats.h"
 #include "ui/ScoresView.h"
 #include "ui/TotalScoreView.h"
+#include "ui/CourseMessageView.h"
+#include "ui/CourseSelectViews.h"
+#include "ui/CourseView.h"
+#include "ui/HandicapRuleView.h"
+#include "ui/MergeMasterView.h"
+#include "ui/PreferencesView.h"
+#include "ui/QtDialogHost.h"
+#include "ui/Resources.h"
+#include "ui/SelectCourseView.h"
+#include "ui/SelectStateView.h"
 
 namespace kip::ui {
 
@@ -35,6 +45,14 @@ void registerStandardViews(QtDialogHost& host) {
     host.registerView<stats::CFairways, FairwaysView>();
     host.registerView<rounds::CScoresDlg, ScoresView>();
     host.registerView<rounds::CTotalScoreDlg, TotalScoreView>();
+    host.registerView<manage::CCourseDlg, CourseView>();
+    host.registerView<manage::CMessageDlg, CourseMessageView>();
+    host.registerView<manage::CDeleteCourseDlg, DeleteCourseView>();
+    host.registerView<manage::CSelectCourseTee, SelectCourseTeeView>();
+    host.registerView<manage::CSelectTeeDlg, SelectTeeView>();
+    host.registerView<manage::CSelectCourseDlg, SelectCourseView>();
+    host.registerView<manage::CSelectState, SelectStateView>();
+    host.registerView<manage::CMergeMaster, MergeMasterView>();
 }
 
 } // namespace kip::ui
