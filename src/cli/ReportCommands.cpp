@@ -1,6 +1,7 @@
 // kipgolf-cli report KIND ...: the lines a report's "Print" button prints, one kind per row below.
 
 #include "cli/CliCommand.h"
+#include "cli/ListingReports.h"
 #include "cli/StatsReports.h"
 #include "golfdb/ScoreTable.h"
 #include "rounds/RoundCard.h"
@@ -70,6 +71,13 @@ const ReportKind kinds[] = {
     {"basic-all", "basic-all [LIMITS]", reportBasicAll},
     {"holes", "holes \"Last, First\" [LIMITS]", reportHoles},
     {"fairways", "fairways \"Last, First\" [LIMITS]", reportFairways},
+    {"lowest", "lowest \"Last, First\" | lowest --all", reportLowest},
+    {"putts", "putts \"Last, First\" | putts --all", reportPutts},
+    {"course", "course \"Course\" \"Tee\" [\"Last, First\"]", reportCourse},
+    {"rounds", "rounds --all | \"Last, First\"... [--rounds N] [LIMITS]", reportRounds},
+    {"points", "points --all | \"Last, First\"... [--rounds N] [LIMITS]", reportPoints},
+    {"teams", "teams", reportTeams},
+    {"graph", "graph \"Last, First\" --from YYYYMMDD --to YYYYMMDD STAT...", reportGraph},
 };
 
 int reportUsage(Invocation& call) {
@@ -87,6 +95,8 @@ int runReport(Invocation& call) {
     for (const auto& kind : kinds)
         if (call.args[0] == kind.name)
             return kind.run(call, {call.args.begin() + 1, call.args.end()});
+    if (isHandicapReport(call.args[0]))
+        return runHandicapReport(call);
     call.err << "kipgolf-cli: unknown report '" << call.args[0] << "'\n";
     return reportUsage(call);
 }

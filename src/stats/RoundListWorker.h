@@ -42,10 +42,10 @@ struct RoundListParams {
     std::vector<long> golferRows; // golfer record numbers in listing order
     int roundsLimit = 0;          // rounds per golfer, 0 for all
     bool pointsMode = false;      // only hole-by-hole rounds with points kept
-    std::string courseName;       // filters; empty when off
-    std::string teeName;
-    std::string fromKey;
-    std::string toKey;
+    std::string courseName = {};  // filters; empty when off
+    std::string teeName = {};
+    std::string fromKey = {};
+    std::string toKey = {};
     // A batch goes out when it holds this many lines, or when it has waited batchWait.
     std::size_t batchLines = 2000;
 };
