@@ -87,7 +87,8 @@ TEST_F(ListingCli, LowestAndPuttsOfOneGolferAndOfAll) {
     const CliRun putts = run("putts --all");
     EXPECT_EQ(putts.exitCode, 0) << putts.err;
     EXPECT_THAT(linesOf(putts.out),
-                ElementsAre("20 Rounds with Fewest Putts for All Golfers", "Putts Score Date        Golfer\tCourse",
+                ElementsAre("20 Rounds with Fewest Putts for All Golfers",
+                            "Putts Score Date        Golfer\tCourse",
                             " 36     72  06/02/2024  Okonkwo, Ike\tCedar Ridge (Blue)",
                             " 36     90  05/02/2024  Okonkwo, Ike\tCedar Ridge (Blue)",
                             " 36     90  06/03/2024  Castellano, Rita\tCedar Ridge (Blue)"));
@@ -114,23 +115,26 @@ TEST_F(ListingCli, RoundsPointsAndTeams) {
                             " 90  ( 90) 06/03/2024  Castellano, Rita      Cedar Ridge (Blue)", " ",
                             " 72  ( 72) 06/02/2024  Okonkwo, Ike          Cedar Ridge (Blue)"));
     const CliRun dated = run("rounds --all --from 20240501 --to 20240502");
-    EXPECT_THAT(linesOf(dated.out), ElementsAre(::testing::_, ::testing::_, " ", ::testing::StartsWith(" 90")));
+    EXPECT_THAT(linesOf(dated.out),
+                ElementsAre(::testing::_, ::testing::_, " ", ::testing::StartsWith(" 90")));
     const CliRun points = run("points --all");
     EXPECT_EQ(points.exitCode, 0) << points.err;
-    EXPECT_THAT(linesOf(points.out), ElementsAre("List All Rounds for Selected Golfers",
-                                                 "Score(Net) (Pts)   Date        Golfer                Course"));
+    EXPECT_THAT(linesOf(points.out),
+                ElementsAre("List All Rounds for Selected Golfers",
+                            "Score(Net) (Pts)   Date        Golfer                Course"));
     const CliRun teams = run("teams");
     EXPECT_EQ(teams.exitCode, 0) << teams.err;
-    EXPECT_THAT(linesOf(teams.out), ElementsAre("Kip Golf Team List", "Team  Handicap    Golfer", "",
-                                                "   0     0.0      Ike Okonkwo", "",
-                                                "   2     0.0      Rita Castellano"));
+    EXPECT_THAT(linesOf(teams.out),
+                ElementsAre("Kip Golf Team List", "Team  Handicap    Golfer", "",
+                            "   0     0.0      Ike Okonkwo", "", "   2     0.0      Rita Castellano"));
 }
 
 TEST_F(ListingCli, GraphSeriesAndScalesAndItsRefusals) {
     const CliRun graph = run("graph 'Okonkwo, Ike' --from 20240101 --to 20241231 scores greens");
     EXPECT_EQ(graph.exitCode, 0) << graph.err;
-    EXPECT_THAT(linesOf(graph.out), ElementsAre("Gross Score\t90 72", "Greens\t9 9", "scale 1\t70\t30\t70 80 90 100",
-                                                "scale 2\t0\t20\t0 5 10 15 18"));
+    EXPECT_THAT(linesOf(graph.out),
+                ElementsAre("Gross Score\t90 72", "Greens\t9 9", "scale 1\t70\t30\t70 80 90 100",
+                            "scale 2\t0\t20\t0 5 10 15 18"));
     const CliRun one = run("graph 'Castellano, Rita' --from 20240101 --to 20241231 putts");
     EXPECT_EQ(one.exitCode, 1);
     EXPECT_EQ(one.err, "Must have at least two rounds meeting selection criteira, no graph generated\n");
@@ -142,3 +146,4 @@ TEST_F(ListingCli, GraphSeriesAndScalesAndItsRefusals) {
 }
 
 } // namespace
+} // namespace kip::cli
