@@ -13,6 +13,7 @@
 #include "manage/RecentCourses.h"
 #include "platform/WaitCursor.h"
 #include "rounds/RoundPoints.h"
+#include "stats/ListingCommands.h"
 
 #include <optional>
 
@@ -101,6 +102,13 @@ bool CKipGolfView::isAvailable(CommandId id) const {
     case CommandId::ChangeCourse:
     case CommandId::DeleteCourses:
     case CommandId::CopyFromMaster:
+    case CommandId::LowestRounds:
+    case CommandId::FewestPutts:
+    case CommandId::CourseStats:
+    case CommandId::ViewAllRounds:
+    case CommandId::ShowPoints:
+    case CommandId::ShowTeams:
+    case CommandId::StatsGraph:
         return true;
     default:
         return false;
@@ -154,6 +162,14 @@ CommandOutcome CKipGolfView::run(CommandId id) {
     case CommandId::DeleteCourses:
     case CommandId::CopyFromMaster:
         return courseCommand(id);
+    case CommandId::LowestRounds:
+    case CommandId::FewestPutts:
+    case CommandId::CourseStats:
+    case CommandId::ViewAllRounds:
+    case CommandId::ShowPoints:
+    case CommandId::ShowTeams:
+    case CommandId::StatsGraph:
+        return listingCommand(id);
     case CommandId::About: {
         CAboutDlg about;
         services_.dialogs.run(about);
@@ -172,6 +188,26 @@ CommandOutcome CKipGolfView::run(CommandId id) {
 
 stats::StatsServices CKipGolfView::statsServices() {
     return {doc_, services_.dialogs, services_.clock, services_.printer};
+}
+
+CommandOutcome CKipGolfView::listingCommand(CommandId id) {
+    const stats::ListingServices listing{doc_, services_.dialogs, services_.clock, services_.settings,
+                                         services_.printer};
+    if (id == CommandId::LowestRounds)
+        stats::lowestRounds(listing);
+    else if (id == CommandId::FewestPutts)
+        stats::fewestPutts(listing);
+    else if (id == CommandId::CourseStats)
+        stats::courseStatistics(listing);
+    else if (id == CommandId::ViewAllRounds)
+        stats::viewAllRounds(listing);
+    else if (id == CommandId::ShowPoints)
+        stats::showPoints(listing);
+    else if (id == CommandId::ShowTeams)
+        stats::showTeams(listing);
+    else
+        stats::showStatsGraph(listing);
+    return CommandOutcome::None;
 }
 
 CommandOutcome CKipGolfView::courseCommand(CommandId id) {

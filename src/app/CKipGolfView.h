@@ -80,6 +80,7 @@ private:
     CommandOutcome afterGolferCommand(manage::GolferOutcome outcome);
     stats::StatsServices statsServices();
     CommandOutcome courseCommand(CommandId id);
+    CommandOutcome listingCommand(CommandId id);
 
     golfdb::CKipGolfDoc& doc_;
     ViewServices services_;

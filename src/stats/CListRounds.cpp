@@ -38,18 +38,21 @@ void CListRounds::open(RoundLinePoster& poster) {
 }
 
 void CListRounds::receiveLines(std::vector<RoundLine> lines) {
+    golfdb::ItemList items;
+    items.reserve(lines.size() + 1);
     for (const RoundLine& l : lines) {
         if (l.golfer != lastGolfer_) {
             lastGolfer_ = l.golfer;
-            addLine(" ");
+            items.push_back({" ", report::noRecord});
         }
         std::string text = params_.pointsMode
                                ? formatText("%3d  (%3d) (%3d) %s  %-20s  %s (%s)", l.score, l.net, l.points,
                                             l.date.c_str(), l.golfer.c_str(), l.course.c_str(), l.tee.c_str())
                                : formatText("%3d  (%3d) %s  %-20s  %s (%s)", l.score, l.net, l.date.c_str(),
                                             l.golfer.c_str(), l.course.c_str(), l.tee.c_str());
-        addLine(std::move(text), l.row);
+        items.push_back({std::move(text), l.row});
     }
+    addLines(items);
 }
 
 void CListRounds::receiveDone() {
