@@ -42,7 +42,7 @@ bool CGraphStatsDlg::print() {
         return false;
     platform::PrintRequest request;
     request.documentName = "Kip Golf Stats Graph";
-    request.font.printerDefault = true;
+    // Courier, as the listings print: the legend is laid out in average character widths.
     request.landscape = true;
     std::unique_ptr<platform::PrintSurface> surface = printer_->start(request);
     if (!surface)

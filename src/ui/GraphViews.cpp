@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFontDatabase>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -39,6 +40,10 @@ QPushButton* addButton(QHBoxLayout* row, QWidget* parent, const char* text, cons
 CGraphDraw::CGraphDraw(stats::CGraphStatsDlg& model, QWidget* parent) : QWidget(parent), model_(model) {
     setObjectName("graph");
     setMinimumSize(400, 260);
+    // The legend is laid out in average character widths: a fixed-pitch face keeps it exact.
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setStyleHint(QFont::TypeWriter);
+    setFont(fixed);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

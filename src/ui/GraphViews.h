@@ -6,6 +6,7 @@
 #include "stats/CGraphStatsDlg.h"
 #include "ui/ModelDialog.h"
 
+#include <QMenu>
 #include <QPointer>
 #include <QWidget>
 
@@ -14,7 +15,6 @@
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
-class QMenu;
 
 namespace kip::ui {
 

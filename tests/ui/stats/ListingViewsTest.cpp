@@ -26,7 +26,7 @@ namespace {
 void shoot(QWidget& view, const QString& name) {
     view.show();
     QCoreApplication::processEvents();
-    view.grab().save(test::screenshotPath(name));
+    view.grab().save(test::screenshotPath(name + ".png"));
 }
 
 // Twenty rounds of gross scores and greens, newest first.
@@ -114,12 +114,12 @@ private slots:
         test::ScriptedPrompter prompter;
         stats::CGraphSelectDlg model(nullptr, prompter, {2026, 5, 17});
         ui::GraphSelectView view(model, nullptr);
-        QTest::mouseClick(view.box(stats::GraphBox::Scores), Qt::LeftButton);
-        QTest::mouseClick(view.box(stats::GraphBox::Putts), Qt::LeftButton);
+        view.box(stats::GraphBox::Scores)->click();
+        view.box(stats::GraphBox::Putts)->click();
         QVERIFY(!view.box(stats::GraphBox::Greens)->isEnabled());
         QVERIFY(model.checked(stats::GraphBox::Putts));
         shoot(view, "graph-select");
-        QTest::mouseClick(view.box(stats::GraphBox::Putts), Qt::LeftButton);
+        view.box(stats::GraphBox::Putts)->click();
         QVERIFY(view.box(stats::GraphBox::Greens)->isEnabled());
     }
 
