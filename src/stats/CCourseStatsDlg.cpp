@@ -79,8 +79,7 @@ void CCourseStatsDlg::compute(golfdb::ScoreTable& scores, platform::WaitCursor* 
                 if (row.isTotalOnly() || row.course() != course || row.tee() != tee ||
                     row.isInitialHandicapRound())
                     continue;
-                scores.readCurrent();
-                count(scores.record());
+                count(row);
             }
         }
         finish();
@@ -91,25 +90,27 @@ void CCourseStatsDlg::compute(golfdb::ScoreTable& scores, platform::WaitCursor* 
         addLine(std::move(line));
 }
 
-void CCourseStatsDlg::count(const golfdb::ScoreRecord& round) {
+void CCourseStatsDlg::count(const ScoreRowFields& round) {
     ++rounds_;
-    golfdb::ScoreRecord copy = round;
-    const int total = copy.grossScore();
+    const int total = round.grossScore();
     sumOfTotals_ += total;
     int greens = 0;
     int putts = 0;
+    const std::int8_t* par = round.parSlots();
+    const std::int8_t* strokesOf = round.strokeSlots();
+    const std::int8_t* puttsOf = round.puttSlots();
+    const std::uint8_t* flagsOf = round.holeFlagSlots();
     for (int h = 1; h < golfdb::holeSlots; ++h) {
-        const auto i = static_cast<std::size_t>(h);
-        CourseHole& hole = holes_[i];
-        hole.par = round.par[i];
-        hole.yardage = round.yardage[i];
-        const int strokes = round.strokes[i];
+        CourseHole& hole = holes_[static_cast<std::size_t>(h)];
+        hole.par = par[h];
+        hole.yardage = round.yardageOf(h);
+        const int strokes = strokesOf[h];
         hole.strokes += strokes;
-        hole.putts += round.putts[i];
-        putts += round.putts[i];
-        if (round.holeFlags[i] & golfdb::holeFairwayHit)
+        hole.putts += puttsOf[h];
+        putts += puttsOf[h];
+        if (flagsOf[h] & golfdb::holeFairwayHit)
             hole.fairways += 1;
-        if (round.holeFlags[i] & golfdb::holeGreenInRegulation) {
+        if (flagsOf[h] & golfdb::holeGreenInRegulation) {
             hole.greens += 1;
             ++greens;
         }
@@ -124,7 +125,7 @@ void CCourseStatsDlg::count(const golfdb::ScoreRecord& round) {
         else if (strokes == hole.par - 2 && hole.par > 3)
             ++hole.eagles;
     }
-    const std::string date = formatText("%02d/%02d/%04d", round.month, round.day, round.year);
+    const std::string date = round.dateText();
     takeExtreme(low_, true, total, total, date);
     takeExtreme(high_, false, total, total, date);
     if (putts > 0) {

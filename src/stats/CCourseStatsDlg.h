@@ -15,6 +15,8 @@
 
 namespace kip::stats {
 
+class ScoreRowFields;
+
 struct CourseHole {
     int par = 0;
     int yardage = 0;
@@ -63,7 +65,7 @@ public:
 
 private:
     void reset();
-    void count(const golfdb::ScoreRecord& round);
+    void count(const ScoreRowFields& round);
     void finish();
 
     platform::Printer* printer_;

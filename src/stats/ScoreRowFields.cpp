@@ -3,6 +3,8 @@
 #include "golfdb/GolferRecord.h"
 #include "golfdb/StoreText.h"
 
+#include <algorithm>
+
 namespace kip::stats {
 namespace {
 
@@ -23,14 +25,21 @@ ScoreRowFields::ScoreRowFields(store::Table* table) {
     strokes_ = store::fieldByName(table, "SCORES");
     putts_ = store::fieldByName(table, "PUTTS");
     holeFlags_ = store::fieldByName(table, "HOLEFLAGS");
+    yardage_ = store::fieldByName(table, "YARDAGE");
     // The score table refuses at open a file whose fields are not the golf layout at its widths.
     valid_ =
         golfer_ && course_ && tee_ && date_ && flags_ && total_ && par_ && strokes_ && putts_ && holeFlags_;
+    for (store::Field* hole : {par_, strokes_, putts_, holeFlags_})
+        valid_ = valid_ && widthOf(hole) >= static_cast<std::size_t>(golfdb::holeSlots);
+    golferWidth_ = widthOf(golfer_);
+    courseWidth_ = widthOf(course_);
+    teeWidth_ = widthOf(tee_);
+    dateWidth_ = widthOf(date_);
+    yardageWidth_ = widthOf(yardage_);
 }
 
-std::string_view ScoreRowFields::view(store::Field* field) {
-    const auto width = static_cast<std::size_t>(store::fieldSpec(field).width);
-    return {reinterpret_cast<const char*>(store::fieldBytes(field, 0)), width};
+std::size_t ScoreRowFields::widthOf(store::Field* field) {
+    return field ? static_cast<std::size_t>(store::fieldSpec(field).width) : 0;
 }
 
 std::string_view ScoreRowFields::trimmed(std::string_view text) {
@@ -63,7 +72,7 @@ int ScoreRowFields::totalPutts() const {
 int ScoreRowFields::holesWith(std::uint8_t bit) const {
     int count = 0;
     for (int hole = 1; hole < golfdb::holeSlots; ++hole)
-        if (*store::fieldBytes(holeFlags_, hole) & bit)
+        if (holeFlagsOf(hole) & bit)
             ++count;
     return count;
 }
@@ -78,6 +87,35 @@ int ScoreRowFields::parOrLess() const {
             ++count;
     }
     return count;
+}
+
+int ScoreRowFields::yardageOf(int hole) const {
+    constexpr int group = 3;
+    if (!yardage_)
+        return 0;
+    const std::string_view text = view(yardage_, yardageWidth_);
+    std::size_t i = static_cast<std::size_t>(hole * group);
+    const std::size_t end = std::min(text.size(), i + group);
+    while (i < end && text[i] == ' ')
+        ++i;
+    bool negative = false;
+    if (i < end && (text[i] == '-' || text[i] == '+'))
+        negative = text[i++] == '-';
+    int value = 0;
+    for (; i < end && text[i] >= '0' && text[i] <= '9'; ++i)
+        value = value * 10 + (text[i] - '0');
+    return negative ? -value : value;
+}
+
+std::string ScoreRowFields::dateText() const {
+    const std::string_view key = dateKey();
+    if (key.size() < 8)
+        return {};
+    std::string text = "00/00/0000";
+    text.replace(0, 2, key.substr(4, 2));
+    text.replace(3, 2, key.substr(6, 2));
+    text.replace(6, 4, key.substr(0, 4));
+    return text;
 }
 
 std::string ScoreRowFields::storedGolferKey(const std::string& name) {
