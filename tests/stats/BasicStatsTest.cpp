@@ -285,9 +285,10 @@ TEST(GolferWalk, RowReaderAgreesWithDecodedRounds) {
         }
         EXPECT_EQ(stats.results().totalRounds, rounds) << golfer.text;
         EXPECT_EQ(stats.results().detailRounds, detail) << golfer.text;
-        if (rounds > 0)
+        if (rounds > 0) {
             EXPECT_DOUBLE_EQ(stats.results().averageScore, static_cast<double>(total) / rounds)
                 << golfer.text;
+        }
         checked += rounds;
     }
     EXPECT_GT(checked, 0);
