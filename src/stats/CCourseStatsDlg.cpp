@@ -37,7 +37,6 @@ std::string extremeText(const CourseExtreme& extreme, const char* timesPattern) 
 
 CCourseStatsDlg::CCourseStatsDlg(platform::Printer* printer)
     : CListDlg("Show Course Average Scores by Hole"), printer_(printer) {
-    setHelpTopic("course-statistics");
     setPrintAction(report::ListButton::Print, [this] { printListing(); });
     reset();
 }

@@ -14,7 +14,6 @@ CListRounds::CListRounds(std::string dataDir, RoundListParams params, std::strin
     showButton(report::ListButton::Cancel);
     setOkOpensSelection(true);
     setPrintEnabled(false);
-    setHelpTopic(params_.pointsMode ? "show-points" : "view-all-rounds");
     setPrintAction(report::ListButton::Print, [this] { printListing(); });
 }
 

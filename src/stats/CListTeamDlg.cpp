@@ -9,7 +9,6 @@ CListTeamDlg::CListTeamDlg(platform::Printer* printer)
     setHeadings({}, columnHeader());
     setSorted(true);
     setSelectable(false);
-    setHelpTopic("show-teams");
     setPrintAction(report::ListButton::Print, [this] { printListing(); });
 }
 

@@ -11,7 +11,6 @@ CRankedRoundsDlg::CRankedRoundsDlg(RankKind kind, platform::Printer* printer)
     setTabStops({courseTabStop, secondTabStop});
     showButton(report::ListButton::Cancel);
     setOkOpensSelection(true);
-    setHelpTopic(kind == RankKind::LowestScores ? "lowest-scores" : "fewest-putts");
     setPrintAction(report::ListButton::Print, [this] { printListing(); });
 }
 
