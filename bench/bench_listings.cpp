@@ -5,9 +5,9 @@
 #include "BenchData.h"
 
 #include "stats/CCourseStatsDlg.h"
+#include "stats/CFewestPuttsDlg.h"
 #include "stats/CListRounds.h"
 #include "stats/CLowestScoresDlg.h"
-#include "stats/CFewestPuttsDlg.h"
 #include "stats/QueuedRoundPoster.h"
 #include "stats/StatsGraph.h"
 
@@ -91,12 +91,14 @@ void BM_ViewAllRoundsAllGolfers(benchmark::State& state) {
     double firstLines = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        stats::CListRounds dialog(doc.dataDir(), {.golferRows = database().golferRows()}, {}, nullptr, nullptr);
+        stats::CListRounds dialog(doc.dataDir(), {.golferRows = database().golferRows()}, {}, nullptr,
+                                  nullptr);
         stats::QueuedRoundPoster poster;
         dialog.open(poster);
         while (dialog.size() <= 1)
             poster.pump(dialog);
-        firstLines = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        firstLines =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         poster.pumpUntilDone(dialog);
         dialog.closeListing();
         benchmark::DoNotOptimize(dialog.size());
@@ -113,7 +115,9 @@ public:
     int pageHeight() const override { return 600; }
     int pageWidth() const override { return 1000; }
     void setTextColour(platform::Colour) override {}
-    void drawText(int x, int y, const std::string& text) override { benchmark::DoNotOptimize(x + y + text.size()); }
+    void drawText(int x, int y, const std::string& text) override {
+        benchmark::DoNotOptimize(x + y + text.size());
+    }
     void drawTabbedText(int, int, const std::string&, const std::vector<int>&) override {}
     void drawLine(int x1, int y1, int x2, int y2, int, platform::Colour) override {
         benchmark::DoNotOptimize(x1 + y1 + x2 + y2);
@@ -140,7 +144,8 @@ void BM_GraphDrawOneGolfer(benchmark::State& state) {
     golfdb::CKipGolfDoc& doc = database().doc();
     stats::GraphPlot plot;
     plot.series = stats::makeGraphSeries(true, false, true, true, true);
-    stats::computeGraphSeries(doc.scoreTable(), golferName(500), "10000101", "99991231", plot.series, nullptr);
+    stats::computeGraphSeries(doc.scoreTable(), golferName(500), "10000101", "99991231", plot.series,
+                              nullptr);
     plot.scales = stats::assignScales(plot.series);
     NullSurface surface;
     for (auto _ : state)
