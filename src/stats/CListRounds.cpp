@@ -27,6 +27,9 @@ const char* CListRounds::columnHeader() const {
 }
 
 void CListRounds::open(RoundLinePoster& poster) {
+    if (opened_)
+        return; // one listing per dialog
+    opened_ = true;
     if (cursor_ && !cursorShown_) {
         cursor_->begin();
         cursorShown_ = true;

@@ -61,6 +61,7 @@ private:
     platform::WaitCursor* cursor_;
     bool cursorShown_ = false;
     std::string lastGolfer_;
+    bool opened_ = false;
     bool workerRunning_ = false;
     bool done_ = false;
     RoundListWorker worker_;
