@@ -5,6 +5,7 @@
 #include "app/CBackupReminderDlg.h"
 #include "app/CPreferencesDlg.h"
 #include "app/LeaderboardScan.h"
+#include "exchange/RoundsCommands.h"
 #include "golfdb/DatabaseBackup.h"
 #include "handicap/HandicapCommands.h"
 #include "handicap/HandicapRule.h"
@@ -97,6 +98,8 @@ bool CKipGolfView::isAvailable(CommandId id) const {
     case CommandId::BasicStatsAllGolfers:
     case CommandId::HoleTypeStats:
     case CommandId::FairwaysAndGreens:
+    case CommandId::ExportRounds:
+    case CommandId::ImportRounds:
     case CommandId::AddCourse:
     case CommandId::ViewCourse:
     case CommandId::ChangeCourse:
@@ -181,6 +184,20 @@ CommandOutcome CKipGolfView::run(CommandId id) {
         return afterGolferCommand(manage::changeGolferInformation(services_.dialogs, doc_));
     case CommandId::DeleteGolfer:
         return afterGolferCommand(manage::deleteGolfer(services_.dialogs, doc_));
+    case CommandId::ExportRounds:
+        if (services_.fileChooser)
+            exchange::exportRoundsCommand(doc_, *services_.fileChooser);
+        return CommandOutcome::None;
+    case CommandId::ImportRounds: {
+        const auto imported = services_.fileChooser
+                                  ? exchange::importRoundsCommand(doc_, *services_.fileChooser)
+                                  : std::nullopt;
+        // Rounds stored before a failure stay stored, so the board must show them too.
+        if (!imported || imported->roundsStored == 0)
+            return CommandOutcome::None;
+        computeLeaderboard();
+        return CommandOutcome::Repaint;
+    }
     default:
         return CommandOutcome::None;
     }

@@ -42,6 +42,9 @@ int runCompress(Invocation& call);
 // Golfers: golfers, golfer add|rename|delete.
 int runGolfers(Invocation& call);
 int runGolfer(Invocation& call);
+// Rounds file: export FILE, import FILE.
+int runExport(Invocation& call);
+int runImport(Invocation& call);
 // Reports: report KIND [ARGS] [LIMITS] (kinds listed in ReportCommands.cpp).
 int runReport(Invocation& call);
 

@@ -25,6 +25,8 @@ const Command commands[] = {
     {"compress", "compress", kip::cli::runCompress},
     {"golfers", "golfers", kip::cli::runGolfers},
     {"golfer", "golfer add|rename|delete ...", kip::cli::runGolfer},
+    {"export", "export FILE", kip::cli::runExport},
+    {"import", "import FILE", kip::cli::runImport},
     {"report", "report KIND [ARGS] [LIMITS]", kip::cli::runReport},
     {"courses", "courses [--tees]", kip::cli::runCourses},
     {"master", "master [--state ST] [--by-name]", kip::cli::runMaster},

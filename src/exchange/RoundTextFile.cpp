@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <vector>
@@ -227,7 +228,9 @@ const std::vector<platform::FileFilter>& textFilters() {
 } // namespace
 
 int writeRoundText(const std::string& path, const rounds::CScoresDlg& editor, platform::Prompter& prompter) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    // Written beside the target and renamed over it, so a failed write leaves no half a file.
+    const std::string partial = path + ".partial";
+    std::ofstream out(partial, std::ios::binary | std::ios::trunc);
     if (!out) {
         prompter.show({"Could not open output text file, export of round cancelled", platform::defaultCaption,
                        platform::Icon::None});
@@ -239,7 +242,14 @@ int writeRoundText(const std::string& path, const rounds::CScoresDlg& editor, pl
                   c.lastName.c_str(), c.courseName.c_str(), c.tee.c_str(), c.rating, c.slope)
         << holeList(c.strokes) << holeList(c.putts) << flagList(c.fairway) << flagList(c.green);
     out.close();
-    return out ? roundTextOk : roundTextFailed;
+    std::error_code error;
+    if (out)
+        std::filesystem::rename(partial, path, error);
+    if (!out || error) {
+        std::filesystem::remove(partial, error);
+        return roundTextFailed;
+    }
+    return roundTextOk;
 }
 
 int readRoundText(const std::string& path, rounds::CScoresDlg& editor, platform::Prompter& prompter) {

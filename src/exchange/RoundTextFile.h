@@ -15,7 +15,8 @@ inline constexpr int roundTextFailed = 4;     // cannot be created, format error
 inline constexpr int roundTextIncomplete = 8; // the file ends after line 1 or line 4 of a round
 
 // Writes the editor's round (checked by checkRound first, so its date is taken). Replaces an
-// existing file; a file that cannot be created is reported with its message.
+// existing file only once the whole round is written; a file that cannot be created is reported
+// with its message.
 int writeRoundText(const std::string& path, const rounds::CScoresDlg& editor, platform::Prompter& prompter);
 
 // Fills the editor from the file, asking when the golfer or the course differs from the editor's.

@@ -213,6 +213,8 @@ int CMergeMaster::copySelected() {
         prompter_.show({"Could not copy courses from Master, database error rc = " + std::to_string(synced),
                         platform::defaultCaption, platform::Icon::Error});
     current_ = doc_.courseList(false);
+    if (currentListChanged)
+        currentListChanged();
     prompter_.show({"Course copy complete", platform::defaultCaption, platform::Icon::Information});
     return platform::dialogOk;
 }

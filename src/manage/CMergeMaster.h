@@ -9,6 +9,7 @@
 #include "platform/DialogHost.h"
 #include "platform/Prompter.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,8 @@ public:
     int copySelected();
     int cancel();
     const std::vector<CopyOutcome>& outcomes() const { return outcomes_; }
+    // Called after a copy has filled the left list again, before its closing message.
+    std::function<void()> currentListChanged;
 
 private:
     void copyCourse(long masterRecord);

@@ -25,6 +25,8 @@ std::optional<long> selectCourseAndTee(CourseServices& services) {
         return std::nullopt;
     if (course.teeChosen())
         return course.record();
+    if (!documentOpen(services, selectTeesDocumentError))
+        return std::nullopt;
     CSelectTeeDlg tee(services.doc, services.prompter, course.record());
     if (services.dialogs.run(tee) != platform::dialogOk)
         return std::nullopt;

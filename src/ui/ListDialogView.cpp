@@ -52,7 +52,10 @@ public:
         QStyle* style = widget ? widget->style() : QApplication::style();
         style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
 
-        const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget);
+        // The text keeps the style's margin, as the standard item text does.
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+        const QRect area =
+            style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget).adjusted(margin, 0, -margin, 0);
         painter->save();
         painter->setFont(item.font);
         const bool selected = option.state & QStyle::State_Selected;
@@ -99,16 +102,6 @@ ListDialogView::ListDialogView(report::CListDlg& model, QWidget* parent)
     setObjectName("listDialogView");
     setSizeGripEnabled(true);
     auto* layout = new QVBoxLayout(this);
-    const std::pair<const std::string*, const char*> headings[] = {{&model.firstHeading(), "firstHeading"},
-                                                                   {&model.secondHeading(), "secondHeading"}};
-    for (const auto& [text, name] : headings) {
-        auto* label = new QLabel(QString::fromStdString(*text), this);
-        label->setObjectName(name);
-        label->setTextFormat(Qt::PlainText);
-        label->setVisible(!text->empty());
-        layout->addWidget(label);
-    }
-
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setStyleHint(QFont::TypeWriter);
     fixed.setFixedPitch(true);
@@ -125,6 +118,22 @@ ListDialogView::ListDialogView(report::CListDlg& model, QWidget* parent)
     list_->setItemDelegate(new TabbedLineDelegate(tabStopPixels(), list_));
     const QFontMetrics metrics(fixed);
     list_->setMinimumSize(metrics.averageCharWidth() * 78, metrics.lineSpacing() * 20);
+
+    // The headings are in the list's font and start where its text starts, so that a column header
+    // lines up with the columns below it.
+    const int textIndent =
+        list_->frameWidth() + list_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list_) + 1;
+    const std::pair<const std::string*, const char*> headings[] = {{&model.firstHeading(), "firstHeading"},
+                                                                   {&model.secondHeading(), "secondHeading"}};
+    for (const auto& [text, name] : headings) {
+        auto* label = new QLabel(QString::fromStdString(*text), this);
+        label->setObjectName(name);
+        label->setTextFormat(Qt::PlainText);
+        label->setFont(fixed);
+        label->setContentsMargins(textIndent, 0, 0, 0);
+        label->setVisible(!text->empty());
+        layout->addWidget(label);
+    }
     layout->addWidget(list_, 1);
 
     // The model follows the selection, not the focus frame, so a list that gets the focus shows

@@ -106,11 +106,16 @@ MergeMasterView::MergeMasterView(manage::CMergeMaster& model, QWidget* parent)
     buttons->addWidget(help);
     layout->addLayout(buttons);
 
+    model_.currentListChanged = [this] { fillLineList(current_, model_.currentLines()); };
     batch_ = new QTimer(this);
     batch_->setSingleShot(true);
     batch_->setInterval(batchMilliseconds);
     connect(batch_, &QTimer::timeout, this, &MergeMasterView::refreshList);
     showState();
+}
+
+MergeMasterView::~MergeMasterView() {
+    model_.currentListChanged = nullptr;
 }
 
 void MergeMasterView::showEvent(QShowEvent* event) {
@@ -171,7 +176,6 @@ void MergeMasterView::copySelected() {
         rows.push_back(index.row());
     model_.setSelected(std::move(rows));
     const int result = model_.copySelected();
-    fillLineList(current_, model_.currentLines());
     if (result != manage::dialogStayOpen)
         finish(result);
 }

@@ -21,6 +21,7 @@ class MergeMasterView : public ModelDialog {
     Q_OBJECT
 public:
     MergeMasterView(manage::CMergeMaster& model, QWidget* parent);
+    ~MergeMasterView() override;
 
     void reject() override; // ignored while loading
     QListView* masterList() const { return master_; }

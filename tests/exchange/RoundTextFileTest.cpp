@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <filesystem>
 #include <fstream>
 
 namespace kip::exchange {
@@ -262,6 +263,13 @@ TEST(RoundTextFile, ButtonsReportEveryOutcome) {
     chooser.choices = {path};
     e.dlg.saveToTextFile();
     EXPECT_EQ(e.prompter.last().text, "Round exported successfully to " + path);
+
+    // A file that cannot be replaced is kept whole, and no partial file stays behind.
+    const std::string folder = dir.file("folder.txt");
+    std::filesystem::create_directories(folder + "/inside");
+    EXPECT_EQ(writeRoundText(folder, e.dlg, e.prompter), roundTextFailed);
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    EXPECT_FALSE(std::filesystem::exists(folder + ".partial"));
 
     chooser.choices = {dir.file("missing/round.txt")};
     e.dlg.saveToTextFile();

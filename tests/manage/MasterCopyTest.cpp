@@ -242,6 +242,25 @@ TEST_F(MasterCopy, AMissingOrForeignMasterGivesTheOpeningMessageOnly) {
     EXPECT_EQ(data.host.runs, 0);
 }
 
+TEST_F(MasterCopy, ADamagedMasterIndexNeverHangsTheLoader) {
+    data.doc().closeMasterTable();
+    const std::string cdx = data.dir.path() + "KipCourses.cdx";
+    std::string bytes = test::readFile(cdx);
+    for (std::size_t i = 1024; i < bytes.size(); i += 7)
+        bytes[i] = static_cast<char>(bytes[i] ^ 0x5a);
+    std::ofstream(cdx, std::ios::binary | std::ios::trunc) << bytes;
+    auto services = data.services();
+    data.host.on<CSelectState>([](CSelectState& s) { return s.ok(); });
+    data.host.on<CMergeMaster>([this](CMergeMaster& d) {
+        load(d, poster);
+        EXPECT_LE(d.masterLines().size(), 5u);
+        return d.cancel();
+    });
+    copyCoursesFromMaster(services);
+    EXPECT_EQ(data.doc().masterTable(), nullptr);
+    EXPECT_TRUE(data.rows().empty());
+}
+
 TEST_F(MasterCopy, AddFromMasterRefillsTheCourseGroups) {
     data.doc().closeMasterTable();
     auto services = data.services();
@@ -251,7 +270,15 @@ TEST_F(MasterCopy, AddFromMasterRefillsTheCourseGroups) {
     data.host.on<CMergeMaster>([this](CMergeMaster& d) {
         load(d, poster);
         d.setSelected({2, 0}); // Hillcrest with three tees, Oak Hill with one
-        return d.copySelected();
+        int refills = 0;
+        d.currentListChanged = [&] {
+            ++refills;
+            EXPECT_EQ(d.currentLines().size(), 2u);
+            EXPECT_TRUE(data.prompter.shown.empty()) << "the left list is filled before the closing message";
+        };
+        const int result = d.copySelected();
+        EXPECT_EQ(refills, 1);
+        return result;
     });
     select.addFromMaster();
     EXPECT_EQ(select.groupLines().size(), 2u);

@@ -32,6 +32,21 @@ TEST(IniSettingsStore, ValuesRoundTripAcrossInstancesAndSections) {
     EXPECT_EQ(text.find("Rule=2"), std::string::npos);
 }
 
+TEST(IniSettingsStore, RemovedValuesLeaveTheRestOfTheFile) {
+    test::TempDir dir;
+    IniSettingsStore settings(dir.file("KipGolf.ini"));
+    settings.writeText("CourseMRU", "Name00", "One");
+    settings.writeText("CourseMRU", "Name01", "Two");
+    settings.writeInt("Points", "Eagle", 3);
+    settings.removeValue("CourseMRU", "Name00");
+    settings.removeValue("CourseMRU", "Name04"); // never there
+    settings.removeValue("Other", "Name00");
+    EXPECT_EQ(settings.readText("CourseMRU", "Name00", "gone"), "gone");
+    EXPECT_EQ(settings.readText("CourseMRU", "Name01", ""), "Two");
+    EXPECT_EQ(settings.readInt("Points", "Eagle", 0), 3);
+    EXPECT_EQ(test::readFile(dir.file("KipGolf.ini")).find("Name00"), std::string::npos);
+}
+
 TEST(IniSettingsStore, UnreadableNumberReadsAsDefault) {
     test::TempDir dir;
     IniSettingsStore settings(dir.file("KipGolf.ini"));

@@ -7,6 +7,7 @@
 #include "handicap/CHandicapRule.h"
 #include "platform/IniSettingsStore.h"
 #include "support/Doubles.h"
+#include "support/ScriptedFileChooser.h"
 #include "support/TempDir.h"
 #include "ui/AboutView.h"
 #include "ui/BackupReminderView.h"
@@ -126,6 +127,7 @@ private slots:
     void helpWindowShowsTopics();
     void databaseCommandsRunFromTheWindow();
     void dueReminderAppearsAfterStartup();
+    void roundsFileCommandsRunFromTheWindow();
     void cleanupTestCase() { ui::HelpWindow::closeAll(); }
 };
 
@@ -445,6 +447,42 @@ void UiTest::dueReminderAppearsAfterStartup() {
     QCOMPARE(s.shell->settings().readInt("Settings", "CheckForBackup", 1), 0);
     QCOMPARE(s.shell->settings().readText("Settings", "LastBackupCheck", ""), std::string("20241209"));
     QVERIFY(!s.shell->view()->checkForBackup());
+}
+
+void UiTest::roundsFileCommandsRunFromTheWindow() {
+    Startup s;
+    s.copyFixtures();
+    test::ScriptedFileChooser files;
+    s.shell->useFileChooser(files);
+    QVERIFY(s.open());
+    ui::MainWindow& window = *s.shell->window();
+    QVERIFY(window.ribbon()->button(app::CommandId::ExportRounds)->isEnabled());
+    QVERIFY(window.ribbon()->button(app::CommandId::ImportRounds)->isEnabled());
+    test::MessageBoxAnswerer boxes;
+    test::TempDir out;
+
+    files.choose(out.file("rounds.csv"));
+    boxes.screenshotNext("message-export-rounds.png");
+    window.runCommand(app::CommandId::ExportRounds);
+    QCOMPARE(boxes.texts, QStringList{"All rounds have been exported to the text file successfully"});
+    QCOMPARE(boxes.captions, QStringList{"Export Status"});
+    QCOMPARE(files.shown.back().request.title,
+             std::string("Select a Path and Name for the Exported Rounds File"));
+
+    boxes.texts.clear();
+    boxes.captions.clear();
+    files.choose(out.file("rounds.csv"));
+    boxes.screenshotNext("message-import-rounds.png");
+    window.runCommand(app::CommandId::ImportRounds);
+    QCOMPARE(boxes.texts, QStringList{"All rounds have been imported successfully"});
+    QCOMPARE(boxes.captions, QStringList{"Import Status"});
+    // Every round is there twice now: the best round of the year is shared by its golfer's copy.
+    QCOMPARE(s.shell->view()->leaderboard().category(0).best, 72);
+    QCOMPARE(s.shell->view()->leaderboard().category(0).leaderText, std::string(" 2 tied"));
+
+    boxes.texts.clear();
+    window.runCommand(app::CommandId::ImportRounds); // chooser cancelled
+    QVERIFY(boxes.texts.isEmpty());
 }
 
 QTEST_MAIN(UiTest)

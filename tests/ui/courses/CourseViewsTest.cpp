@@ -16,8 +16,10 @@
 #include "ui/CourseMessageView.h"
 #include "ui/CourseSelectViews.h"
 #include "ui/CourseView.h"
+#include "ui/MainWindow.h"
 #include "ui/MergeMasterView.h"
 #include "ui/QtPrompter.h"
+#include "ui/QtStartupShell.h"
 #include "ui/SelectCourseView.h"
 #include "ui/SelectStateView.h"
 
@@ -33,6 +35,8 @@
 #include <QtTest>
 
 #include <cstdio>
+#include <deque>
+#include <functional>
 #include <memory>
 
 using namespace kip;
@@ -103,6 +107,37 @@ void shoot(QWidget& view, const QString& name) {
     view.grab().save(test::screenshotPath(name));
 }
 
+// Plays the window's own dialogs (not message boxes) as they appear: each step gets the next modal
+// dialog with the expected object name.
+class DialogPlayer : public QObject {
+public:
+    DialogPlayer() {
+        connect(&timer_, &QTimer::timeout, this, &DialogPlayer::poll);
+        timer_.start(10);
+    }
+    void then(const QString& name, std::function<void(QWidget*)> step) { steps_.push_back({name, std::move(step)}); }
+    bool done() const { return steps_.empty(); }
+
+private:
+    void poll() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || qobject_cast<QMessageBox*>(modal) || steps_.empty() || modal->objectName() != steps_.front().first)
+            return;
+        auto step = steps_.front().second;
+        steps_.pop_front();
+        step(modal);
+    }
+    QTimer timer_;
+    std::deque<std::pair<QString, std::function<void(QWidget*)>>> steps_;
+};
+
+QPushButton* buttonNamed(QWidget* dialog, const QString& text) {
+    for (auto* b : dialog->findChildren<QPushButton*>())
+        if (b->text() == text)
+            return b;
+    return nullptr;
+}
+
 } // namespace
 
 class CourseViewsTest : public QObject {
@@ -113,6 +148,7 @@ private slots:
     void courseListsAndSelections();
     void selectStateEnablesTheFieldWithItsChoice();
     void masterDialogCannotCloseWhileLoading();
+    void courseCommandsRunFromTheWindow();
 };
 
 void CourseViewsTest::courseCardShowsTheSumsAndTakesTyping() {
@@ -268,6 +304,77 @@ void CourseViewsTest::masterDialogCannotCloseWhileLoading() {
     view.reject();
     QVERIFY(!view.isVisible());
     data.doc->closeMasterTable();
+}
+
+void CourseViewsTest::courseCommandsRunFromTheWindow() {
+    test::TempDir dir;
+    test::TempDir configDir;
+    for (const char* table : {"Courses", "Golfers", "Scores"})
+        dir.copyFixture(table);
+    ui::QtStartupShell shell(configDir.file("KipGolf.ini"), false);
+    shell.selectSettingsStore();
+    shell.setClock(std::make_unique<test::FixedClock>(platform::Date{2024, 12, 9}));
+    QVERIFY(shell.createMainWindow(dir.path(), true));
+    ui::MainWindow& window = *shell.window();
+    test::MessageBoxAnswerer boxes;
+    DialogPlayer player;
+
+    // Add a Course: a first press without a name, then the whole card.
+    player.then("courseView", [](QWidget* dialog) {
+        auto* view = static_cast<ui::CourseView*>(dialog);
+        view->saveAndQuitButton()->click();
+        QTest::keyClicks(view->textField(manage::CourseText::Name), "Quarry Ridge");
+        QTest::keyClicks(view->textField(manage::CourseText::Tee), "Blue");
+        view->textField(manage::CourseText::Slope)->clear();
+        QTest::keyClicks(view->textField(manage::CourseText::Slope), "128");
+        view->textField(manage::CourseText::Rating)->clear();
+        QTest::keyClicks(view->textField(manage::CourseText::Rating), "72.4");
+        for (int h = 1; h <= 18; ++h) {
+            for (const auto row : {manage::CourseRow::Yardage, manage::CourseRow::Par}) {
+                QLineEdit* edit = view->holeField(row, h);
+                edit->selectAll();
+                QTest::keyClicks(edit, row == manage::CourseRow::Par ? "4" : "390");
+                emit edit->editingFinished();
+            }
+        }
+        view->grab().save(test::screenshotPath("dialog-course-add-filled.png"));
+        view->saveAndQuitButton()->click();
+    });
+    player.then("courseMessageView", [](QWidget* dialog) {
+        dialog->grab().save(test::screenshotPath("dialog-course-addition-complete-window.png"));
+        buttonNamed(dialog, "OK")->click();
+    });
+    boxes.screenshotNext("message-course-name-missing.png");
+    window.runCommand(app::CommandId::AddCourse);
+    QVERIFY(player.done());
+    QCOMPARE(boxes.texts, QStringList{"You must specify a name for the course"});
+    QCOMPARE(boxes.captions, QStringList{"Course Error"});
+    QCOMPARE(shell.view()->doc().courseTable().find("Quarry Ridge", "", "", "Blue"), 0);
+    QCOMPARE(shell.view()->doc().courseTable().record().slope, 128);
+
+    // Delete Course(s): the new row, after the question.
+    boxes.texts.clear();
+    boxes.answer(QMessageBox::Yes);
+    player.then("deleteCourseView", [](QWidget* dialog) {
+        auto* view = static_cast<ui::DeleteCourseView*>(dialog);
+        for (int i = 0; i < view->list()->count(); ++i)
+            if (view->list()->item(i)->text().startsWith("Quarry Ridge (Blue)"))
+                view->list()->item(i)->setSelected(true);
+        buttonNamed(dialog, "Delete")->click();
+    });
+    boxes.screenshotNext("message-confirm-delete-course.png");
+    window.runCommand(app::CommandId::DeleteCourses);
+    QVERIFY(player.done());
+    QCOMPARE(boxes.texts, (QStringList{"Are you sure you want to delete the selected course/tee?",
+                                       "Selected course(s)/tee(s) deleted"}));
+    QVERIFY(shell.view()->doc().courseTable().find("Quarry Ridge", "", "", "Blue") != 0);
+
+    // Copy From Master without a master table: one message, nothing else.
+    boxes.texts.clear();
+    boxes.captions.clear();
+    boxes.screenshotNext("message-master-missing.png");
+    window.runCommand(app::CommandId::CopyFromMaster);
+    QCOMPARE(boxes.captions, QStringList{"Master Database Error"});
 }
 
 QTEST_MAIN(CourseViewsTest)

@@ -72,6 +72,7 @@ private slots:
     void listDialogShowsTheListingAndForwardsTheUser();
     void listDialogKeyboardAndSortedLines();
     void listDialogFillsWhileOpen();
+    void headingLinesUpWithTheListColumns();
 };
 
 void PrintUiTest::courierComesOutFixedPitch() {
@@ -278,20 +279,54 @@ void PrintUiTest::listDialogKeyboardAndSortedLines() {
     QCOMPARE(shown, (QStringList{" 8.0 \tRoe, Bob", "12.4 \tDee, Di", "12.4 \tLee, Ann", "30.1 \tcox, Cy"}));
 }
 
+// The columns of a band of rows of the picture that hold dark pixels.
+QList<int> inkedColumns(const QImage& image, int top, int bottom) {
+    QList<int> columns;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = std::max(0, top); y < std::min(image.height(), bottom); ++y)
+            if (qGray(image.pixel(x, y)) < 110) {
+                columns << x;
+                break;
+            }
+    return columns;
+}
+
+void PrintUiTest::headingLinesUpWithTheListColumns() {
+    report::CListDlg model("List of Golfers by Team");
+    model.setHeadings("", "Team  Handicap    Golfer");
+    model.setSelectable(false);
+    model.addLine("Team  Handicap    Golfer", report::noRecord);
+    ui::ListDialogView view(model, nullptr);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const QImage image = view.grab().toImage();
+    auto* label = view.findChild<QLabel*>("secondHeading");
+    const QRect labelBand(label->mapTo(&view, QPoint(0, 0)), label->size());
+    const QRect row = view.list()->visualRect(view.list()->model()->index(0, 0));
+    const QPoint rowTop = view.list()->viewport()->mapTo(&view, row.topLeft());
+    const auto heading = inkedColumns(image, labelBand.top(), labelBand.bottom() + 1);
+    const auto line = inkedColumns(image, rowTop.y(), rowTop.y() + row.height());
+    QVERIFY(!heading.isEmpty());
+    QCOMPARE(heading, line);
+}
+
 void PrintUiTest::listDialogFillsWhileOpen() {
-    report::CListDlg model("Golfer Rounds");
-    model.addLine("Score(Net)   Date        Golfer                Course", report::noRecord);
+    report::CListDlg model("List of Golfers by Team");
+    model.setHeadings("", "Team  Handicap    Golfer");
+    model.setSelectable(false);
+    model.addLine("   1      12.4    Lee, Ann", report::noRecord);
+    model.addLine("   2       8.0    Roe, Bob", report::noRecord);
     model.setPrintEnabled(false);
     int posted = 0;
     model.setPoll([&model, &posted] {
         if (posted < 5) {
             ++posted;
-            model.addLine(QString("    %1(%2)   05/0%3/2026  Lee, Ann              Oak")
-                              .arg(70 + posted)
-                              .arg(60 + posted)
+            model.addLine(QString("   3      %1.%2    Golfer %3")
+                              .arg(10 + posted)
+                              .arg(posted)
                               .arg(posted)
                               .toStdString(),
-                          posted);
+                          report::noRecord);
         } else {
             model.setPrintEnabled(true); // the listing is complete
         }
@@ -310,11 +345,11 @@ void PrintUiTest::listDialogFillsWhileOpen() {
         QTRY_VERIFY_WITH_TIMEOUT(view->button(report::ListButton::Print)->isEnabled(), 5000);
         rows = view->list()->model()->rowCount();
         QVERIFY2(!view->list()->selectionModel()->hasSelection(), "nothing selected until the user picks");
-        view->grab().save(test::screenshotPath("dialog-list-rounds.png"));
+        view->grab().save(test::screenshotPath("dialog-list-teams.png"));
         view->button(report::ListButton::Ok)->click();
     });
     QCOMPARE(host.run(model), platform::dialogOk);
-    QCOMPARE(rows, 6);
+    QCOMPARE(rows, 7);
 }
 
 QTEST_MAIN(PrintUiTest)

@@ -1,0 +1,76 @@
+#include "cli/CliRun.h"
+#include "handicap/GolfData.h"
+
+#include <fstream>
+
+namespace kip::cli {
+namespace {
+
+std::string shellQuoted(const std::string& text) {
+    std::string q = "'";
+    for (char c : text)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+class ExchangeCli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        data.addRound({"Okonkwo, Ike", 2024, 5, 2, 9.1, 80, "Cedar Ridge"});
+        data.addRound({"Mulligan, Pat", 2024, 7, 30, 15.0, 90, "Alder Run"});
+    }
+
+    CliRun run(const std::string& arguments, const std::string& dataFolder) {
+        const std::string errFile = data.dir.file("stderr.txt");
+        const std::string command = "XDG_CONFIG_HOME=" + shellQuoted(data.dir.path() + "config") + " " +
+                                    shellQuoted(KIP_CLI_PATH) + " " + shellQuoted("/datadir=" + dataFolder) + " " +
+                                    arguments + " 2>" + shellQuoted(errFile);
+        CliRun result = runShell(command);
+        result.err = test::readFile(errFile);
+        return result;
+    }
+
+    handicap::testing::GolfData data{"data/"};
+    handicap::testing::GolfData empty{"empty/"};
+    std::string file = data.dir.file("rounds.csv");
+};
+
+TEST_F(ExchangeCli, ExportAndImportPrintTheirStatus) {
+    auto exported = run("export " + shellQuoted(file), data.folder);
+    EXPECT_EQ(exported.exitCode, 0) << exported.err;
+    EXPECT_EQ(exported.out, "All rounds have been exported to the text file successfully\n");
+    EXPECT_EQ(exported.err, "");
+
+    auto imported = run("import " + shellQuoted(file), empty.folder);
+    EXPECT_EQ(imported.exitCode, 0) << imported.err;
+    EXPECT_EQ(imported.out, "All rounds have been imported successfully\n");
+    golfdb::ScoreTable scores(empty.folder + "Scores");
+    ASSERT_EQ(scores.open(), 0);
+    ASSERT_EQ(scores.goTop(), 0);
+    EXPECT_EQ(scores.record().golfer, "Okonkwo, Ike");
+    ASSERT_EQ(scores.skip(), 0);
+    EXPECT_EQ(scores.record().golfer, "Mulligan, Pat");
+    EXPECT_NE(scores.skip(), 0);
+}
+
+TEST_F(ExchangeCli, FailuresGoToStandardErrorWithAnExitCode) {
+    auto noFolder = run("export " + shellQuoted(data.dir.file("none/rounds.csv")), data.folder);
+    EXPECT_EQ(noFolder.exitCode, 1);
+    EXPECT_EQ(noFolder.out, "");
+    EXPECT_EQ(noFolder.err, "Error creating export file, export terminated\n");
+
+    ASSERT_EQ(run("export " + shellQuoted(file), data.folder).exitCode, 0);
+    const std::string text = test::readFile(file);
+    std::ofstream(file, std::ios::binary) << text.substr(0, text.size() - 40);
+    auto cut = run("import " + shellQuoted(file), empty.folder);
+    EXPECT_EQ(cut.exitCode, 1);
+    EXPECT_EQ(cut.err, "Error reading import file, import did not complete\n");
+
+    EXPECT_EQ(run("import", empty.folder).exitCode, 64);
+    auto noDatabase = run("import " + shellQuoted(file), data.dir.path() + "nothing/");
+    EXPECT_EQ(noDatabase.exitCode, 2);
+    EXPECT_FALSE(std::filesystem::exists(data.dir.path() + "nothing/Scores.dbf"));
+}
+
+} // namespace
+} // namespace kip::cli
