@@ -11,7 +11,7 @@ namespace {
 constexpr const char* newestDate = "99999999";
 
 // Keeps the lowest (lower = true) or highest value with its count, average total and date.
-void takeExtreme(CourseExtreme& extreme, bool lower, int value, int total, const std::string& date) {
+void takeExtreme(CourseExtreme& extreme, bool lower, int value, int total, const ScoreRowFields& round) {
     if (value == extreme.value) {
         ++extreme.count;
         extreme.average += total;
@@ -19,7 +19,7 @@ void takeExtreme(CourseExtreme& extreme, bool lower, int value, int total, const
         extreme.value = value;
         extreme.count = 1;
         extreme.average = total;
-        extreme.date = date;
+        extreme.date = round.dateText();
     }
 }
 
@@ -101,8 +101,7 @@ void CCourseStatsDlg::count(const ScoreRowFields& round) {
     const std::uint8_t* flagsOf = round.holeFlagSlots();
     for (int h = 1; h < golfdb::holeSlots; ++h) {
         CourseHole& hole = holes_[static_cast<std::size_t>(h)];
-        hole.par = par[h];
-        hole.yardage = round.yardageOf(h);
+        const int holePar = par[h];
         const int strokes = strokesOf[h];
         hole.strokes += strokes;
         hole.putts += puttsOf[h];
@@ -113,26 +112,25 @@ void CCourseStatsDlg::count(const ScoreRowFields& round) {
             hole.greens += 1;
             ++greens;
         }
-        if (strokes > hole.par + 1)
+        if (strokes > holePar + 1)
             ++hole.doublesOrWorse;
-        else if (strokes == hole.par + 1)
+        else if (strokes == holePar + 1)
             ++hole.bogeys;
-        else if (strokes == hole.par)
+        else if (strokes == holePar)
             ++hole.pars;
-        else if (strokes == hole.par - 1)
+        else if (strokes == holePar - 1)
             ++hole.birdies;
-        else if (strokes == hole.par - 2 && hole.par > 3)
+        else if (strokes == holePar - 2 && holePar > 3)
             ++hole.eagles;
     }
-    const std::string date = round.dateText();
-    takeExtreme(low_, true, total, total, date);
-    takeExtreme(high_, false, total, total, date);
+    takeExtreme(low_, true, total, total, round);
+    takeExtreme(high_, false, total, total, round);
     if (putts > 0) {
-        takeExtreme(fewestPutts_, true, putts, total, date);
-        takeExtreme(mostPutts_, false, putts, total, date);
+        takeExtreme(fewestPutts_, true, putts, total, round);
+        takeExtreme(mostPutts_, false, putts, total, round);
     }
-    takeExtreme(fewestGreens_, true, greens, total, date);
-    takeExtreme(mostGreens_, false, greens, total, date);
+    takeExtreme(fewestGreens_, true, greens, total, round);
+    takeExtreme(mostGreens_, false, greens, total, round);
 }
 
 void CCourseStatsDlg::finish() {

@@ -86,6 +86,17 @@ TEST(CourseStats, FairwaysGreensAndClassesPerHole) {
     EXPECT_EQ(stats.line(29).text, "Most Greens   -  2 (06/01/2024)   Avg Round - 67.0");
 }
 
+TEST(CourseStats, ParOfEachHoleIsThatOfTheLastRoundRead) {
+    StatsData data;
+    Holes older = parHoles();
+    older[0].par = 5;
+    data.addDetail({.day = 1}, older);
+    data.addDetail({.day = 2}, parHoles());
+    // Newest first: the older round is read last.
+    EXPECT_EQ(statsOf(data, "Hogan, Ben").hole(1).par, 5);
+    EXPECT_EQ(statsOf(data, "Hogan, Ben").hole(2).par, 4);
+}
+
 TEST(CourseStats, OtherTeesTotalOnlyAndInitialRoundsAreNotCounted) {
     StatsData data;
     data.addDetail({.tee = "White"}, roundOf(80));
