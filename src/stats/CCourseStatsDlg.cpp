@@ -72,6 +72,7 @@ void CCourseStatsDlg::compute(golfdb::ScoreTable& scores, platform::WaitCursor* 
                 if (rc == store::storeAfter)
                     rc = store::storeOk;
             }
+            long lastCounted = 0;
             for (; rc == store::storeOk; rc = store::skipRecords(table, 1)) {
                 if (!allGolfers && row.golferField() != key)
                     break;
@@ -79,6 +80,14 @@ void CCourseStatsDlg::compute(golfdb::ScoreTable& scores, platform::WaitCursor* 
                     row.isInitialHandicapRound())
                     continue;
                 count(row);
+                lastCounted = store::recordNumber(table);
+            }
+            // Par and length of each hole are those of the last round counted.
+            if (lastCounted != 0 && store::goRecord(table, lastCounted) == store::storeOk) {
+                for (int h = 1; h < golfdb::holeSlots; ++h) {
+                    holes_[static_cast<std::size_t>(h)].par = row.parOf(h);
+                    holes_[static_cast<std::size_t>(h)].yardage = row.yardageOf(h);
+                }
             }
         }
         finish();
