@@ -6,14 +6,20 @@
 #include "app/CPreferencesDlg.h"
 #include "app/LeaderboardScan.h"
 #include "exchange/RoundsCommands.h"
+#include "exchange/RoundTextFile.h"
 #include "golfdb/DatabaseBackup.h"
 #include "handicap/HandicapCommands.h"
+#include "handicap/HandicapListingCommands.h"
 #include "handicap/HandicapRule.h"
-#include "manage/GolferCommands.h"
+#include "manage/CSelectPersonDlg.h"
 #include "manage/CourseCommands.h"
+#include "manage/CourseSelection.h"
+#include "manage/GolferCommands.h"
 #include "manage/RecentCourses.h"
 #include "platform/WaitCursor.h"
+#include "rounds/RoundCommands.h"
 #include "rounds/RoundPoints.h"
+#include "rounds/RoundViewing.h"
 #include "stats/ListingCommands.h"
 
 #include <optional>
@@ -91,20 +97,33 @@ bool CKipGolfView::isAvailable(CommandId id) const {
     case CommandId::HelpTopics:
     case CommandId::About:
     case CommandId::ContextHelp:
+    case CommandId::ExportRounds:
+    case CommandId::ImportRounds:
     case CommandId::NewGolfer:
     case CommandId::ChangeGolfer:
     case CommandId::DeleteGolfer:
-    case CommandId::BasicStats:
-    case CommandId::BasicStatsAllGolfers:
-    case CommandId::HoleTypeStats:
-    case CommandId::FairwaysAndGreens:
-    case CommandId::ExportRounds:
-    case CommandId::ImportRounds:
+    case CommandId::ShowHandicap:
+    case CommandId::ShowHandicapScores:
+    case CommandId::ShowAllHandicapScores:
+    case CommandId::ShowAllHandicapsByGolfer:
+    case CommandId::ListGolfers:
+    case CommandId::ShowAllHandicapsByHandicap:
+    case CommandId::CourseHandicapsByGolfer:
+    case CommandId::CourseHandicapsByHandicap:
+    case CommandId::EnterRound:
+    case CommandId::ChangeRound:
+    case CommandId::ViewRound:
+    case CommandId::DeleteRounds:
+    case CommandId::DeleteYear:
     case CommandId::AddCourse:
     case CommandId::ViewCourse:
     case CommandId::ChangeCourse:
     case CommandId::DeleteCourses:
     case CommandId::CopyFromMaster:
+    case CommandId::BasicStats:
+    case CommandId::BasicStatsAllGolfers:
+    case CommandId::HoleTypeStats:
+    case CommandId::FairwaysAndGreens:
     case CommandId::LowestRounds:
     case CommandId::FewestPutts:
     case CommandId::CourseStats:
@@ -147,6 +166,12 @@ CommandOutcome CKipGolfView::run(CommandId id) {
         if (services_.help)
             services_.help->showTopic("index");
         return CommandOutcome::None;
+    case CommandId::AddCourse:
+    case CommandId::ViewCourse:
+    case CommandId::ChangeCourse:
+    case CommandId::DeleteCourses:
+    case CommandId::CopyFromMaster:
+        return courseCommand(id);
     case CommandId::BasicStats:
         stats::basicStats(statsServices());
         return CommandOutcome::None;
@@ -159,12 +184,6 @@ CommandOutcome CKipGolfView::run(CommandId id) {
     case CommandId::FairwaysAndGreens:
         stats::fairwaysAndGreens(statsServices());
         return CommandOutcome::None;
-    case CommandId::AddCourse:
-    case CommandId::ViewCourse:
-    case CommandId::ChangeCourse:
-    case CommandId::DeleteCourses:
-    case CommandId::CopyFromMaster:
-        return courseCommand(id);
     case CommandId::LowestRounds:
     case CommandId::FewestPutts:
     case CommandId::CourseStats:
@@ -178,12 +197,6 @@ CommandOutcome CKipGolfView::run(CommandId id) {
         services_.dialogs.run(about);
         return CommandOutcome::None;
     }
-    case CommandId::NewGolfer:
-        return afterGolferCommand(manage::addNewGolfer(services_.dialogs, doc_));
-    case CommandId::ChangeGolfer:
-        return afterGolferCommand(manage::changeGolferInformation(services_.dialogs, doc_));
-    case CommandId::DeleteGolfer:
-        return afterGolferCommand(manage::deleteGolfer(services_.dialogs, doc_));
     case CommandId::ExportRounds:
         if (services_.fileChooser)
             exchange::exportRoundsCommand(doc_, *services_.fileChooser);
@@ -198,13 +211,47 @@ CommandOutcome CKipGolfView::run(CommandId id) {
         computeLeaderboard();
         return CommandOutcome::Repaint;
     }
+    case CommandId::NewGolfer:
+        return afterGolferCommand(manage::addNewGolfer(services_.dialogs, doc_));
+    case CommandId::ChangeGolfer:
+        return afterGolferCommand(manage::changeGolferInformation(services_.dialogs, doc_));
+    case CommandId::DeleteGolfer:
+        return afterGolferCommand(manage::deleteGolfer(services_.dialogs, doc_));
+    case CommandId::ShowHandicap:
+    case CommandId::ShowHandicapScores:
+    case CommandId::ShowAllHandicapScores:
+    case CommandId::ShowAllHandicapsByGolfer:
+    case CommandId::ListGolfers:
+    case CommandId::ShowAllHandicapsByHandicap:
+    case CommandId::CourseHandicapsByGolfer:
+    case CommandId::CourseHandicapsByHandicap:
+        handicapListing(id);
+        return CommandOutcome::None;
+    case CommandId::EnterRound:
+    case CommandId::ChangeRound:
+    case CommandId::ViewRound:
+    case CommandId::DeleteRounds:
+    case CommandId::DeleteYear:
+        return roundCommand(id);
     default:
         return CommandOutcome::None;
     }
 }
 
-stats::StatsServices CKipGolfView::statsServices() {
-    return {doc_, services_.dialogs, services_.clock, services_.printer};
+CommandOutcome CKipGolfView::courseCommand(CommandId id) {
+    manage::CourseServices courses{doc_, services_.dialogs, services_.prompter, services_.settings,
+                                   allowMeters_};
+    if (id == CommandId::AddCourse)
+        manage::addCourse(courses);
+    else if (id == CommandId::ViewCourse)
+        manage::viewCourse(courses);
+    else if (id == CommandId::ChangeCourse)
+        manage::changeCourse(courses);
+    else if (id == CommandId::DeleteCourses)
+        manage::deleteCourses(courses);
+    else
+        manage::copyCoursesFromMaster(courses);
+    return CommandOutcome::None;
 }
 
 CommandOutcome CKipGolfView::listingCommand(CommandId id) {
@@ -227,20 +274,8 @@ CommandOutcome CKipGolfView::listingCommand(CommandId id) {
     return CommandOutcome::None;
 }
 
-CommandOutcome CKipGolfView::courseCommand(CommandId id) {
-    manage::CourseServices courses{doc_, services_.dialogs, services_.prompter, services_.settings,
-                                   allowMeters_};
-    if (id == CommandId::AddCourse)
-        manage::addCourse(courses);
-    else if (id == CommandId::ViewCourse)
-        manage::viewCourse(courses);
-    else if (id == CommandId::ChangeCourse)
-        manage::changeCourse(courses);
-    else if (id == CommandId::DeleteCourses)
-        manage::deleteCourses(courses);
-    else
-        manage::copyCoursesFromMaster(courses);
-    return CommandOutcome::None;
+stats::StatsServices CKipGolfView::statsServices() {
+    return {doc_, services_.dialogs, services_.clock, services_.printer};
 }
 
 CommandOutcome CKipGolfView::afterRestore(bool restoreRan) {
@@ -257,6 +292,76 @@ CommandOutcome CKipGolfView::afterGolferCommand(manage::GolferOutcome outcome) {
         return CommandOutcome::None;
     computeLeaderboard();
     return CommandOutcome::Repaint;
+}
+
+CommandOutcome CKipGolfView::roundCommand(CommandId id) {
+    rounds::RoundServices rounds{doc_,
+                                 services_.dialogs,
+                                 services_.prompter,
+                                 services_.settings,
+                                 services_.clock,
+                                 services_.printer,
+                                 allowMeters_,
+                                 [this](const golfdb::ScoreRecord& round) { return offerRound(round) > 0; },
+                                 [this] { computeLeaderboard(); },
+                                 nullptr,
+                                 nullptr};
+    std::optional<exchange::RoundTextButtons> textFiles;
+    if (services_.fileChooser) {
+        textFiles.emplace(*services_.fileChooser, services_.prompter);
+        rounds.textFiles = &*textFiles;
+    }
+    int changed = 0;
+    if (id == CommandId::EnterRound)
+        changed = rounds::enterRound(rounds);
+    else if (id == CommandId::ChangeRound)
+        changed = rounds::changeRound(rounds);
+    else if (id == CommandId::ViewRound)
+        rounds::viewRounds(rounds);
+    else if (id == CommandId::DeleteRounds)
+        changed = rounds::deleteRounds(rounds);
+    else
+        changed = rounds::deleteYearRounds(rounds);
+    return changed > 0 ? CommandOutcome::Repaint : CommandOutcome::None;
+}
+
+void CKipGolfView::handicapListing(CommandId id) {
+    manage::CourseServices courses{doc_, services_.dialogs, services_.prompter, services_.settings,
+                                   allowMeters_};
+    handicap::ListingServices listing;
+    listing.chooseGolfer = [this] { return manage::selectGolfer(services_.dialogs, doc_); };
+    listing.chooseCourse = [&courses] { return manage::selectCourseAndTee(courses); };
+    listing.viewRound = [this](const golfdb::ScoreRecord& round) {
+        rounds::viewRound(services_.dialogs, services_.prompter, services_.printer, services_.clock.today(),
+                          round);
+    };
+    listing.printer = services_.printer;
+    listing.clock = &services_.clock;
+    auto& dialogs = services_.dialogs;
+    using handicap::HandicapOrder;
+    switch (id) {
+    case CommandId::ShowHandicap:
+        handicap::showHandicap(doc_, listing);
+        break;
+    case CommandId::ShowHandicapScores:
+        handicap::showHandicapScores(dialogs, doc_, listing);
+        break;
+    case CommandId::ShowAllHandicapScores:
+        handicap::showAllHandicapScores(dialogs, doc_, listing);
+        break;
+    case CommandId::ShowAllHandicapsByHandicap:
+        handicap::showAllHandicaps(dialogs, doc_, listing, HandicapOrder::ByHandicap);
+        break;
+    case CommandId::CourseHandicapsByGolfer:
+        handicap::showCourseHandicaps(dialogs, doc_, listing, HandicapOrder::ByGolfer);
+        break;
+    case CommandId::CourseHandicapsByHandicap:
+        handicap::showCourseHandicaps(dialogs, doc_, listing, HandicapOrder::ByHandicap);
+        break;
+    default: // Show All Handicaps (By Golfer) and List Golfers
+        handicap::showAllHandicaps(dialogs, doc_, listing, HandicapOrder::ByGolfer);
+        break;
+    }
 }
 
 CommandOutcome CKipGolfView::preferences() {

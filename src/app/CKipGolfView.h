@@ -78,8 +78,10 @@ private:
     CommandOutcome backupReminder(const std::string& text);
     CommandOutcome afterRestore(bool restoreRan);
     CommandOutcome afterGolferCommand(manage::GolferOutcome outcome);
-    stats::StatsServices statsServices();
+    void handicapListing(CommandId id);
+    CommandOutcome roundCommand(CommandId id);
     CommandOutcome courseCommand(CommandId id);
+    stats::StatsServices statsServices();
     CommandOutcome listingCommand(CommandId id);
 
     golfdb::CKipGolfDoc& doc_;

@@ -39,20 +39,23 @@ int runBackup(Invocation& call);
 int runRestore(Invocation& call);
 int runCompress(Invocation& call);
 
-// Golfers: golfers, golfer add|rename|delete.
-int runGolfers(Invocation& call);
-int runGolfer(Invocation& call);
 // Rounds file: export FILE, import FILE.
 int runExport(Invocation& call);
 int runImport(Invocation& call);
 // Reports: report KIND [ARGS] [LIMITS] (kinds listed in ReportCommands.cpp).
 int runReport(Invocation& call);
+// Golfers: golfers, golfer add|rename|delete.
+int runGolfers(Invocation& call);
+int runGolfer(Invocation& call);
 
-// Reports: report KIND ...; the handicap kinds are handicaps, course-handicaps, handicap-scores and
-// handicap (args[0] is the kind).
-bool isHandicapReport(const std::string& kind);
-int runHandicapReport(Invocation& call);
-int runReport(Invocation& call);
+// Rounds: rounds, round add-total|delete, year delete.
+int runRounds(Invocation& call);
+int runRound(Invocation& call);
+int runYear(Invocation& call);
+
+// The handicap report kinds (handicaps, course-handicaps, handicap-scores, handicap) with the
+// arguments after the kind.
+int runHandicapReport(Invocation& call, const std::string& kind, const std::vector<std::string>& args);
 // Courses: courses [--tees], master [--state ST] [--by-name], copy-master, course add.
 int runCourses(Invocation& call);
 int runMaster(Invocation& call);

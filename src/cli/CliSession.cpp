@@ -58,6 +58,26 @@ bool CliSession::open() {
     return true;
 }
 
+// The course rows of that name and tee: one is the course; several are listed and refused.
+std::optional<long> namedCourse(CliSession& session, const std::string& name, const std::string& tee) {
+    std::vector<std::pair<long, golfdb::CourseRecord>> found;
+    golfdb::CourseTable& courses = session.doc.courseTable();
+    for (int rc = courses.goTop(); rc == store::storeOk; rc = courses.skip())
+        if (courses.record().name == name && courses.record().tee == tee)
+            found.emplace_back(courses.recordNumber(), courses.record());
+    if (found.size() == 1)
+        return found.front().first;
+    if (found.empty()) {
+        session.call.err << "kipgolf-cli: no course \"" << name << "\" with the tee \"" << tee << "\"\n";
+        return std::nullopt;
+    }
+    session.call.err << "kipgolf-cli: several courses \"" << name << "\" with the tee \"" << tee << "\":\n";
+    for (const auto& [record, course] : found)
+        session.call.err << record << '\t' << course.name << ", " << course.city << ", " << course.state
+                         << '\n';
+    return std::nullopt;
+}
+
 std::optional<std::string> takeOption(std::vector<std::string>& args, const std::string& name, bool& bad) {
     const auto at = std::find(args.begin(), args.end(), name);
     if (at == args.end())

@@ -74,6 +74,10 @@ private:
     int openFailure_ = exitRefused;
 };
 
+// The course row of that name and tee; several rows (other city or state) are listed on standard
+// error and refused, as is none.
+std::optional<long> namedCourse(CliSession& session, const std::string& name, const std::string& tee);
+
 // Pulls "--name VALUE" out of the arguments; nothing when absent, and bad set when the value is missing.
 std::optional<std::string> takeOption(std::vector<std::string>& args, const std::string& name, bool& bad);
 

@@ -50,26 +50,6 @@ int printList(CliSession& session, const handicap::ListingServices& services, Ha
     return exitDone;
 }
 
-// The course rows of that name and tee: one is the course; several are listed and refused.
-std::optional<long> namedCourse(CliSession& session, const std::string& name, const std::string& tee) {
-    std::vector<std::pair<long, golfdb::CourseRecord>> found;
-    golfdb::CourseTable& courses = session.doc.courseTable();
-    for (int rc = courses.goTop(); rc == store::storeOk; rc = courses.skip())
-        if (courses.record().name == name && courses.record().tee == tee)
-            found.emplace_back(courses.recordNumber(), courses.record());
-    if (found.size() == 1)
-        return found.front().first;
-    if (found.empty()) {
-        session.call.err << "kipgolf-cli: no course \"" << name << "\" with the tee \"" << tee << "\"\n";
-        return std::nullopt;
-    }
-    session.call.err << "kipgolf-cli: several courses \"" << name << "\" with the tee \"" << tee << "\":\n";
-    for (const auto& [record, course] : found)
-        session.call.err << record << '\t' << course.name << ", " << course.city << ", " << course.state
-                         << '\n';
-    return std::nullopt;
-}
-
 int printScores(CliSession& session, const handicap::ListingServices& services, bool allGolfers) {
     session.dialogs.on<report::CListDlg>([&](report::CListDlg& d) {
         for (const auto& line : d.lines())
@@ -95,14 +75,8 @@ int usageError(Invocation& call) {
 
 } // namespace
 
-bool isHandicapReport(const std::string& kind) {
-    return kind == "handicaps" || kind == "course-handicaps" || kind == "handicap-scores" ||
-           kind == "handicap";
-}
-
-int runHandicapReport(Invocation& call) {
-    std::vector<std::string> args(call.args.begin() + 1, call.args.end());
-    const std::string kind = call.args.empty() ? "" : call.args[0];
+int runHandicapReport(Invocation& call, const std::string& kind, const std::vector<std::string>& arguments) {
+    std::vector<std::string> args = arguments;
     const HandicapOrder order = orderFrom(args);
     const bool ordered = kind == "handicaps" || kind == "course-handicaps";
     if (!ordered && order == HandicapOrder::ByHandicap)

@@ -65,12 +65,29 @@ int reportCard(Invocation& call, const std::vector<std::string>& args) {
     return exitOk;
 }
 
+int reportHandicaps(Invocation& call, const std::vector<std::string>& args) {
+    return runHandicapReport(call, "handicaps", args);
+}
+int reportCourseHandicaps(Invocation& call, const std::vector<std::string>& args) {
+    return runHandicapReport(call, "course-handicaps", args);
+}
+int reportHandicapScores(Invocation& call, const std::vector<std::string>& args) {
+    return runHandicapReport(call, "handicap-scores", args);
+}
+int reportHandicap(Invocation& call, const std::vector<std::string>& args) {
+    return runHandicapReport(call, "handicap", args);
+}
+
 const ReportKind kinds[] = {
     {"card", "card RECNO", reportCard},
     {"basic", "basic \"Last, First\" [LIMITS]", reportBasic},
     {"basic-all", "basic-all [LIMITS]", reportBasicAll},
     {"holes", "holes \"Last, First\" [LIMITS]", reportHoles},
     {"fairways", "fairways \"Last, First\" [LIMITS]", reportFairways},
+    {"handicaps", "handicaps [--by-handicap]", reportHandicaps},
+    {"course-handicaps", "course-handicaps \"Course\" \"Tee\" [--by-handicap]", reportCourseHandicaps},
+    {"handicap-scores", "handicap-scores --all", reportHandicapScores},
+    {"handicap", "handicap \"Last, First\"", reportHandicap},
     {"lowest", "lowest \"Last, First\" | lowest --all", reportLowest},
     {"putts", "putts \"Last, First\" | putts --all", reportPutts},
     {"course", "course \"Course\" \"Tee\" [\"Last, First\"]", reportCourse},
@@ -95,8 +112,6 @@ int runReport(Invocation& call) {
     for (const auto& kind : kinds)
         if (call.args[0] == kind.name)
             return kind.run(call, {call.args.begin() + 1, call.args.end()});
-    if (isHandicapReport(call.args[0]))
-        return runHandicapReport(call);
     call.err << "kipgolf-cli: unknown report '" << call.args[0] << "'\n";
     return reportUsage(call);
 }

@@ -33,7 +33,8 @@ platform::Date today(const ListingServices& services) {
 
 void openRound(golfdb::CKipGolfDoc& doc, const ListingServices& services, long record) {
     golfdb::ScoreTable& scores = doc.scoreTable();
-    if (scores.goTo(record) != store::storeOk) {
+    // A round deleted since the listing was built cannot be shown either.
+    if (scores.goTo(record) != store::storeOk || store::recordDeleted(scores.storeTable())) {
         doc.prompter().show({"Error reading round information from database!", "Database Error",
                              platform::Icon::Error, platform::Buttons::Ok});
         return;

@@ -160,6 +160,7 @@ GolferOutcome changeGolferInformation(platform::DialogHost& host, golfdb::CKipGo
     bool removed = false;
     if (golfers.find(oldKey) == store::storeOk) {
         removed = golfers.remove() == store::storeOk;
+        golfers.packOnClose = removed ? 1 : golfers.packOnClose;
         golfers.sync();
     }
     if (!removed) {

@@ -56,14 +56,17 @@ int CReportSelect::open() {
     return 0;
 }
 
-void CReportSelect::setAllCourses(bool on) {
+bool CReportSelect::setAllCourses(bool on) {
+    if (!takeScore())
+        return false;
     allCourses_ = on;
     if (!on)
-        return;
+        return true;
     selectedCourse_ = -1;
     tees_.clear();
     selectedTee_ = -1;
     teeOnly_ = false;
+    return true;
 }
 
 void CReportSelect::selectCourse(int index) {
@@ -76,14 +79,15 @@ void CReportSelect::selectCourse(int index) {
         tees_ = doc_->teeList(courses_[static_cast<std::size_t>(index)].record);
 }
 
-void CReportSelect::setTeeOnly(bool on) {
-    if (allCourses_)
-        return;
+bool CReportSelect::setTeeOnly(bool on) {
+    if (allCourses_ || !takeScore())
+        return false;
     teeOnly_ = on;
     if (!on)
         selectedTee_ = -1;
     else if (selectedTee_ < 0 && !tees_.empty())
         selectedTee_ = 0;
+    return true;
 }
 
 void CReportSelect::selectTee(int index) {
@@ -96,8 +100,11 @@ void CReportSelect::setHoleText(const std::string& text) {
     holeText_ = text.substr(0, holeTextLimit);
 }
 
-void CReportSelect::setAllDates(bool on) {
+bool CReportSelect::setAllDates(bool on) {
+    if (!takeScore())
+        return false;
     allDates_ = on;
+    return true;
 }
 
 bool CReportSelect::setScoreGreater(bool on) {

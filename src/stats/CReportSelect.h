@@ -35,7 +35,7 @@ public:
 
     // Courses.
     bool allCourses() const { return allCourses_; }
-    void setAllCourses(bool on);
+    bool setAllCourses(bool on);
     const golfdb::ItemList& courses() const { return courses_; }
     int selectedCourse() const { return selectedCourse_; } // -1: none
     void selectCourse(int index);
@@ -43,7 +43,7 @@ public:
 
     // Tees of the selected course.
     bool teeOnly() const { return teeOnly_; }
-    void setTeeOnly(bool on);
+    bool setTeeOnly(bool on);
     bool teeCheckEnabled() const { return !allCourses_; }
     bool teeListEnabled() const { return teeOnly_; }
     const golfdb::ItemList& tees() const { return tees_; }
@@ -58,7 +58,7 @@ public:
 
     // Dates.
     bool allDates() const { return allDates_; }
-    void setAllDates(bool on);
+    bool setAllDates(bool on);
     bool datesEnabled() const { return !allDates_; }
     platform::Date fromDate() const { return fromDate_; }
     platform::Date toDate() const { return toDate_; }
@@ -74,8 +74,10 @@ public:
     const std::string& toKey() const { return toKey_; }
     bool datesLimited() const { return fromDay_ != 0; }
 
-    // Score bounds. A click is refused (the box keeps its state) when the score field holds no valid
-    // value, after the field's message.
+    // Every check box click takes the values from the controls first: while the score field holds no
+    // valid value the click is refused after the field's message and the box keeps its state.
+
+    // Score bounds.
     bool scoreChecksEnabled() const { return !noScoreBounds_; }
     bool scoreGreater() const { return scoreGreater_; }
     bool scoreLess() const { return scoreLess_; }

@@ -69,4 +69,9 @@ bool CSelectGolferRounds::ok() {
     return true;
 }
 
+int runGolferRounds(platform::DialogHost& host, CSelectGolferRounds& dialog) {
+    const int opened = dialog.open();
+    return opened != 0 ? opened : host.run(dialog);
+}
+
 } // namespace kip::stats

@@ -55,4 +55,7 @@ private:
     std::vector<long> golferRows_;
 };
 
+// Opens the dialog (which may close at once) and shows it when it stays open; returns how it ended.
+int runGolferRounds(platform::DialogHost& host, CSelectGolferRounds& dialog);
+
 } // namespace kip::stats

@@ -13,18 +13,23 @@
 namespace kip::stats {
 namespace {
 
+struct GolferChoice {
+    StatsOutcome outcome = StatsOutcome::Cancelled; // Shown: a golfer was chosen and read
+    std::string name;
+};
+
 // The golfer a one-golfer statistic is about: Select Golfer without "Use All Golfers", then the row.
-std::optional<std::string> chooseGolfer(StatsServices& s) {
+GolferChoice chooseGolfer(StatsServices& s) {
     const std::optional<long> chosen = manage::selectGolfer(s.dialogs, s.doc, {});
     if (!chosen)
-        return std::nullopt;
+        return {};
     golfdb::GolferTable& golfers = s.doc.golferTable();
     if (*chosen < 0 || golfers.goTo(*chosen) != store::storeOk) {
         s.doc.prompter().show({"Error reading golfer information from database!", "Database Error",
                                platform::Icon::Error, platform::Buttons::Ok});
-        return std::string();
+        return {StatsOutcome::Failed, {}};
     }
-    return golfers.record().name;
+    return {StatsOutcome::Shown, golfers.record().name};
 }
 
 std::optional<AppliedLimits> chooseLimits(StatsServices& s, bool holeAllowed, bool noScoreBounds) {
@@ -39,15 +44,13 @@ std::optional<AppliedLimits> chooseLimits(StatsServices& s, bool holeAllowed, bo
 
 // Golfer, then limits, then the computation and its dialog.
 template <class Dialog> StatsOutcome runGolferStatistic(StatsServices& s, Dialog& dialog, bool holeAllowed) {
-    const std::optional<std::string> golfer = chooseGolfer(s);
-    if (!golfer)
-        return StatsOutcome::Cancelled;
-    if (golfer->empty())
-        return StatsOutcome::Failed;
+    const GolferChoice golfer = chooseGolfer(s);
+    if (golfer.outcome != StatsOutcome::Shown)
+        return golfer.outcome;
     const std::optional<AppliedLimits> limits = chooseLimits(s, holeAllowed, false);
     if (!limits)
         return StatsOutcome::Cancelled;
-    dialog.subject.setGolfer(*golfer);
+    dialog.subject.setGolfer(golfer.name);
     dialog.subject.limits = *limits;
     dialog.compute(s.doc.scoreTable(), s.doc.waitCursor());
     s.dialogs.run(dialog);

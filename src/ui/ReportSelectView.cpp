@@ -205,6 +205,7 @@ void ReportSelectView::showModel() {
     const QSignalBlocker blockTees(tees_);
     const QSignalBlocker blockAll(allCourses_);
     const QSignalBlocker blockTee(teeOnly_);
+    const QSignalBlocker blockDates(allDates_);
     allCourses_->setChecked(model_.allCourses());
     courseLabel_->setEnabled(model_.courseListEnabled());
     courses_->setEnabled(model_.courseListEnabled());

@@ -5,6 +5,7 @@
 #include "handicap/CHandicapRule.h"
 #include "manage/CPeopleDlg.h"
 #include "manage/CSelectPersonDlg.h"
+#include "report/CListDlg.h"
 #include "stats/CGraphSelectDlg.h"
 #include "stats/CListTeamDlg.h"
 #include "stats/CSelectGolferRounds.h"
@@ -140,9 +141,8 @@ TEST_F(View, OnlyBuiltCommandsAreAvailable) {
     makeView(dir.path());
     EXPECT_TRUE(view->isAvailable(CommandId::BackupDatabases));
     EXPECT_TRUE(view->isAvailable(CommandId::ChangeHandicapRule));
-    EXPECT_FALSE(view->isAvailable(CommandId::EnterRound));
+    EXPECT_TRUE(view->isAvailable(CommandId::ViewAllRounds));
     EXPECT_TRUE(view->isAvailable(CommandId::StatsGraph));
-    EXPECT_EQ(view->run(CommandId::EnterRound), CommandOutcome::None);
     EXPECT_EQ(view->run(CommandId::Exit), CommandOutcome::Exit);
 }
 
@@ -318,6 +318,23 @@ TEST_F(View, GolferCommandsRebuildTheLeaderboardOnlyWhenRoundsWent) {
     });
     EXPECT_EQ(view->run(CommandId::DeleteGolfer), CommandOutcome::Repaint);
     EXPECT_NE(view->leaderboard().category(0).leaderText, "Castellano, Rita");
+}
+
+TEST_F(View, ListGolfersShowsEveryGolferWithTheStoredIndex) {
+    copyFixtures();
+    makeView(dir.path());
+    ASSERT_TRUE(view->initialUpdate());
+    EXPECT_TRUE(view->isAvailable(CommandId::ShowHandicap));
+    EXPECT_TRUE(view->isAvailable(CommandId::CourseHandicapsByHandicap));
+    std::vector<std::string> lines;
+    dialogs.on<report::CListDlg>([&lines](report::CListDlg& d) {
+        EXPECT_EQ(d.title(), "Golfer Handicaps (By Golfer)");
+        lines = d.texts();
+        return d.ok();
+    });
+    EXPECT_EQ(view->run(CommandId::ListGolfers), CommandOutcome::None);
+    EXPECT_EQ(lines.size(), doc->golferList().size());
+    EXPECT_EQ(dialogs.runs, 1);
 }
 
 } // namespace

@@ -160,6 +160,12 @@ TEST(ReportSelect, ScoreBoundsExcludeEachOtherAndAreValidated) {
     EXPECT_EQ(applyLimits(d, l.doc().courseTable()).scoreText(), "Using Only Scores < 95");
     d.setScoreLess(false);
     EXPECT_FALSE(d.scoreFieldEnabled());
+    d.setScoreText("");
+    EXPECT_FALSE(d.setAllDates(false));
+    EXPECT_FALSE(d.setAllCourses(false));
+    EXPECT_TRUE(d.allDates());
+    EXPECT_TRUE(d.allCourses());
+    EXPECT_EQ(l.prompter.last().text, "Enter an integer.");
 }
 
 TEST(ReportSelect, ACourseRowThatCannotBeReadDropsCourseTeeAndHole) {
@@ -220,7 +226,9 @@ TEST(SelectGolferRounds, OneGolferClosesAtOnce) {
     StatsData data;
     const long only = data.addGolfer("Hogan, Ben");
     CSelectGolferRounds d(&data.doc(), data.prompter);
-    EXPECT_EQ(d.open(), platform::dialogOk);
+    test::ScriptedDialogHost host;
+    EXPECT_EQ(runGolferRounds(host, d), platform::dialogOk);
+    EXPECT_EQ(host.runs, 0);
     EXPECT_TRUE(d.allGolfers());
     EXPECT_EQ(d.roundsLimit(), 0);
     EXPECT_THAT(d.golferRows(), ElementsAre(only));

@@ -226,7 +226,7 @@ void UiTest::ribbonCarriesEveryCommand() {
             QCOMPARE(button->toolTip().toStdString(), item.tooltip);
         QCOMPARE(button->defaultAction()->statusTip().toStdString(), item.description);
     }
-    QVERIFY(!ribbon->button(app::CommandId::EnterRound)->isEnabled());
+    QVERIFY(!ribbon->button(app::CommandId::ViewAllRounds)->isEnabled());
     QVERIFY(ribbon->button(app::CommandId::BackupDatabases)->isEnabled());
     for (const int tab : {1, 2, 3, 4, 5}) {
         ribbon->tabs()->setCurrentIndex(tab);

@@ -10,15 +10,18 @@
 #include "ui/MainWindow.h"
 #include "ui/QtPrompter.h"
 #include "ui/QtStartupShell.h"
+#include "ui/RoundSelectionViews.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QtTest>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 
@@ -26,7 +29,8 @@ using namespace kip;
 
 namespace {
 
-// Plays the dialogs that a command opens, in order, each once it is the active modal window.
+// Plays the dialogs that a command opens, in order, each once it is the active modal window (a step
+// may name several views, separated by '|').
 class DialogPlayer : public QObject {
 public:
     DialogPlayer() {
@@ -42,7 +46,7 @@ private:
     void poll() {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible() || qobject_cast<QMessageBox*>(modal) || steps_.empty() ||
-            modal->objectName() != steps_.front().first || modal == last_)
+            !steps_.front().first.split('|').contains(modal->objectName()) || modal == last_)
             return;
         last_ = modal;
         auto step = steps_.front();
@@ -93,6 +97,9 @@ private slots:
     void peopleViewUpperCasesTheStateAndChecksTheName();
     void selectGolferViewNeedsAChoice();
     void addChangeAndDeleteFromTheWindow();
+    void handicapListingsFromTheWindow();
+    void enterARoundWithTheKeyboard();
+    void roundSelectionDialogsFromTheWindow();
 };
 
 void GolferViewsTest::peopleViewUpperCasesTheStateAndChecksTheName() {
@@ -244,6 +251,251 @@ void GolferViewsTest::addChangeAndDeleteFromTheWindow() {
             "Are you sure you want to delete Ola Brandt? All rounds for this golfer will also be deleted.",
             "Golfer Ola Brandt and all rounds played have been deleted"}));
     QVERIFY(doc.golferTable().find("Brandt, Ola") != 0);
+}
+
+QPushButton* buttonText(QWidget* w, const QString& text) {
+    for (auto* b : w->findChildren<QPushButton*>())
+        if (b->text() == text)
+            return b;
+    return nullptr;
+}
+
+QStringList listTexts(QWidget* d) {
+    QStringList texts;
+    auto* list = d->findChild<QListView*>("list");
+    for (int row = 0; row < list->model()->rowCount(); ++row)
+        texts << list->model()->index(row, 0).data().toString();
+    return texts;
+}
+
+void GolferViewsTest::handicapListingsFromTheWindow() {
+    Window w;
+    ui::MainWindow& window = w.open();
+    test::MessageBoxAnswerer boxes;
+    DialogPlayer player;
+
+    player.then("selectPersonView", [](QWidget* d) {
+        auto* list = d->findChild<QListWidget*>("golfers");
+        list->setCurrentItem(list->findItems("Okonkwo, Ike", Qt::MatchExactly).value(0));
+        buttonOf(d, "ok")->click();
+    });
+    boxes.screenshotNext("message-show-handicap.png");
+    window.runCommand(app::CommandId::ShowHandicap);
+    QVERIFY(player.done());
+    QCOMPARE(boxes.captions, QStringList{"Handicap Information"});
+    QVERIFY(boxes.texts.value(0).startsWith("Ike Okonkwo has a handicap of "));
+
+    QStringList scores;
+    QString viewed;
+    player.then("selectPersonView", [](QWidget* d) {
+        auto* list = d->findChild<QListWidget*>("golfers");
+        list->setCurrentItem(list->findItems("Okonkwo, Ike", Qt::MatchExactly).value(0));
+        buttonOf(d, "ok")->click();
+    });
+    player.then("listDialogView", [&scores](QWidget* d) {
+        d->resize(520, 420);
+        scores = listTexts(d);
+        shot(d, "dialog-handicap-scores.png");
+        // Later, so that the player (still in this step) can play the round dialog it opens.
+        QTimer::singleShot(0, d, [d] {
+            auto* list = d->findChild<QListView*>("list");
+            emit list->doubleClicked(list->model()->index(1, 0)); // the newest round
+            d->findChild<QPushButton*>("ok")->click();
+        });
+    });
+    player.then("totalScoreView|scoresView", [&viewed](QWidget* d) {
+        viewed = d->objectName();
+        shot(d, "dialog-handicap-scores-view-round.png");
+        qobject_cast<QDialog*>(d)->reject();
+    });
+    window.runCommand(app::CommandId::ShowHandicapScores);
+    QVERIFY(scores.size() > 1);
+    QVERIFY(scores.value(0).startsWith("Ike Okonkwo has a handicap of "));
+    QVERIFY(!viewed.isEmpty());
+
+    QStringList sorted;
+    DialogPlayer lists;
+    lists.then("listDialogView", [&sorted](QWidget* d) {
+        sorted = listTexts(d);
+        shot(d, "dialog-all-handicaps-by-handicap.png");
+        d->findChild<QPushButton*>("ok")->click();
+    });
+    window.runCommand(app::CommandId::ShowAllHandicapsByHandicap);
+    QVERIFY(lists.done());
+    // Indexes from 0.0 come in ascending order; a negative one sits where its text sorts.
+    QVector<double> indexes;
+    for (const QString& line : sorted)
+        if (!line.startsWith('-'))
+            indexes << line.left(4).trimmed().toDouble();
+    QVERIFY(indexes.size() > 2);
+    QVERIFY(std::is_sorted(indexes.begin(), indexes.end()));
+
+    QStringList all;
+    lists.then("listDialogView", [&all](QWidget* d) {
+        d->resize(520, 480);
+        all = listTexts(d);
+        QVERIFY(d->findChild<QPushButton*>("printNoBreaks"));
+        shot(d, "dialog-all-handicap-scores.png");
+        d->findChild<QPushButton*>("ok")->click();
+    });
+    window.runCommand(app::CommandId::ShowAllHandicapScores);
+    QVERIFY(all.contains(""));
+
+    QString courseTitle;
+    lists.then("selectCourseView", [](QWidget* d) {
+        d->findChild<QListWidget*>("groups")->setCurrentRow(0);
+        buttonText(d, "OK")->click();
+    });
+    lists.then("selectTeeView", [](QWidget* d) {
+        d->findChild<QListWidget*>("lines")->setCurrentRow(0);
+        buttonText(d, "OK")->click();
+    });
+    lists.then("listDialogView", [&courseTitle](QWidget* d) {
+        courseTitle = d->windowTitle();
+        shot(d, "dialog-course-handicaps.png");
+        d->findChild<QPushButton*>("ok")->click();
+    });
+    window.runCommand(app::CommandId::CourseHandicapsByGolfer);
+    QVERIFY(courseTitle.endsWith(")"));
+}
+
+// Types into whatever has the focus, as a user at the keyboard does.
+void typeKeys(const QString& keys) {
+    for (const QChar key : keys)
+        QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
+}
+
+void GolferViewsTest::enterARoundWithTheKeyboard() {
+    Window w;
+    ui::MainWindow& window = w.open();
+    auto& doc = w.shell->view()->doc();
+    QCOMPARE(doc.golferTable().find("Okonkwo, Ike"), 0);
+    const double indexBefore = doc.golferTable().record().handicapIndex;
+
+    test::MessageBoxAnswerer boxes;
+    boxes.onBox = [&] {
+        if (boxes.texts.last().startsWith("Do you want"))
+            boxes.screenshotNext("message-score-entry.png");
+        else if (boxes.texts.last().startsWith("Round saved"))
+            boxes.screenshotNext("message-round-saved.png");
+    };
+    boxes.answer(QMessageBox::Yes);
+    DialogPlayer player;
+    player.then("selectPersonView", [](QWidget* d) {
+        auto* list = d->findChild<QListWidget*>("golfers");
+        list->setCurrentItem(list->findItems("Okonkwo, Ike", Qt::MatchExactly).value(0));
+        buttonOf(d, "ok")->click();
+    });
+    player.then("selectCourseView", [](QWidget* d) {
+        d->findChild<QListWidget*>("groups")->setCurrentRow(0);
+        buttonText(d, "OK")->click();
+    });
+    player.then("selectTeeView", [](QWidget* d) {
+        d->findChild<QListWidget*>("lines")->setCurrentRow(0);
+        buttonText(d, "OK")->click();
+    });
+    bool typed = false;
+    player.then("scoresView", [&typed](QWidget* d) {
+        QApplication::setActiveWindow(d);
+        if (!QTest::qWaitForWindowActive(d))
+            return;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // from the date to hole 1
+        for (int h = 1; h <= 18; ++h)
+            typeKeys("42"); // the strokes, then the putts: each moves on by itself
+        shot(d, "dialog-enter-round-typed.png");
+        typed = QApplication::focusWidget() && QApplication::focusWidget()->objectName() == "saveAndQuit";
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    });
+    window.runCommand(app::CommandId::EnterRound);
+    QVERIFY(player.done());
+    QVERIFY(typed);
+    QCOMPARE(boxes.texts.size(), 2);
+    QVERIFY(boxes.texts[1].startsWith("Round saved and Ike Okonkwo's handicap is now "));
+
+    auto& scores = doc.scoreTable();
+    QCOMPARE(scores.findNewest("Okonkwo, Ike"), 0);
+    QCOMPARE(scores.record().year, 2024);
+    QCOMPARE(scores.record().month, 12);
+    QCOMPARE(scores.record().day, 9);
+    QCOMPARE(scores.record().totalStrokes, 72);
+    QCOMPARE(doc.golferTable().find("Okonkwo, Ike"), 0);
+    const double indexAfter = doc.golferTable().record().handicapIndex;
+    QVERIFY(indexAfter != indexBefore);
+    QVERIFY(boxes.texts[1].contains(QString::number(indexAfter, 'f', 1)));
+    QVERIFY(w.shell->view()->leaderboard().category(0).best <= 72);
+}
+
+void GolferViewsTest::roundSelectionDialogsFromTheWindow() {
+    Window w;
+    ui::MainWindow& window = w.open();
+    auto& doc = w.shell->view()->doc();
+    const auto roundsOfIke = doc.roundList("Okonkwo, Ike").size();
+    QVERIFY(roundsOfIke > 2);
+
+    test::MessageBoxAnswerer boxes;
+    boxes.onBox = [&] {
+        const QString text = boxes.texts.last();
+        if (text.startsWith("You must select a round"))
+            boxes.screenshotNext("message-select-a-round.png");
+        else if (text.startsWith("Are you sure you want to delete these"))
+            boxes.screenshotNext("message-confirm-delete-rounds.png");
+        else if (text.startsWith("Selected rounds deleted"))
+            boxes.screenshotNext("message-rounds-deleted.png");
+        else if (text.startsWith("Enter a valid year"))
+            boxes.screenshotNext("message-incorrect-year.png");
+        else if (text.startsWith("Are you sure you want to delete all rounds"))
+            boxes.screenshotNext("message-confirm-delete-year.png");
+        else if (text.contains("rounds deleted from database"))
+            boxes.screenshotNext("message-year-deleted.png");
+    };
+    DialogPlayer player;
+    const auto chooseIke = [](QWidget* d) {
+        auto* list = d->findChild<QListWidget*>("golfers");
+        list->setCurrentItem(list->findItems("Okonkwo, Ike", Qt::MatchExactly).value(0));
+        buttonOf(d, "ok")->click();
+    };
+    player.then("selectPersonView", chooseIke);
+    player.then("selectScoreView", [](QWidget* d) {
+        shot(d, "dialog-select-round.png");
+        buttonOf(d, "ok")->click(); // nothing chosen: the message, and the dialog stays
+        buttonOf(d, "cancel")->click();
+    });
+    window.runCommand(app::CommandId::ViewRound);
+    QVERIFY(player.done());
+    QCOMPARE(boxes.texts, QStringList{"You must select a round!"});
+
+    boxes.texts.clear();
+    boxes.answer(QMessageBox::Yes);
+    player.then("selectPersonView", chooseIke);
+    player.then("deleteScoreView", [](QWidget* d) {
+        auto* list = d->findChild<QListWidget*>("rounds");
+        list->item(0)->setSelected(true);
+        list->item(1)->setSelected(true);
+        shot(d, "dialog-delete-round.png");
+        buttonOf(d, "delete")->click();
+    });
+    window.runCommand(app::CommandId::DeleteRounds);
+    QVERIFY(player.done());
+    QCOMPARE(boxes.texts.value(0), QString("Are you sure you want to delete these 2 rounds?"));
+    QVERIFY(boxes.texts.value(1).startsWith("Selected rounds deleted and Okonkwo, Ike's handicap is now "));
+    QCOMPARE(doc.roundList("Okonkwo, Ike").size(), roundsOfIke - 2);
+
+    boxes.texts.clear();
+    boxes.answer(QMessageBox::Yes);
+    player.then("enterYearView", [](QWidget* d) {
+        auto* year = editOf(d, "year");
+        QTest::keyClicks(year, "1899");
+        shot(d, "dialog-enter-year.png");
+        buttonOf(d, "ok")->click();
+        year->clear();
+        QTest::keyClicks(year, "2023");
+        QTest::keyClick(year, Qt::Key_Return);
+    });
+    window.runCommand(app::CommandId::DeleteYear);
+    QVERIFY(player.done());
+    QCOMPARE(boxes.texts.size(), 3);
+    QCOMPARE(boxes.texts[0], QString("Enter a valid year in the format yyyy"));
+    QVERIFY(boxes.texts[2].endsWith("rounds deleted from database for year 2023"));
 }
 
 QTEST_MAIN(GolferViewsTest)
