@@ -1,7 +1,6 @@
 #include "stats/ListedRound.h"
 
-#include "rounds/CScoresDlg.h"
-#include "rounds/CTotalScoreDlg.h"
+#include "rounds/RoundViewing.h"
 
 namespace kip::stats {
 
@@ -17,16 +16,8 @@ bool viewListedRound(const RoundViewing& viewing, long record) {
         showRoundReadError(viewing.prompter);
         return false;
     }
-    const golfdb::ScoreRecord round = viewing.scores.record();
-    if (round.isTotalOnly()) {
-        rounds::CTotalScoreDlg dialog(rounds::RoundMode::View, viewing.prompter, viewing.today);
-        dialog.loadFromRound(round);
-        dialog.run(viewing.dialogs);
-    } else {
-        rounds::CScoresDlg dialog(rounds::RoundMode::View, viewing.prompter, viewing.today);
-        dialog.loadFromRound(round);
-        dialog.run(viewing.dialogs);
-    }
+    rounds::viewRound(viewing.dialogs, viewing.prompter, viewing.printer, viewing.today,
+                      viewing.scores.record());
     return true;
 }
 

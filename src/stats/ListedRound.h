@@ -5,6 +5,7 @@
 #include "golfdb/ScoreTable.h"
 #include "platform/Clock.h"
 #include "platform/DialogHost.h"
+#include "platform/PrintSurface.h"
 #include "platform/Prompter.h"
 
 namespace kip::stats {
@@ -14,6 +15,7 @@ struct RoundViewing {
     platform::DialogHost& dialogs;
     platform::Prompter& prompter;
     platform::Date today;
+    platform::Printer* printer = nullptr; // for the round dialog's "Print"
 };
 
 // Reads the row and shows it; false after "Error reading round information from database!" when

@@ -57,7 +57,7 @@ std::optional<ChosenGolfer> chooseGolferOrAll(ListingServices& s, bool& readFail
 }
 
 RoundViewing viewingOf(ListingServices& s) {
-    return {s.doc.scoreTable(), s.dialogs, s.doc.prompter(), s.clock.today()};
+    return {s.doc.scoreTable(), s.dialogs, s.doc.prompter(), s.clock.today(), s.printer};
 }
 
 template <class Dialog> StatsOutcome rankedListing(ListingServices s) {
