@@ -20,6 +20,7 @@
 #include "rounds/RoundCommands.h"
 #include "rounds/RoundPoints.h"
 #include "rounds/RoundViewing.h"
+#include "stats/ListingCommands.h"
 
 #include <optional>
 
@@ -123,6 +124,13 @@ bool CKipGolfView::isAvailable(CommandId id) const {
     case CommandId::BasicStatsAllGolfers:
     case CommandId::HoleTypeStats:
     case CommandId::FairwaysAndGreens:
+    case CommandId::LowestRounds:
+    case CommandId::FewestPutts:
+    case CommandId::CourseStats:
+    case CommandId::ViewAllRounds:
+    case CommandId::ShowPoints:
+    case CommandId::ShowTeams:
+    case CommandId::StatsGraph:
         return true;
     default:
         return false;
@@ -176,6 +184,14 @@ CommandOutcome CKipGolfView::run(CommandId id) {
     case CommandId::FairwaysAndGreens:
         stats::fairwaysAndGreens(statsServices());
         return CommandOutcome::None;
+    case CommandId::LowestRounds:
+    case CommandId::FewestPutts:
+    case CommandId::CourseStats:
+    case CommandId::ViewAllRounds:
+    case CommandId::ShowPoints:
+    case CommandId::ShowTeams:
+    case CommandId::StatsGraph:
+        return listingCommand(id);
     case CommandId::About: {
         CAboutDlg about;
         services_.dialogs.run(about);
@@ -235,6 +251,26 @@ CommandOutcome CKipGolfView::courseCommand(CommandId id) {
         manage::deleteCourses(courses);
     else
         manage::copyCoursesFromMaster(courses);
+    return CommandOutcome::None;
+}
+
+CommandOutcome CKipGolfView::listingCommand(CommandId id) {
+    const stats::ListingServices listing{doc_, services_.dialogs, services_.clock, services_.settings,
+                                         services_.printer};
+    if (id == CommandId::LowestRounds)
+        stats::lowestRounds(listing);
+    else if (id == CommandId::FewestPutts)
+        stats::fewestPutts(listing);
+    else if (id == CommandId::CourseStats)
+        stats::courseStatistics(listing);
+    else if (id == CommandId::ViewAllRounds)
+        stats::viewAllRounds(listing);
+    else if (id == CommandId::ShowPoints)
+        stats::showPoints(listing);
+    else if (id == CommandId::ShowTeams)
+        stats::showTeams(listing);
+    else
+        stats::showStatsGraph(listing);
     return CommandOutcome::None;
 }
 

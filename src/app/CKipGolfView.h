@@ -82,6 +82,7 @@ private:
     CommandOutcome roundCommand(CommandId id);
     CommandOutcome courseCommand(CommandId id);
     stats::StatsServices statsServices();
+    CommandOutcome listingCommand(CommandId id);
 
     golfdb::CKipGolfDoc& doc_;
     ViewServices services_;

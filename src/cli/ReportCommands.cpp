@@ -1,6 +1,7 @@
 // kipgolf-cli report KIND ...: the lines a report's "Print" button prints, one kind per row below.
 
 #include "cli/CliCommand.h"
+#include "cli/ListingReports.h"
 #include "cli/StatsReports.h"
 #include "golfdb/ScoreTable.h"
 #include "rounds/RoundCard.h"
@@ -87,6 +88,13 @@ const ReportKind kinds[] = {
     {"course-handicaps", "course-handicaps \"Course\" \"Tee\" [--by-handicap]", reportCourseHandicaps},
     {"handicap-scores", "handicap-scores --all", reportHandicapScores},
     {"handicap", "handicap \"Last, First\"", reportHandicap},
+    {"lowest", "lowest \"Last, First\" | lowest --all", reportLowest},
+    {"putts", "putts \"Last, First\" | putts --all", reportPutts},
+    {"course", "course \"Course\" \"Tee\" [\"Last, First\"]", reportCourse},
+    {"rounds", "rounds --all | \"Last, First\"... [--rounds N] [LIMITS]", reportRounds},
+    {"points", "points --all | \"Last, First\"... [--rounds N] [LIMITS]", reportPoints},
+    {"teams", "teams", reportTeams},
+    {"graph", "graph \"Last, First\" --from YYYYMMDD --to YYYYMMDD STAT...", reportGraph},
 };
 
 int reportUsage(Invocation& call) {

@@ -64,6 +64,12 @@ void CListDlg::setPrintEnabled(bool enabled) {
 }
 
 int CListDlg::addLine(std::string text, long record) {
+    const int index = insertLine(std::move(text), record);
+    changed();
+    return index;
+}
+
+int CListDlg::insertLine(std::string text, long record) {
     auto at = lines_.end();
     if (sorted_)
         at = std::upper_bound(lines_.begin(), lines_.end(), text,
@@ -72,13 +78,15 @@ int CListDlg::addLine(std::string text, long record) {
     lines_.insert(at, Line{std::move(text), record});
     if (selected_ >= index)
         ++selected_;
-    changed();
     return index;
 }
 
 void CListDlg::addLines(const golfdb::ItemList& lines) {
+    // One notice for the whole batch: a view shows a long listing without redrawing for every line.
     for (const auto& line : lines)
-        addLine(line.text, line.record);
+        insertLine(line.text, line.record);
+    if (!lines.empty())
+        changed();
 }
 
 void CListDlg::clear() {

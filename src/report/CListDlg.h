@@ -60,6 +60,7 @@ public:
 
     // Adds a line at the end, or at its sorted place; returns its index.
     int addLine(std::string text, long record = noRecord);
+    // The lines in order, with one change notice for all of them.
     void addLines(const golfdb::ItemList& lines);
     void clear();
     const std::vector<Line>& lines() const { return lines_; }
@@ -93,6 +94,7 @@ public:
 
 private:
     void changed();
+    int insertLine(std::string text, long record);
 
     std::string title_;
     std::string firstHeading_;

@@ -86,6 +86,11 @@ QVariant ListLinesModel::data(const QModelIndex& index, int role) const {
     return QString::fromStdString(dialog_.line(index.row()).text);
 }
 
+void ListLinesModel::appended(int from, int to) {
+    beginInsertRows({}, from, to - 1);
+    endInsertRows();
+}
+
 void ListLinesModel::reset() {
     beginResetModel();
     endResetModel();
@@ -207,7 +212,11 @@ void ListDialogView::press(report::ListButton id) {
 
 void ListDialogView::showModel() {
     if (shownLines_ != model_.size()) {
-        lines_->reset();
+        // Lines added at the end of a listing that fills while it is shown keep the user's place.
+        if (!model_.sorted() && shownLines_ >= 0 && model_.size() > shownLines_)
+            lines_->appended(shownLines_, model_.size());
+        else
+            lines_->reset();
         shownLines_ = model_.size();
     }
     const int selected = model_.selectedIndex();

@@ -23,6 +23,8 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     void reset();
+    // The lines from..to-1 were added at the end.
+    void appended(int from, int to);
 
 private:
     const report::CListDlg& dialog_;

@@ -21,6 +21,12 @@
 #include "ui/SelectGolferRoundsView.h"
 #include "ui/SelectStateView.h"
 #include "ui/TotalScoreView.h"
+#include "stats/CCourseStatsDlg.h"
+#include "stats/CFewestPuttsDlg.h"
+#include "stats/CListTeamDlg.h"
+#include "stats/CLowestScoresDlg.h"
+#include "ui/GraphViews.h"
+#include "ui/RoundListView.h"
 
 namespace kip::ui {
 
@@ -47,6 +53,13 @@ void registerStandardViews(QtDialogHost& host) {
     host.registerView<manage::CSelectCourseDlg, SelectCourseView>();
     host.registerView<manage::CSelectState, SelectStateView>();
     host.registerView<manage::CMergeMaster, MergeMasterView>();
+    host.registerView<stats::CLowestScoresDlg, ListDialogView>();
+    host.registerView<stats::CFewestPuttsDlg, ListDialogView>();
+    host.registerView<stats::CCourseStatsDlg, ListDialogView>();
+    host.registerView<stats::CListTeamDlg, ListDialogView>();
+    host.registerView<stats::CListRounds, RoundListView>();
+    host.registerView<stats::CGraphSelectDlg, GraphSelectView>();
+    host.registerView<stats::CGraphStatsDlg, GraphStatsView>();
     host.registerView<stats::CReportSelect, ReportSelectView>();
     host.registerView<stats::CSelectGolferRounds, SelectGolferRoundsView>();
     host.registerView<stats::CBasicStats, BasicStatsView>();

@@ -6,6 +6,9 @@
 #include "manage/CPeopleDlg.h"
 #include "manage/CSelectPersonDlg.h"
 #include "report/CListDlg.h"
+#include "stats/CGraphSelectDlg.h"
+#include "stats/CListTeamDlg.h"
+#include "stats/CSelectGolferRounds.h"
 
 #include "support/Doubles.h"
 #include "support/TempDir.h"
@@ -138,10 +141,30 @@ TEST_F(View, OnlyBuiltCommandsAreAvailable) {
     makeView(dir.path());
     EXPECT_TRUE(view->isAvailable(CommandId::BackupDatabases));
     EXPECT_TRUE(view->isAvailable(CommandId::ChangeHandicapRule));
-    EXPECT_FALSE(view->isAvailable(CommandId::ViewAllRounds));
-    EXPECT_FALSE(view->isAvailable(CommandId::StatsGraph));
-    EXPECT_EQ(view->run(CommandId::ViewAllRounds), CommandOutcome::None);
+    EXPECT_TRUE(view->isAvailable(CommandId::ViewAllRounds));
+    EXPECT_TRUE(view->isAvailable(CommandId::StatsGraph));
     EXPECT_EQ(view->run(CommandId::Exit), CommandOutcome::Exit);
+}
+
+TEST_F(View, ListingCommandsShowTheirDialogs) {
+    copyFixtures();
+    makeView(dir.path());
+    ASSERT_TRUE(view->initialUpdate());
+    int teams = 0;
+    dialogs.on<stats::CListTeamDlg>([&](stats::CListTeamDlg& d) {
+        teams = d.size();
+        return d.ok();
+    });
+    EXPECT_EQ(view->run(CommandId::ShowTeams), CommandOutcome::None);
+    EXPECT_GT(teams, 0);
+    // Cancelling the first selection of each of the others ends it.
+    dialogs.on<manage::CSelectPersonDlg>([](manage::CSelectPersonDlg& d) { return d.cancel(); });
+    EXPECT_EQ(view->run(CommandId::LowestRounds), CommandOutcome::None);
+    dialogs.on<stats::CGraphSelectDlg>([](stats::CGraphSelectDlg& d) { return d.cancel(); });
+    EXPECT_EQ(view->run(CommandId::StatsGraph), CommandOutcome::None);
+    dialogs.on<stats::CSelectGolferRounds>([](stats::CSelectGolferRounds& d) { return d.cancel(); });
+    EXPECT_EQ(view->run(CommandId::ShowPoints), CommandOutcome::None);
+    EXPECT_EQ(dialogs.runs, 4);
 }
 
 TEST_F(View, HandEditedPointValuesAreLimitedToWhatARoundCanStore) {
