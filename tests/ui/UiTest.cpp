@@ -228,8 +228,9 @@ void UiTest::ribbonCarriesEveryCommand() {
             QCOMPARE(button->toolTip().toStdString(), item.tooltip);
         QCOMPARE(button->defaultAction()->statusTip().toStdString(), item.description);
     }
-    QVERIFY(!ribbon->button(app::CommandId::ViewAllRounds)->isEnabled());
-    QVERIFY(ribbon->button(app::CommandId::BackupDatabases)->isEnabled());
+    // Every command of the table is built; those left out are not in the table at all.
+    for (const auto& item : app::CommandTable::items())
+        QVERIFY2(s.shell->view()->isAvailable(item.id), item.ribbonLabel.c_str());
     for (const int tab : {1, 2, 3, 4, 5}) {
         ribbon->tabs()->setCurrentIndex(tab);
         paint(window);
