@@ -1,5 +1,7 @@
 #include "manage/ListOrder.h"
 
+#include "report/ListOrder.h"
+
 #include <algorithm>
 
 namespace kip::manage {
@@ -13,14 +15,7 @@ unsigned char folded(char c) {
 } // namespace
 
 bool lineBefore(std::string_view a, std::string_view b) {
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const unsigned char x = folded(a[i]);
-        const unsigned char y = folded(b[i]);
-        if (x != y)
-            return x < y;
-    }
-    return a.size() < b.size();
+    return report::listTextLess(a, b);
 }
 
 bool startsWithFolded(std::string_view text, std::string_view prefix) {

@@ -8,7 +8,7 @@
 
 namespace kip::manage {
 
-// True when a sorts strictly before b.
+// True when a sorts strictly before b (the comparison every sorted list uses).
 bool lineBefore(std::string_view a, std::string_view b);
 
 // Whether text begins with prefix, ignoring ASCII letter case.
