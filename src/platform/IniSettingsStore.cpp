@@ -55,7 +55,8 @@ bool splitEntry(const std::string& line, std::string& name, std::string& value) 
 
 // Texts are stored between quotes when they have leading or trailing blanks or a quote.
 std::string encodeValue(const std::string& text) {
-    const bool needsQuotes = !text.empty() && (text.front() == ' ' || text.back() == ' ' || text.front() == '"');
+    const bool needsQuotes =
+        !text.empty() && (text.front() == ' ' || text.back() == ' ' || text.front() == '"');
     return needsQuotes ? "\"" + text + "\"" : text;
 }
 
@@ -65,7 +66,8 @@ std::string decodeValue(const std::string& raw) {
     return raw;
 }
 
-std::optional<std::string> lookup(const std::string& path, const std::string& section, const std::string& name) {
+std::optional<std::string> lookup(const std::string& path, const std::string& section,
+                                  const std::string& name) {
     std::string current;
     for (const auto& line : readLines(path)) {
         std::string entryName, value;
@@ -173,7 +175,8 @@ std::string IniSettingsStore::readText(const std::string& section, const std::st
     return lookup(path_, section, name).value_or(defaultValue);
 }
 
-void IniSettingsStore::writeText(const std::string& section, const std::string& name, const std::string& text) {
+void IniSettingsStore::writeText(const std::string& section, const std::string& name,
+                                 const std::string& text) {
     store(path_, section, name, &text);
 }
 

@@ -15,7 +15,9 @@ public:
     virtual void writeText(const std::string& section, const std::string& name, const std::string& text) = 0;
     // Takes the value out of the store; a store that cannot remove leaves it empty, which every reader
     // treats as missing.
-    virtual void removeValue(const std::string& section, const std::string& name) { writeText(section, name, {}); }
+    virtual void removeValue(const std::string& section, const std::string& name) {
+        writeText(section, name, {});
+    }
 };
 
 } // namespace kip::platform

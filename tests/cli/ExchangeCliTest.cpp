@@ -23,8 +23,8 @@ protected:
     CliRun run(const std::string& arguments, const std::string& dataFolder) {
         const std::string errFile = data.dir.file("stderr.txt");
         const std::string command = "XDG_CONFIG_HOME=" + shellQuoted(data.dir.path() + "config") + " " +
-                                    shellQuoted(KIP_CLI_PATH) + " " + shellQuoted("/datadir=" + dataFolder) + " " +
-                                    arguments + " 2>" + shellQuoted(errFile);
+                                    shellQuoted(KIP_CLI_PATH) + " " + shellQuoted("/datadir=" + dataFolder) +
+                                    " " + arguments + " 2>" + shellQuoted(errFile);
         CliRun result = runShell(command);
         result.err = test::readFile(errFile);
         return result;

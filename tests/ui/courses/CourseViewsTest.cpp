@@ -115,13 +115,16 @@ public:
         connect(&timer_, &QTimer::timeout, this, &DialogPlayer::poll);
         timer_.start(10);
     }
-    void then(const QString& name, std::function<void(QWidget*)> step) { steps_.push_back({name, std::move(step)}); }
+    void then(const QString& name, std::function<void(QWidget*)> step) {
+        steps_.push_back({name, std::move(step)});
+    }
     bool done() const { return steps_.empty(); }
 
 private:
     void poll() {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || qobject_cast<QMessageBox*>(modal) || steps_.empty() || modal->objectName() != steps_.front().first)
+        if (!modal || qobject_cast<QMessageBox*>(modal) || steps_.empty() ||
+            modal->objectName() != steps_.front().first)
             return;
         auto step = steps_.front().second;
         steps_.pop_front();
