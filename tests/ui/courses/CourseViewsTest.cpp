@@ -1,5 +1,6 @@
 // The course dialogs' views under the offscreen platform, with a screenshot of each.
 
+#include "../DialogPlayer.h"
 #include "../MessageBoxAnswerer.h"
 
 #include "golfdb/CKipGolfDoc.h"
@@ -107,32 +108,7 @@ void shoot(QWidget& view, const QString& name) {
     view.grab().save(test::screenshotPath(name));
 }
 
-// Plays the window's own dialogs (not message boxes) as they appear: each step gets the next modal
-// dialog with the expected object name.
-class DialogPlayer : public QObject {
-public:
-    DialogPlayer() {
-        connect(&timer_, &QTimer::timeout, this, &DialogPlayer::poll);
-        timer_.start(10);
-    }
-    void then(const QString& name, std::function<void(QWidget*)> step) {
-        steps_.push_back({name, std::move(step)});
-    }
-    bool done() const { return steps_.empty(); }
-
-private:
-    void poll() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || qobject_cast<QMessageBox*>(modal) || steps_.empty() ||
-            modal->objectName() != steps_.front().first)
-            return;
-        auto step = steps_.front().second;
-        steps_.pop_front();
-        step(modal);
-    }
-    QTimer timer_;
-    std::deque<std::pair<QString, std::function<void(QWidget*)>>> steps_;
-};
+using test::DialogPlayer;
 
 QPushButton* buttonNamed(QWidget* dialog, const QString& text) {
     for (auto* b : dialog->findChildren<QPushButton*>())

@@ -1,11 +1,13 @@
 // The golfer dialogs in their Qt views, and the golfer commands run from the main window.
 
+#include "DialogPlayer.h"
 #include "MessageBoxAnswerer.h"
 
 #include "golfdb/CKipGolfDoc.h"
 #include "handicap/HandicapIndex.h"
 #include "support/Doubles.h"
 #include "support/TempDir.h"
+#include "ui/CourseView.h"
 #include "ui/GolferViews.h"
 #include "ui/MainWindow.h"
 #include "ui/QtPrompter.h"
@@ -29,35 +31,7 @@ using namespace kip;
 
 namespace {
 
-// Plays the dialogs that a command opens, in order, each once it is the active modal window (a step
-// may name several views, separated by '|').
-class DialogPlayer : public QObject {
-public:
-    DialogPlayer() {
-        connect(&timer_, &QTimer::timeout, this, &DialogPlayer::poll);
-        timer_.start(10);
-    }
-    void then(const QString& objectName, std::function<void(QWidget*)> play) {
-        steps_.push_back({objectName, std::move(play)});
-    }
-    bool done() const { return steps_.empty(); }
-
-private:
-    void poll() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible() || qobject_cast<QMessageBox*>(modal) || steps_.empty() ||
-            !steps_.front().first.split('|').contains(modal->objectName()) || modal == last_)
-            return;
-        last_ = modal;
-        auto step = steps_.front();
-        steps_.pop_front();
-        step.second(modal);
-    }
-
-    QTimer timer_;
-    std::deque<std::pair<QString, std::function<void(QWidget*)>>> steps_;
-    QPointer<QWidget> last_;
-};
+using test::DialogPlayer;
 
 void shot(QWidget* widget, const QString& name) {
     widget->grab().save(test::screenshotPath(name));
@@ -100,6 +74,7 @@ private slots:
     void handicapListingsFromTheWindow();
     void enterARoundWithTheKeyboard();
     void roundSelectionDialogsFromTheWindow();
+    void aNewUserGoesTheWholeRoadOfOneRound();
 };
 
 void GolferViewsTest::peopleViewUpperCasesTheStateAndChecksTheName() {
@@ -496,6 +471,142 @@ void GolferViewsTest::roundSelectionDialogsFromTheWindow() {
     QCOMPARE(boxes.texts.size(), 3);
     QCOMPARE(boxes.texts[0], QString("Enter a valid year in the format yyyy"));
     QVERIFY(boxes.texts[2].endsWith("rounds deleted from database for year 2023"));
+}
+
+// A first start in an empty folder, then what the program is for: a golfer with a starting
+// handicap, a course typed from its card, one round typed hole by hole, and the handicap moving.
+void GolferViewsTest::aNewUserGoesTheWholeRoadOfOneRound() {
+    test::TempDir dir;
+    test::TempDir configDir;
+    ui::QtStartupShell shell(configDir.file("KipGolf.ini"), false);
+    shell.selectSettingsStore();
+    shell.setClock(std::make_unique<test::FixedClock>(platform::Date{2024, 12, 9}));
+    test::MessageBoxAnswerer boxes;
+    boxes.answer(QMessageBox::Yes); // create the databases
+    QVERIFY(shell.createMainWindow(dir.path(), true));
+    ui::MainWindow& window = *shell.window();
+    window.resize(1000, 700);
+    window.show();
+    auto& doc = shell.view()->doc();
+    const auto& board = shell.view()->leaderboard();
+    QCOMPARE(board.category(app::Leaderboard::YearGross).best, -1);
+
+    DialogPlayer player;
+    player.then("peopleView", [](QWidget* d) {
+        QTest::keyClicks(editOf(d, "lastName"), "Brandt");
+        QTest::keyClicks(editOf(d, "firstName"), "Ola");
+        d->findChild<QCheckBox*>("initialHandicap")->setChecked(true);
+        QTest::keyClick(editOf(d, "firstName"), Qt::Key_Return);
+    });
+    player.then("numberRoundsView", [](QWidget* d) {
+        auto* handicap = editOf(d, "handicap");
+        handicap->selectAll();
+        QTest::keyClicks(handicap, "12.5");
+        d->findChild<QSpinBox*>("rounds")->setValue(5);
+        QTest::keyClick(handicap, Qt::Key_Return);
+    });
+    window.runCommand(app::CommandId::NewGolfer);
+    QVERIFY(player.done());
+    QCOMPARE(boxes.texts.last(), QString("Ola Brandt has been added"));
+    QCOMPARE(doc.golferTable().find("Brandt, Ola"), 0);
+    QCOMPARE(doc.golferTable().record().handicapIndex, 12.5);
+
+    player.then("courseView", [](QWidget* dialog) {
+        auto* view = static_cast<ui::CourseView*>(dialog);
+        QTest::keyClicks(view->textField(manage::CourseText::Name), "Quarry Ridge");
+        QTest::keyClicks(view->textField(manage::CourseText::City), "Kingston");
+        QTest::keyClicks(view->textField(manage::CourseText::Tee), "Blue");
+        view->textField(manage::CourseText::Slope)->clear();
+        QTest::keyClicks(view->textField(manage::CourseText::Slope), "128");
+        view->textField(manage::CourseText::Rating)->clear();
+        QTest::keyClicks(view->textField(manage::CourseText::Rating), "72.4");
+        for (int h = 1; h <= 18; ++h)
+            for (const auto row : {manage::CourseRow::Yardage, manage::CourseRow::Par}) {
+                QLineEdit* edit = view->holeField(row, h);
+                edit->selectAll();
+                QTest::keyClicks(edit, row == manage::CourseRow::Par ? (h % 9 == 3 ? "3" : "4") : "380");
+                emit edit->editingFinished();
+            }
+        view->saveAndQuitButton()->click();
+    });
+    player.then("courseMessageView", [](QWidget* dialog) {
+        for (auto* b : dialog->findChildren<QPushButton*>())
+            if (b->text() == "OK")
+                b->click();
+    });
+    window.runCommand(app::CommandId::AddCourse);
+    QVERIFY(player.done());
+    QCOMPARE(doc.courseTable().find("Quarry Ridge", "Kingston", "", "Blue"), 0);
+
+    // Enter a Round: the new course for the only golfer, then the card typed digit by digit.
+    boxes.texts.clear();
+    boxes.answer(QMessageBox::Yes); // hole by hole
+    boxes.onBox = [&] {
+        if (boxes.texts.last().startsWith("Round saved"))
+            boxes.screenshotNext("message-round-saved-new-user.png");
+    };
+    QStringList seen;
+    const auto pickFirst = [&seen](const char* list) {
+        return [&seen, list](QWidget* d) {
+            seen << d->objectName();
+            d->findChild<QListWidget*>(list)->setCurrentRow(0);
+            buttonText(d, "OK")->click();
+        };
+    };
+    player.then("selectCourseView", pickFirst("groups")); // the only golfer is taken without asking
+    player.then("selectTeeView", pickFirst("lines"));
+    bool reachedSave = false;
+    player.then("scoresView", [&](QWidget* d) {
+        seen << d->objectName();
+        QApplication::setActiveWindow(d);
+        if (!QTest::qWaitForWindowActive(d))
+            return;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // from the date to hole 1
+        for (int h = 1; h <= 18; ++h)
+            typeKeys(h <= 9 ? "52" : "41"); // strokes, then putts: the focus moves on by itself
+        shot(d, "dialog-enter-round-new-user.png");
+        reachedSave =
+            QApplication::focusWidget() && QApplication::focusWidget()->objectName() == "saveAndQuit";
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    });
+    window.runCommand(app::CommandId::EnterRound);
+    QVERIFY2(player.done(), qPrintable(seen.join(',') + " / " + player.unexpected.join(',')));
+    QVERIFY(reachedSave);
+    QCOMPARE(seen, (QStringList{"selectCourseView", "selectTeeView", "scoresView"}));
+
+    // The stored round: the golfer, the course's card and date of today, the strokes and putts typed.
+    auto& scores = doc.scoreTable();
+    QCOMPARE(scores.findNewest("Brandt, Ola"), 0);
+    golfdb::ScoreRecord round = scores.record();
+    QCOMPARE(round.golfer, std::string("Brandt, Ola"));
+    QCOMPARE(round.name, std::string("Quarry Ridge"));
+    QCOMPARE(round.tee, std::string("Blue"));
+    QCOMPARE(round.slope, 128);
+    QCOMPARE(round.rating, 72.4);
+    QCOMPARE((std::array<int, 3>{round.year, round.month, round.day}), (std::array<int, 3>{2024, 12, 9}));
+    QCOMPARE(round.totalStrokes, 81);
+    QCOMPARE(round.strokes[1], std::uint8_t{5});
+    QCOMPARE(round.strokes[18], std::uint8_t{4});
+    QCOMPARE(round.totalPutts(), 27);
+    QCOMPARE(round.par[3], std::uint8_t{3});
+    // (81 - 72.4) x 113 / 128 = 7.59
+    QCOMPARE(round.differential, 7.6);
+    QCOMPARE(round.courseHandicap(), 14); // 12.5 x 128 / 113 = 14.16
+
+    // Six rounds count: the best one of them, 7.6 x 0.96 = 7.296, kept to a tenth.
+    QCOMPARE(doc.golferTable().find("Brandt, Ola"), 0);
+    const double index = doc.golferTable().record().handicapIndex;
+    QCOMPARE(index, 7.2);
+    QCOMPARE(boxes.texts.last(), QString("Round saved and Ola Brandt's handicap is now 7.2 "));
+
+    // The leaderboard: the new round leads gross and putts of the year and of all rounds.
+    for (const auto category : {app::Leaderboard::YearGross, app::Leaderboard::AllGross}) {
+        QCOMPARE(board.category(category).best, 81);
+        QCOMPARE(board.category(category).tieCount, 1);
+        QCOMPARE(board.category(category).leaderText, std::string("Brandt, Ola"));
+    }
+    QCOMPARE(board.category(app::Leaderboard::YearPutts).best, 27);
+    window.grab().save(test::screenshotPath("main-after-first-round.png"));
 }
 
 QTEST_MAIN(GolferViewsTest)
