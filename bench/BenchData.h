@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -72,7 +73,12 @@ public:
         : root_(std::filesystem::temp_directory_path() / (prefix + std::to_string(std::random_device{}()))) {
         std::filesystem::create_directories(root_);
     }
+    // KIP_BENCH_KEEP=1 keeps the folder (named on stderr), to run other programs on the same data.
     ~TempFolder() {
+        if (std::getenv("KIP_BENCH_KEEP") != nullptr) {
+            std::fprintf(stderr, "kept %s\n", root_.c_str());
+            return;
+        }
         std::error_code ec;
         std::filesystem::remove_all(root_, ec);
     }

@@ -92,42 +92,6 @@ bool mergeFits(const CdxNode* l, const CdxNode* r) {
     return bytesNeeded <= cdxLeafArea * 3 / 4;
 }
 
-// Sort records carry the first 48 key bytes as big-endian words: comparing them never touches the
-// keys themselves, which lie scattered over the heap (longer keys compare the rest in place).
-constexpr size_t sortWords = 6;
-
-struct SortItem {
-    std::array<uint64_t, sortWords> words;
-    const IndexEntry* entry;
-};
-
-SortItem sortItem(const IndexEntry& e) {
-    SortItem item{{}, &e};
-    std::array<unsigned char, 8 * sortWords> head{};
-    std::memcpy(head.data(), e.key.data(), std::min(e.key.size(), head.size()));
-    for (size_t w = 0; w < sortWords; ++w) {
-        uint64_t word = 0;
-        for (size_t i = 8 * w; i < 8 * w + 8; ++i)
-            word = word << 8 | head[i];
-        item.words[w] = word;
-    }
-    return item;
-}
-
-bool sortsBefore(const SortItem& a, const SortItem& b) {
-    for (size_t w = 0; w < sortWords; ++w) {
-        if (a.words[w] != b.words[w])
-            return a.words[w] < b.words[w];
-    }
-    const std::string& ka = a.entry->key;
-    if (ka.size() > 8 * sortWords) {
-        if (const int c = std::memcmp(ka.data() + 8 * sortWords, b.entry->key.data() + 8 * sortWords,
-                                      ka.size() - 8 * sortWords))
-            return c < 0;
-    }
-    return a.entry->record < b.entry->record;
-}
-
 } // namespace
 
 CdxTree::CdxTree(CdxPageStore& pages, IndexTagInfo info, uint32_t headerOffset, uint32_t root, long keys)
@@ -453,38 +417,6 @@ void CdxTree::shrinkRoot() {
 
 // ---- bulk building -----------------------------------------------------------------------------
 
-std::vector<const IndexEntry*> CdxTree::sortEntries(const std::vector<IndexEntry>& entries, bool unique) {
-    // Entries gathered from a table come sorted already (a rebuild or a pack): one pass then does.
-    bool inOrder = true;
-    for (size_t i = 1; inOrder && i < entries.size(); ++i) {
-        const int c = entries[i - 1].key.compare(entries[i].key);
-        inOrder = c < 0 || (c == 0 && entries[i - 1].record < entries[i].record);
-    }
-    if (inOrder) {
-        std::vector<const IndexEntry*> sorted;
-        sorted.reserve(entries.size());
-        for (const IndexEntry& e : entries)
-            if (!unique || sorted.empty() || sorted.back()->key != e.key)
-                sorted.push_back(&e);
-        return sorted;
-    }
-    std::vector<SortItem> items;
-    items.reserve(entries.size());
-    for (const IndexEntry& e : entries)
-        items.push_back(sortItem(e));
-    std::sort(items.begin(), items.end(),
-              [](const SortItem& a, const SortItem& b) { return sortsBefore(a, b); });
-    std::vector<const IndexEntry*> sorted;
-    sorted.reserve(items.size());
-    for (const SortItem& item : items) {
-        if (!sorted.empty() && sorted.back()->key == item.entry->key &&
-            (unique || sorted.back()->record == item.entry->record))
-            continue;
-        sorted.push_back(item.entry);
-    }
-    return sorted;
-}
-
 void CdxTree::collectPages(uint32_t offset, std::vector<uint32_t>& out) const {
     const CdxNode* n = pages_->node(offset);
     if (n == nullptr)
@@ -494,7 +426,7 @@ void CdxTree::collectPages(uint32_t offset, std::vector<uint32_t>& out) const {
         collectPages(n->childAt(i), out);
 }
 
-void CdxTree::rebuild(const std::vector<const IndexEntry*>& sorted) {
+void CdxTree::rebuild(const SortedKeys& sorted) {
     std::vector<uint32_t> old;
     collectPages(root_, old);
     // Released highest first so that the new tree takes the old pages in file order.
@@ -505,15 +437,77 @@ void CdxTree::rebuild(const std::vector<const IndexEntry*>& sorted) {
 }
 
 // Lays out sorted entries bottom-up: full leaves, then full interior levels up to one root.
-void CdxTree::build(const std::vector<const IndexEntry*>& sorted) {
+uint32_t CdxTree::writeSorted(const SortedKeys& sorted, int keyLength, uint8_t fill, uint32_t& fileEnd,
+                              const PagePut& put) {
+    struct Written {
+        std::string lastKey;
+        uint32_t lastRecord;
+        uint32_t offset;
+    };
+    std::vector<Written> level;
+    std::array<uint8_t, cdxPageSize> page{};
+    bool ok = true;
+    uint32_t left = cdxNoPage;
+    const auto take = [&fileEnd] {
+        const uint32_t offset = fileEnd;
+        fileEnd += cdxPageSize;
+        return offset;
+    };
+    const auto finish = [&](CdxNode& node, uint32_t right, bool root) {
+        node.setLeft(left);
+        node.setRight(right);
+        node.setRoot(root);
+        node.encode(page.data());
+        ok = ok && put(node.offset(), page.data());
+        if (node.count() > 0)
+            level.push_back({std::string(reinterpret_cast<const char*>(lastKey(&node)), size_t(keyLength)),
+                             lastRecord(&node), node.offset()});
+        left = node.offset();
+    };
+
+    CdxNode leaf(take(), keyLength, fill, true);
+    for (size_t i = 0; i < sorted.size(); ++i) {
+        const auto* key = reinterpret_cast<const uint8_t*>(sorted.keyAt(i));
+        leaf.insertAt(leaf.count(), key, sorted.record(i));
+        if (leaf.overflows()) {
+            leaf.eraseAt(leaf.count() - 1);
+            finish(leaf, fileEnd, false);
+            leaf = CdxNode(take(), keyLength, fill, true);
+            leaf.insertAt(0, key, sorted.record(i));
+        }
+    }
+    const uint32_t onlyLeaf = leaf.offset();
+    finish(leaf, cdxNoPage, level.empty());
+    if (level.size() <= 1)
+        return ok ? onlyLeaf : cdxNoPage;
+
+    const size_t capacity = static_cast<size_t>(CdxNode::interiorCapacity(keyLength));
+    while (level.size() > 1) {
+        const std::vector<Written> below = std::move(level);
+        level.clear();
+        left = cdxNoPage;
+        const size_t nodes = (below.size() + capacity - 1) / capacity;
+        for (size_t n = 0; n < nodes; ++n) {
+            CdxNode interior(take(), keyLength, fill, false);
+            for (size_t j = n * capacity; j < std::min(below.size(), (n + 1) * capacity); ++j)
+                interior.insertAt(interior.count(), reinterpret_cast<const uint8_t*>(below[j].lastKey.data()),
+                                  below[j].lastRecord, below[j].offset);
+            finish(interior, n + 1 < nodes ? fileEnd : cdxNoPage, nodes == 1);
+        }
+    }
+    return ok ? level.front().offset : cdxNoPage;
+}
+
+void CdxTree::build(const SortedKeys& sorted) {
     std::vector<CdxNode*> level{pages_->allocate(keyLength(), fill(), true)};
-    for (const IndexEntry* e : sorted) {
+    for (size_t i = 0; i < sorted.size(); ++i) {
+        const auto* key = reinterpret_cast<const uint8_t*>(sorted.keyAt(i));
         CdxNode* leaf = level.back();
-        leaf->insertAt(leaf->count(), bytes(e->key), e->record);
+        leaf->insertAt(leaf->count(), key, sorted.record(i));
         if (leaf->overflows()) {
             leaf->eraseAt(leaf->count() - 1);
             level.push_back(pages_->allocate(keyLength(), fill(), true));
-            level.back()->insertAt(0, bytes(e->key), e->record);
+            level.back()->insertAt(0, key, sorted.record(i));
         }
     }
     linkLevel(level);

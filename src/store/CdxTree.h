@@ -8,6 +8,7 @@
 #include "store/CompoundIndex.h"
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -33,10 +34,15 @@ public:
     int insert(std::string_view key, uint32_t record);
     int remove(std::string_view key, uint32_t record);
     // Replaces every entry; the old pages go to the free list first, so the new tree reuses them.
-    void rebuild(const std::vector<const IndexEntry*>& sorted);
-    void build(const std::vector<const IndexEntry*>& sorted);
-    // Sorted (key, record) order without repeated pairs; a unique tag keeps the lowest record of a key.
-    static std::vector<const IndexEntry*> sortEntries(const std::vector<IndexEntry>& entries, bool unique);
+    void rebuild(const SortedKeys& sorted);
+    void build(const SortedKeys& sorted);
+    // Encodes a whole new tree of `sorted` page by page, without keeping its pages: leaves first,
+    // then each interior level, at the pages from `fileEnd` on (which it advances). Each finished
+    // page goes to `put` in ascending offset order. Returns the root's offset, or cdxNoPage when
+    // `put` failed.
+    using PagePut = std::function<bool(uint32_t offset, const uint8_t* page)>;
+    static uint32_t writeSorted(const SortedKeys& sorted, int keyLength, uint8_t fill, uint32_t& fileEnd,
+                                const PagePut& put);
 
     int first(IndexEntry& entry);
     int last(IndexEntry& entry);

@@ -26,6 +26,7 @@ constexpr uint32_t headerBytes = 1024;
 constexpr uint32_t directoryOffset = 0x400;
 constexpr int directoryKeyLength = 10;
 constexpr int maxTreeDepth = 64;
+constexpr size_t runBytes = size_t(64) << 10; // pages of a new index go out in runs of this size
 // A hostile page can decode to far more key bytes than it holds; refuse files that would need more.
 constexpr size_t maxDecodedBytes = size_t(256) << 20;
 
@@ -243,27 +244,68 @@ struct CompoundIndex::Impl {
     }
 
     // Header pair at 0, tag directory at 0x400, then per tag its header pair and its pages.
-    int layoutFresh(const std::vector<IndexTagInfo>& infos,
-                    const std::vector<std::vector<IndexEntry>>& entries) {
-        if (!validTagList(infos) || infos.empty() || entries.size() != infos.size())
+    int layoutFresh(const std::vector<IndexTagInfo>& infos, const std::vector<SortedKeys>& keys) {
+        if (!validTagList(infos) || infos.empty() || keys.size() != infos.size())
             return storeErrArgument;
         pages.setFileEnd(directoryOffset + cdxPageSize);
         reservedPages = {0, cdxPageSize, directoryOffset};
         for (size_t i = 0; i < infos.size(); ++i) {
             IndexTagInfo info = infos[i];
             info.name = upper(info.name);
-            for (const IndexEntry& e : entries[i]) {
-                if (e.key.size() != size_t(info.keyLength))
-                    return storeErrArgument;
-            }
+            if (keys[i].keyLength != info.keyLength && keys[i].size() != 0)
+                return storeErrArgument;
             const uint32_t header = pages.fileEnd();
             reservedPages.insert({header, header + cdxPageSize});
             pages.setFileEnd(header + headerBytes);
             trees.emplace_back(pages, std::move(info), header, 0, 0);
-            trees.back().build(CdxTree::sortEntries(entries[i], trees.back().info().unique));
+            trees.back().build(keys[i]);
             trees.back().rootWritten();
         }
         return layoutDirectory();
+    }
+
+    // The whole file of a new index written straight from sorted keys: each tree's pages are encoded
+    // as they are filled and written in runs, none of them kept.
+    int writeFresh(const std::vector<IndexTagInfo>& infos, const std::vector<SortedKeys>& keys) {
+        if (!validTagList(infos) || infos.empty() || keys.size() != infos.size())
+            return storeErrArgument;
+        for (size_t i = 0; i < infos.size(); ++i)
+            if (keys[i].keyLength != infos[i].keyLength && keys[i].size() != 0)
+                return storeErrArgument;
+        std::vector<uint8_t> run;
+        uint32_t runStart = 0;
+        const auto writeRun = [&] {
+            const bool ok = run.empty() || pages.writeBytes(run.data(), run.size(), runStart);
+            run.clear();
+            return ok;
+        };
+        const auto put = [&](uint32_t offset, const uint8_t* page) {
+            if (!run.empty() && offset != runStart + run.size() && !writeRun())
+                return false;
+            if (run.empty())
+                runStart = offset;
+            run.insert(run.end(), page, page + cdxPageSize);
+            return run.size() < runBytes || writeRun();
+        };
+        run.reserve(runBytes);
+        uint32_t fileEnd = directoryOffset + cdxPageSize;
+        for (size_t i = 0; i < infos.size(); ++i) {
+            IndexTagInfo info = infos[i];
+            info.name = upper(info.name);
+            const uint32_t header = fileEnd;
+            fileEnd += headerBytes;
+            const uint8_t fill = info.characterKey ? 0x20 : 0x00;
+            const uint32_t root = CdxTree::writeSorted(keys[i], info.keyLength, fill, fileEnd, put);
+            if (root == cdxNoPage)
+                return storeErrWrite;
+            trees.emplace_back(pages, std::move(info), header, root, static_cast<long>(keys[i].size()));
+        }
+        if (!writeRun())
+            return storeErrWrite;
+        pages.setFileEnd(fileEnd);
+        if (const int rc = layoutDirectory(); rc != storeOk)
+            return rc;
+        return writeHeaders();
     }
 
     int layoutDirectory() {
@@ -311,6 +353,14 @@ struct CompoundIndex::Impl {
     }
 
     int writeWhole() {
+        if (const int rc = writeHeaders(); rc != storeOk)
+            return rc;
+        bool changed = false;
+        return pages.writeChanges(changed);
+    }
+
+    // The file header, the tag directory and each tag's header.
+    int writeHeaders() {
         std::vector<uint8_t> image(directoryOffset + cdxPageSize, 0);
         encodeFileHeader(image.data());
         directory->encode(image.data() + directoryOffset);
@@ -323,8 +373,7 @@ struct CompoundIndex::Impl {
                 return storeErrWrite;
         }
         directory.reset();
-        bool changed = false;
-        return pages.writeChanges(changed);
+        return storeOk;
     }
 
     // ---- checking ------------------------------------------------------------------------------
@@ -368,7 +417,7 @@ int CompoundIndex::open(const std::string& path, bool readOnly, std::unique_ptr<
 int CompoundIndex::create(const std::string& path, const std::vector<IndexTagInfo>& tags,
                           std::unique_ptr<CompoundIndex>& out) {
     auto impl = std::make_unique<Impl>();
-    if (int rc = impl->layoutFresh(tags, std::vector<std::vector<IndexEntry>>(tags.size())); rc != storeOk)
+    if (int rc = impl->layoutFresh(tags, std::vector<SortedKeys>(tags.size())); rc != storeOk)
         return rc;
     if (int rc = impl->pages.createFile(path, true); rc != storeOk)
         return rc;
@@ -382,10 +431,8 @@ int CompoundIndex::create(const std::string& path, const std::vector<IndexTagInf
 
 int CompoundIndex::writeFreshBeside(const std::string& path, const std::string& temporary,
                                     const std::vector<IndexTagInfo>& tags,
-                                    const std::vector<std::vector<IndexEntry>>& entries) {
+                                    const std::vector<SortedKeys>& keys) {
     Impl impl;
-    if (int rc = impl.layoutFresh(tags, entries); rc != storeOk)
-        return rc;
     // Only the old file's update counter is carried on (bumped), so that readers see a change.
     if (const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC); fd >= 0) {
         std::array<uint8_t, 12> head{};
@@ -395,7 +442,7 @@ int CompoundIndex::writeFreshBeside(const std::string& path, const std::string& 
     }
     if (int rc = impl.pages.createFile(temporary, false); rc != storeOk)
         return storeErrCreate;
-    int rc = impl.writeWhole();
+    int rc = impl.writeFresh(tags, keys);
     if (rc == storeOk) {
         impl.pages.keepModeOf(path);
         rc = impl.pages.syncFile();
@@ -409,8 +456,22 @@ int CompoundIndex::writeFreshBeside(const std::string& path, const std::string& 
 
 int CompoundIndex::writeFresh(const std::string& path, const std::vector<IndexTagInfo>& tags,
                               const std::vector<std::vector<IndexEntry>>& entries) {
+    if (entries.size() != tags.size())
+        return storeErrArgument;
+    std::vector<SortedKeys> keys;
+    for (size_t i = 0; i < tags.size(); ++i) {
+        for (const IndexEntry& e : entries[i])
+            if (e.key.size() != size_t(tags[i].keyLength))
+                return storeErrArgument;
+        keys.push_back(SortedKeys::of(entries[i], tags[i].keyLength, tags[i].unique));
+    }
+    return writeFresh(path, tags, keys);
+}
+
+int CompoundIndex::writeFresh(const std::string& path, const std::vector<IndexTagInfo>& tags,
+                              const std::vector<SortedKeys>& keys) {
     const std::string temporary = path + ".tmp";
-    int rc = writeFreshBeside(path, temporary, tags, entries);
+    int rc = writeFreshBeside(path, temporary, tags, keys);
     if (rc == storeOk && ::rename(temporary.c_str(), path.c_str()) != 0)
         rc = storeErrWrite;
     if (rc != storeOk)
@@ -466,7 +527,7 @@ int CompoundIndex::rebuild(int tag, std::vector<IndexEntry> entries) {
         if (e.key.size() != size_t(t->keyLength()))
             return storeErrArgument;
     }
-    t->rebuild(CdxTree::sortEntries(entries, t->info().unique));
+    t->rebuild(SortedKeys::of(entries, t->keyLength(), t->info().unique));
     return storeOk;
 }
 

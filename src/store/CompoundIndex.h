@@ -10,6 +10,8 @@
 // Changes are applied to pages held in memory and written by flush(); sync() makes written pages
 // durable. Nothing else buffers changes past a flush.
 
+#include "store/SortedKeys.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -28,11 +30,6 @@ struct IndexTagInfo {
     bool descending = false;
 };
 
-struct IndexEntry {
-    std::string key; // exactly keyLength bytes
-    uint32_t record = 0;
-};
-
 class CompoundIndex {
 public:
     ~CompoundIndex();
@@ -49,12 +46,13 @@ public:
     // to a temporary file renamed over `path` once complete.
     static int writeFresh(const std::string& path, const std::vector<IndexTagInfo>& tags,
                           const std::vector<std::vector<IndexEntry>>& entries);
+    static int writeFresh(const std::string& path, const std::vector<IndexTagInfo>& tags,
+                          const std::vector<SortedKeys>& keys);
 
     // The first half of writeFresh: the complete new index for `path` written, with the permissions
     // and owner of the file at `path`, to `temporary` and made durable; the caller renames it.
     static int writeFreshBeside(const std::string& path, const std::string& temporary,
-                                const std::vector<IndexTagInfo>& tags,
-                                const std::vector<std::vector<IndexEntry>>& entries);
+                                const std::vector<IndexTagInfo>& tags, const std::vector<SortedKeys>& keys);
 
     int tagCount() const;
     const IndexTagInfo& tagInfo(int tag) const;

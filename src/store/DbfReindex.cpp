@@ -66,15 +66,15 @@ int rebuild(const std::string& dbfPath, const std::vector<TagSpec>& fallbackTags
         if (!parseAll())
             return storeErrIndex;
     }
-    std::vector<std::vector<IndexEntry>> entries(infos.size());
+    std::vector<SortedKeys> keys(infos.size());
     for (size_t t = 0; t < infos.size(); ++t) {
-        if (const int rc = expressions[t].collectEntries(*dbf, infos[t].unique, entries[t]); rc != storeOk) {
+        if (const int rc = expressions[t].collectKeys(*dbf, infos[t].unique, keys[t]); rc != storeOk) {
             problem = "the records cannot be read";
             return rc;
         }
     }
     const std::string target = existing.empty() ? DbfFile::indexPaths(dbfPath).front() : existing;
-    if (const int rc = CompoundIndex::writeFresh(target, infos, entries); rc != storeOk) {
+    if (const int rc = CompoundIndex::writeFresh(target, infos, keys); rc != storeOk) {
         problem = "the new index cannot be written";
         return rc;
     }

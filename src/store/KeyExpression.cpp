@@ -22,40 +22,9 @@ std::string upper(std::string_view s) {
     return out;
 }
 
-struct KeyHandle {
-    uint64_t head = 0;
-    uint32_t at = 0;
-};
-
 bool validTagName(const std::string& name) {
     return !name.empty() && name.size() <= 10 && std::isalpha(static_cast<unsigned char>(name[0])) &&
            std::all_of(name.begin(), name.end(), [](unsigned char c) { return std::isalnum(c) || c == '_'; });
-}
-
-// Sorts by eight key bytes at a time: one level orders the handles by the word at `depth`, then
-// each run of equal words is ordered by the next word. Comparisons stay on integers held in the
-// handles instead of comparing long keys that mostly share their first bytes.
-void sortKeys(KeyHandle* first, KeyHandle* last, const char* keys, size_t k, size_t depth) {
-    for (KeyHandle* h = first; h != last; ++h) {
-        uint64_t word = 0;
-        for (size_t b = depth; b < depth + 8; ++b)
-            word = word << 8 | (b < k ? static_cast<unsigned char>(keys[h->at * k + b]) : 0u);
-        h->head = word;
-    }
-    const bool lastWord = depth + 8 >= k;
-    std::sort(first, last, [lastWord](const KeyHandle& a, const KeyHandle& b) {
-        return a.head < b.head || (lastWord && a.head == b.head && a.at < b.at); // scanned in record order
-    });
-    if (lastWord)
-        return;
-    for (KeyHandle* run = first; run != last;) {
-        KeyHandle* end = run + 1;
-        while (end != last && end->head == run->head)
-            ++end;
-        if (end - run > 1)
-            sortKeys(run, end, keys, k, depth + 8);
-        run = end;
-    }
 }
 
 } // namespace
@@ -126,37 +95,31 @@ void KeyExpression::evaluateInto(const unsigned char* record, std::string& key) 
         key.append(reinterpret_cast<const char*>(record + part.offset), static_cast<size_t>(part.width));
 }
 
-int KeyExpression::collectEntries(const DbfFile& dbf, bool unique, std::vector<IndexEntry>& entries) const {
-    // Keys are gathered side by side and sorted through a small handle holding their first eight
-    // bytes: most comparisons end there, without touching the key block.
-    const auto k = static_cast<size_t>(length_);
-    std::string block;
-    std::vector<uint32_t> records;
-    block.reserve(static_cast<size_t>(dbf.recordCount()) * k);
-    records.reserve(dbf.recordCount());
+int KeyExpression::collectKeys(const DbfFile& dbf, bool unique, SortedKeys& keys) const {
+    keys = SortedKeys{};
+    keys.keyLength = length_;
+    keys.block.reserve(static_cast<size_t>(dbf.recordCount()) * static_cast<size_t>(length_));
+    keys.records.reserve(dbf.recordCount());
     const int rc = dbf.scan([&](uint32_t record, const unsigned char* data) {
         if (!passes(data))
             return 0;
         for (const auto& part : parts_)
-            block.append(reinterpret_cast<const char*>(data + part.offset), static_cast<size_t>(part.width));
-        records.push_back(record);
+            keys.block.append(reinterpret_cast<const char*>(data + part.offset),
+                              static_cast<size_t>(part.width));
+        keys.records.push_back(record);
         return 0;
     });
     if (rc != storeOk)
         return rc;
-    std::vector<KeyHandle> order(records.size());
-    for (uint32_t i = 0; i < order.size(); ++i)
-        order[i].at = i;
-    sortKeys(order.data(), order.data() + order.size(), block.data(), k, 0);
-    const char* keys = block.data();
-    entries.clear();
-    entries.reserve(order.size());
-    for (const auto& h : order) {
-        std::string_view key(keys + h.at * k, k);
-        if (unique && !entries.empty() && entries.back().key == key)
-            continue;
-        entries.push_back({std::string(key), records[h.at]});
-    }
+    keys.sort(unique);
+    return storeOk;
+}
+
+int KeyExpression::collectEntries(const DbfFile& dbf, bool unique, std::vector<IndexEntry>& entries) const {
+    SortedKeys keys;
+    if (const int rc = collectKeys(dbf, unique, keys); rc != storeOk)
+        return rc;
+    entries = keys.entries();
     return storeOk;
 }
 

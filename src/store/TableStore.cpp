@@ -705,14 +705,14 @@ int packTable(Table* table) {
         std::unique_ptr<DbfFile> newFile;
         rc = DbfFile::open(packed, newFile);
         std::vector<IndexTagInfo> infos;
-        std::vector<std::vector<IndexEntry>> entries(table->tags.size());
+        std::vector<SortedKeys> keys(table->tags.size());
         for (size_t i = 0; rc == storeOk && i < table->tags.size(); ++i) {
             const Tag& tag = *table->tags[i];
             infos.push_back(tag.info);
-            rc = tag.expression.collectEntries(*newFile, tag.info.unique, entries[i]);
+            rc = tag.expression.collectKeys(*newFile, tag.info.unique, keys[i]);
         }
         if (rc == storeOk)
-            rc = CompoundIndex::writeFreshBeside(indexPath, freshIndex, infos, entries);
+            rc = CompoundIndex::writeFreshBeside(indexPath, freshIndex, infos, keys);
         if (rc != storeOk) {
             ::unlink(packed.c_str());
             return done(table, rc);
