@@ -1,6 +1,7 @@
 #include "store/SortedKeys.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 
@@ -29,47 +30,119 @@ uint64_t wordAt(const char* key, size_t depth, size_t k) {
     return word;
 }
 
+// Runs this short are sorted by comparison; longer ones by their bytes.
+constexpr std::ptrdiff_t shortRun = 128;
+
 struct Sorter {
     const char* block;
     size_t k;
     const uint32_t* records;
+    const Handle* base;
+    // Where a key repeats the one before it in sorted order, ascending: only these places can hold
+    // a pair to leave out, so nothing else needs its key compared again.
+    std::vector<size_t> repeats{};
 
     // Orders [first, last), whose keys agree on their first `depth` bytes, by the rest of the key
     // and then by record, one word at a time. A word that every key of the run shares costs one pass
     // and no sorting, which is the common case: the rounds of one golfer share the whole name.
-    void run(Handle* first, Handle* last, size_t depth) const {
-        for (;;) {
-            bool same = true;
-            const uint64_t head0 = wordAt(block + size_t(first->at) * k, depth, k);
-            for (Handle* h = first; h != last; ++h) {
-                h->head = wordAt(block + size_t(h->at) * k, depth, k);
-                same = same && h->head == head0;
-            }
-            const bool lastWord = depth + 8 >= k;
-            if (same) {
-                if (lastWord)
-                    return byRecord(first, last);
-                depth += 8;
-                continue;
-            }
+    void run(Handle* first, Handle* last, size_t depth) {
+        if (depth > 0) {
+            // Bytes that every key of the run shares are passed over in one pass, not word by word.
+            const char* lead = keyAt(*first);
+            size_t common = k;
+            for (const Handle* h = first + 1; h != last && common > depth; ++h)
+                common = sharedUpTo(lead, keyAt(*h), depth, common);
+            if (common == k)
+                return byRecord(first, last);
+            depth += (common - depth) / 8 * 8;
+            for (Handle* h = first; h != last; ++h)
+                h->head = wordAt(keyAt(*h), depth, k);
+        }
+        uint64_t varying = 0;
+        for (const Handle* h = first; h != last; ++h)
+            varying |= h->head ^ first->head;
+        if (varying != 0)
+            return byHead(first, last, depth, varying);
+        afterHead(first, last, depth);
+    }
+
+    const char* keyAt(const Handle& h) const { return block + size_t(h.at) * k; }
+
+    // Where keys a and b first differ at or after `from`, looking no further than `limit`.
+    static size_t sharedUpTo(const char* a, const char* b, size_t from, size_t limit) {
+        size_t i = from;
+        for (; i + 8 <= limit; i += 8) {
+            uint64_t x, y;
+            std::memcpy(&x, a + i, 8);
+            std::memcpy(&y, b + i, 8);
+            if (x != y)
+                break;
+        }
+        while (i < limit && a[i] == b[i])
+            ++i;
+        return i;
+    }
+
+    // Orders a run by the word at `depth`, in place, one byte at a time from the highest byte that
+    // differs (`varying` has the bits in which some head differs from another), then each group of
+    // equal words by what follows.
+    void byHead(Handle* first, Handle* last, size_t depth, uint64_t varying, int shift = 56) {
+        while (shift >= 0 && ((varying >> shift) & 0xFF) == 0)
+            shift -= 8;
+        if (shift < 0)
+            return afterHead(first, last, depth);
+        if (last - first <= shortRun) {
             std::sort(first, last, [](const Handle& a, const Handle& b) { return a.head < b.head; });
             for (Handle* from = first; from != last;) {
                 Handle* to = from + 1;
                 while (to != last && to->head == from->head)
                     ++to;
-                if (to - from > 1) {
-                    if (lastWord)
-                        byRecord(from, to);
-                    else
-                        run(from, to, depth + 8);
-                }
+                afterHead(from, to, depth);
                 from = to;
             }
             return;
         }
+        const auto byteOf = [shift](const Handle& h) {
+            return static_cast<unsigned>(h.head >> shift) & 0xFFu;
+        };
+        std::array<size_t, 256> end{};
+        for (const Handle* h = first; h != last; ++h)
+            ++end[byteOf(*h)];
+        std::array<size_t, 256> next{};
+        size_t at = 0;
+        for (size_t b = 0; b < 256; ++b) {
+            next[b] = at;
+            at += end[b];
+            end[b] = at;
+        }
+        const std::array<size_t, 256> start = next;
+        for (size_t b = 0; b < 256; ++b)
+            while (next[b] < end[b]) {
+                Handle& h = first[next[b]];
+                const unsigned to = byteOf(h);
+                if (to == b)
+                    ++next[b];
+                else
+                    std::swap(h, first[next[to]++]);
+            }
+        for (size_t b = 0; b < 256; ++b)
+            if (end[b] - start[b] > 1)
+                byHead(first + start[b], first + end[b], depth, varying, shift - 8);
     }
 
-    void byRecord(Handle* first, Handle* last) const {
+    // A run whose words at `depth` are all equal.
+    void afterHead(Handle* first, Handle* last, size_t depth) {
+        if (last - first < 2)
+            return;
+        if (depth + 8 >= k)
+            byRecord(first, last);
+        else
+            run(first, last, depth + 8);
+    }
+
+    void byRecord(Handle* first, Handle* last) {
+        for (const Handle* h = first + 1; h < last; ++h)
+            repeats.push_back(size_t(h - base));
         const auto before = [this](const Handle& a, const Handle& b) {
             return records[a.at] < records[b.at] || (records[a.at] == records[b.at] && a.at < b.at);
         };
@@ -85,19 +158,21 @@ void SortedKeys::sort(bool unique) {
     const size_t count = records.size();
     std::vector<Handle> handles(count);
     for (size_t i = 0; i < count; ++i)
-        handles[i].at = static_cast<uint32_t>(i);
-    if (count > 1 && k > 0)
-        Sorter{block.data(), k, records.data()}.run(handles.data(), handles.data() + count, 0);
+        handles[i] = {wordAt(block.data() + i * k, 0, k), static_cast<uint32_t>(i)};
+    Sorter sorter{block.data(), k, records.data(), handles.data()};
+    if (count > 1)
+        sorter.run(handles.data(), handles.data() + count, 0);
     order.clear();
     order.reserve(count);
-    for (const Handle& h : handles) {
-        if (!order.empty()) {
-            const uint32_t prior = order.back();
-            if (std::memcmp(block.data() + size_t(prior) * k, block.data() + size_t(h.at) * k, k) == 0 &&
-                (unique || records[prior] == records[h.at]))
+    auto repeat = sorter.repeats.begin();
+    for (size_t i = 0; i < count; ++i) {
+        const uint32_t at = handles[i].at;
+        if (repeat != sorter.repeats.end() && *repeat == i) {
+            ++repeat;
+            if (unique || records[order.back()] == records[at])
                 continue;
         }
-        order.push_back(h.at);
+        order.push_back(at);
     }
 }
 
