@@ -13,6 +13,7 @@
 #include <random>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace kip::bench {
 
@@ -91,6 +92,37 @@ public:
 
 private:
     std::filesystem::path root_;
+};
+
+// The large database with every round entered hole by hole: pars of 3, 4 and 5, strokes from one
+// under to one over par, one or two putts, and every mix of the fairway and green bits.
+class HoleByHoleDatabase {
+public:
+    explicit HoleByHoleDatabase(const std::string& prefix) : temp_(prefix), doc_(temp_.folder(), prompter_) {
+        doc_.openDatabase();
+        fillDatabase(doc_, [](golfdb::ScoreRecord& round, int r) {
+            spreadOverYears(round, r);
+            for (std::size_t h = 1; h < golfdb::holeSlots; ++h) {
+                round.par[h] = static_cast<std::int8_t>(h % 6 == 0 ? 3 : h % 7 == 0 ? 5 : 4);
+                round.strokes[h] = static_cast<std::int8_t>(round.par[h] + static_cast<int>(r + h) % 3 - 1);
+                round.putts[h] = static_cast<std::int8_t>(1 + (r + h) % 2);
+                round.holeFlags[h] = static_cast<std::uint8_t>((r + h) % 4);
+            }
+            round.totalStrokes = 0;
+            round.totalStrokes = round.grossScore();
+        });
+        for (int rc = doc_.golferTable().goTop(); rc == 0; rc = doc_.golferTable().skip())
+            golferRows_.push_back(doc_.golferTable().recordNumber());
+    }
+    golfdb::CKipGolfDoc& doc() { return doc_; }
+    // Every golfer's record number, in the golfer table's order.
+    const std::vector<long>& golferRows() const { return golferRows_; }
+
+private:
+    TempFolder temp_;
+    YesPrompter prompter_;
+    golfdb::CKipGolfDoc doc_;
+    std::vector<long> golferRows_;
 };
 
 } // namespace kip::bench

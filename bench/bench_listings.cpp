@@ -20,36 +20,8 @@ namespace {
 using namespace kip;
 using namespace kip::bench;
 
-class LargeDatabase {
-public:
-    LargeDatabase() : temp_("kipgolf-bench-listings-"), doc_(temp_.folder(), prompter_) {
-        doc_.openDatabase();
-        fillDatabase(doc_, [](golfdb::ScoreRecord& round, int r) {
-            spreadOverYears(round, r);
-            for (std::size_t h = 1; h < golfdb::holeSlots; ++h) {
-                round.par[h] = static_cast<std::int8_t>(h % 6 == 0 ? 3 : h % 7 == 0 ? 5 : 4);
-                round.strokes[h] = static_cast<std::int8_t>(round.par[h] + static_cast<int>(r + h) % 3 - 1);
-                round.putts[h] = static_cast<std::int8_t>(1 + (r + h) % 2);
-                round.holeFlags[h] = static_cast<std::uint8_t>((r + h) % 4);
-            }
-            round.totalStrokes = 0;
-            round.totalStrokes = round.grossScore();
-        });
-        for (int rc = doc_.golferTable().goTop(); rc == 0; rc = doc_.golferTable().skip())
-            golferRows_.push_back(doc_.golferTable().recordNumber());
-    }
-    golfdb::CKipGolfDoc& doc() { return doc_; }
-    const std::vector<long>& golferRows() const { return golferRows_; }
-
-private:
-    TempFolder temp_;
-    YesPrompter prompter_;
-    golfdb::CKipGolfDoc doc_;
-    std::vector<long> golferRows_;
-};
-
-LargeDatabase& database() {
-    static LargeDatabase db;
+HoleByHoleDatabase& database() {
+    static HoleByHoleDatabase db("kipgolf-bench-listings-");
     return db;
 }
 

@@ -1,8 +1,7 @@
 // The master course list: a 20,000-row master table walked by the loader on its own thread, every
 // group received by the Copy From Master model and merged into its sorted list.
 
-#include "BenchData.h"
-#include "golfdb/CKipGolfDoc.h"
+#include "MasterData.h"
 #include "manage/CMergeMaster.h"
 #include "manage/QueuedMasterPoster.h"
 
@@ -14,57 +13,17 @@ namespace {
 
 using namespace kip;
 
-constexpr int masterGroups = 10000;
-constexpr int teesPerGroup = 2; // 20,000 rows
+using bench::masterGroups;
 
-// A data folder with empty golf tables and a KipCourses of masterGroups courses in many states.
-struct MasterFolder {
-    bench::TempFolder folder{"kipmaster"};
-    bench::YesPrompter prompter;
-    golfdb::CKipGolfDoc doc{folder.folder(), prompter};
-
-    MasterFolder() {
-        doc.openDatabase();
-        golfdb::CourseTable master(folder.folder() + "KipCourses");
-        master.create();
-        const char* states[] = {"KY", "OH", "IN", "TN", "WV", "PA", "NY", "CA", "TX", "FL"};
-        for (int i = 0; i < masterGroups; ++i) {
-            // Names in a shuffled order so that neither list order is the table's own order.
-            char name[48], city[24];
-            std::snprintf(name, sizeof name, "%s Golf Club %05d", i % 2 ? "Meadow" : "Hill",
-                          (i * 7919) % 100000);
-            std::snprintf(city, sizeof city, "Town %03d", (i * 31) % 997);
-            for (int t = 0; t < teesPerGroup; ++t) {
-                auto& r = master.record();
-                r.clearCourse();
-                r.name = name;
-                r.city = city;
-                r.state = states[(i * 13) % 10];
-                r.tee = t == 0 ? "Blue" : "White";
-                r.slope = 120;
-                r.rating = 70.1;
-                for (int h = 1; h < golfdb::holeSlots; ++h) {
-                    r.par[static_cast<std::size_t>(h)] = 4;
-                    r.yardage[static_cast<std::size_t>(h)] = 400;
-                }
-                master.add();
-            }
-        }
-        master.sync();
-        master.close();
-        doc.openMasterTable();
-    }
-};
-
-MasterFolder& masterFolder() {
-    static MasterFolder folder;
+bench::MasterFolder& masterFolder() {
+    static bench::MasterFolder folder("kipmaster");
     return folder;
 }
 
 // From opening the dialog to the end message: the loader's walk, every message handed to the model on
 // the receiving thread, and the merged sorted list.
 void BM_MasterModelReceivesEveryLine(benchmark::State& state) {
-    MasterFolder& data = masterFolder();
+    bench::MasterFolder& data = masterFolder();
     const bool byName = state.range(0) != 0;
     std::size_t lines = 0;
     for (auto _ : state) {

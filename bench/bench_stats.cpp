@@ -15,32 +15,8 @@ namespace {
 using namespace kip;
 using namespace kip::bench;
 
-class LargeDatabase {
-public:
-    LargeDatabase() : temp_("kipgolf-bench-stats-"), doc_(temp_.folder(), prompter_) {
-        doc_.openDatabase();
-        fillDatabase(doc_, [](golfdb::ScoreRecord& round, int r) {
-            spreadOverYears(round, r);
-            for (std::size_t h = 1; h < golfdb::holeSlots; ++h) {
-                round.par[h] = static_cast<std::int8_t>(h % 6 == 0 ? 3 : h % 7 == 0 ? 5 : 4);
-                round.strokes[h] = static_cast<std::int8_t>(round.par[h] + static_cast<int>(r + h) % 3 - 1);
-                round.putts[h] = static_cast<std::int8_t>(1 + (r + h) % 2);
-                round.holeFlags[h] = static_cast<std::uint8_t>((r + h) % 4);
-            }
-            round.totalStrokes = 0;
-            round.totalStrokes = round.grossScore();
-        });
-    }
-    golfdb::CKipGolfDoc& doc() { return doc_; }
-
-private:
-    TempFolder temp_;
-    YesPrompter prompter_;
-    golfdb::CKipGolfDoc doc_;
-};
-
-LargeDatabase& database() {
-    static LargeDatabase db;
+HoleByHoleDatabase& database() {
+    static HoleByHoleDatabase db("kipgolf-bench-stats-");
     return db;
 }
 

@@ -6,56 +6,25 @@
 #include "manage/CMergeMaster.h"
 #include "ui/MergeMasterView.h"
 
-#include "../BenchData.h"
+#include "../MasterData.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QAbstractItemModel>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QListView>
 #include <QTimer>
 
-#include <cstdio>
+#include <algorithm>
 
 namespace {
 
 using namespace kip;
 
-struct MasterFolder {
-    bench::TempFolder folder{"kipmasterview"};
-    bench::YesPrompter prompter;
-    golfdb::CKipGolfDoc doc{folder.folder(), prompter};
-
-    MasterFolder() {
-        doc.openDatabase();
-        golfdb::CourseTable master(folder.folder() + "KipCourses");
-        master.create();
-        const char* states[] = {"KY", "OH", "IN", "TN", "WV", "PA", "NY", "CA", "TX", "FL"};
-        for (int i = 0; i < 10000; ++i) {
-            char name[48], city[24];
-            std::snprintf(name, sizeof name, "%s Golf Club %05d", i % 2 ? "Meadow" : "Hill",
-                          (i * 7919) % 100000);
-            std::snprintf(city, sizeof city, "Town %03d", (i * 31) % 997);
-            for (const char* tee : {"Blue", "White"}) {
-                auto& r = master.record();
-                r.clearCourse();
-                r.name = name;
-                r.city = city;
-                r.state = states[(i * 13) % 10];
-                r.tee = tee;
-                master.add();
-            }
-        }
-        master.sync();
-        master.close();
-        doc.openMasterTable();
-    }
-};
-
 void BM_MasterWindowShowsTheSortedList(benchmark::State& state) {
-    static MasterFolder data;
+    static bench::MasterFolder data("kipmasterview");
     double longestStall = 0;
     int rows = 0;
     for (auto _ : state) {
@@ -84,12 +53,3 @@ void BM_MasterWindowShowsTheSortedList(benchmark::State& state) {
 BENCHMARK(BM_MasterWindowShowsTheSortedList)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

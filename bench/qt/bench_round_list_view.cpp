@@ -11,10 +11,12 @@
 #include <benchmark/benchmark.h>
 
 #include <QAbstractItemModel>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QListView>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -69,12 +71,3 @@ void BM_RoundListWindowShowsAllRounds(benchmark::State& state) {
 BENCHMARK(BM_RoundListWindowShowsAllRounds)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

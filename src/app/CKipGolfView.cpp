@@ -239,8 +239,7 @@ CommandOutcome CKipGolfView::run(CommandId id) {
 }
 
 CommandOutcome CKipGolfView::courseCommand(CommandId id) {
-    manage::CourseServices courses{doc_, services_.dialogs, services_.prompter, services_.settings,
-                                   allowMeters_};
+    manage::CourseServices courses = courseServices();
     if (id == CommandId::AddCourse)
         manage::addCourse(courses);
     else if (id == CommandId::ViewCourse)
@@ -272,6 +271,10 @@ CommandOutcome CKipGolfView::listingCommand(CommandId id) {
     else
         stats::showStatsGraph(listing);
     return CommandOutcome::None;
+}
+
+manage::CourseServices CKipGolfView::courseServices() {
+    return {doc_, services_.dialogs, services_.prompter, services_.settings, allowMeters_};
 }
 
 stats::StatsServices CKipGolfView::statsServices() {
@@ -326,8 +329,7 @@ CommandOutcome CKipGolfView::roundCommand(CommandId id) {
 }
 
 void CKipGolfView::handicapListing(CommandId id) {
-    manage::CourseServices courses{doc_, services_.dialogs, services_.prompter, services_.settings,
-                                   allowMeters_};
+    manage::CourseServices courses = courseServices();
     handicap::ListingServices listing;
     listing.chooseGolfer = [this] { return manage::selectGolfer(services_.dialogs, doc_); };
     listing.chooseCourse = [&courses] { return manage::selectCourseAndTee(courses); };

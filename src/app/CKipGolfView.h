@@ -7,6 +7,7 @@
 #include "app/Leaderboard.h"
 #include "app/Settings.h"
 #include "golfdb/CKipGolfDoc.h"
+#include "manage/CourseServices.h"
 #include "manage/GolferCommands.h"
 #include "platform/Clock.h"
 #include "platform/DialogHost.h"
@@ -81,6 +82,7 @@ private:
     void handicapListing(CommandId id);
     CommandOutcome roundCommand(CommandId id);
     CommandOutcome courseCommand(CommandId id);
+    manage::CourseServices courseServices();
     stats::StatsServices statsServices();
     CommandOutcome listingCommand(CommandId id);
 

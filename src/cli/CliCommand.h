@@ -9,6 +9,13 @@
 
 namespace kip::cli {
 
+// The exit codes: done; refused or failed; no usable database (or another writer holds it); a
+// malformed command line.
+inline constexpr int exitOk = 0;
+inline constexpr int exitFailure = 1;
+inline constexpr int exitDatabase = 2;
+inline constexpr int exitUsage = 64;
+
 struct Invocation {
     std::string dataDir;
     std::vector<std::string> args; // after the command name

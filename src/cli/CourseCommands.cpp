@@ -24,11 +24,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int exitOk = 0;
-constexpr int exitFailure = 1;
-constexpr int exitDatabase = 2;
-constexpr int exitUsage = 64;
-
 // Prints information to standard output and errors and warnings to standard error; a question is
 // never printed but answered by `answer`.
 class CliPrompter : public platform::Prompter {

@@ -19,10 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int exitOk = 0;
-constexpr int exitFailure = 1;
-constexpr int exitUsage = 64;
-
 // Prints each message (errors and warnings to stderr) and answers every question with Yes.
 class PrintingPrompter : public platform::Prompter {
 public:

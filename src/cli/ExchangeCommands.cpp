@@ -15,11 +15,6 @@
 namespace kip::cli {
 namespace {
 
-constexpr int exitOk = 0;
-constexpr int exitFailure = 1;
-constexpr int exitDatabase = 2;
-constexpr int exitUsage = 64;
-
 // Keeps the messages; the caller prints them where the outcome says they belong. A question (only
 // opening a folder without every table asks one: create them?) is answered No.
 class KeepingPrompter : public platform::Prompter {

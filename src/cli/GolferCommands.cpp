@@ -42,17 +42,21 @@ int finish(CliSession& session, GolferOutcome outcome) {
     }
 }
 
-// The named golfer chosen in Select Golfer (a single golfer is chosen without it).
-bool chooseNamed(CliSession& session, const std::string& key) {
+// Opens the session and has Select Golfer choose the golfer the command names after its action (a
+// single golfer is chosen without it); the exit code when either fails, exitDone otherwise.
+int openOnNamedGolfer(CliSession& session) {
+    if (!session.open())
+        return session.openFailure();
+    const std::string key = session.call.args[1];
     if (key.empty() || session.doc.golferTable().find(key) != store::storeOk) {
         session.call.err << "kipgolf-cli: no golfer named \"" << key << "\"\n";
-        return false;
+        return exitRefused;
     }
     session.dialogs.on<CSelectPersonDlg>([key](CSelectPersonDlg& d) {
         d.selectKey(key);
         return closedOr(d.ok(), CSelectPersonDlg::staysOpen);
     });
-    return true;
+    return exitDone;
 }
 
 int addGolfer(Invocation& call) {
@@ -111,10 +115,8 @@ int renameGolfer(Invocation& call) {
     if (call.args.size() != 4)
         return usageError(call);
     CliSession session(call);
-    if (!session.open())
-        return session.openFailure();
-    if (!chooseNamed(session, call.args[1]))
-        return exitRefused;
+    if (const int failed = openOnNamedGolfer(session); failed != exitDone)
+        return failed;
     const std::string last = call.args[2];
     const std::string first = call.args[3];
     session.dialogs.on<CPeopleDlg>([&](CPeopleDlg& d) {
@@ -129,10 +131,8 @@ int deleteGolfer(Invocation& call) {
     if (call.args.size() != 2)
         return usageError(call);
     CliSession session(call);
-    if (!session.open())
-        return session.openFailure();
-    if (!chooseNamed(session, call.args[1]))
-        return exitRefused;
+    if (const int failed = openOnNamedGolfer(session); failed != exitDone)
+        return failed;
     return finish(session, manage::deleteGolfer(session.dialogs, session.doc));
 }
 

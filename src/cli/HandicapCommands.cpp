@@ -14,11 +14,6 @@
 namespace kip::cli {
 namespace {
 
-constexpr int exitOk = 0;
-constexpr int exitFailure = 1;
-constexpr int exitDatabase = 2;
-constexpr int exitUsage = 64;
-
 int ruleInForce() {
     platform::IniSettingsStore settings(platform::IniSettingsStore::defaultPath());
     return settings.readInt(handicap::handicapSection, handicap::ruleSetting, handicap::RuleUsga);

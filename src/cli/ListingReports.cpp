@@ -4,6 +4,7 @@
 
 #include "cli/ListingReports.h"
 
+#include "cli/ReportSupport.h"
 #include "golfdb/CKipGolfDoc.h"
 #include "manage/CSelectCourseTee.h"
 #include "manage/CSelectPersonDlg.h"
@@ -23,49 +24,10 @@
 #include "store/TableStore.h"
 
 #include <algorithm>
-#include <cctype>
-#include <filesystem>
 #include <optional>
-#include <sstream>
 
 namespace kip::cli {
 namespace {
-
-constexpr int exitOk = 0;
-constexpr int exitFailure = 1;
-constexpr int exitDatabase = 2;
-constexpr int exitUsage = 64;
-
-// Failures and refusals go to standard error, anything else to standard output.
-class ListingPrompter : public platform::Prompter {
-public:
-    explicit ListingPrompter(Invocation& call) : call_(call) {}
-    platform::Answer show(const platform::Message& message) override {
-        const bool failure = message.icon == platform::Icon::Error ||
-                             message.icon == platform::Icon::Warning ||
-                             message.caption != platform::defaultCaption;
-        (failure ? call_.err : call_.out) << message.text << '\n';
-        refused = refused || failure;
-        return message.buttons == platform::Buttons::Ok ? platform::Answer::Ok : platform::Answer::No;
-    }
-    bool refused = false;
-
-private:
-    Invocation& call_;
-};
-
-std::optional<platform::Date> parseDate(const std::string& text) {
-    if (text.size() != 8)
-        return std::nullopt;
-    for (const char c : text)
-        if (!std::isdigit(static_cast<unsigned char>(c)))
-            return std::nullopt;
-    const platform::Date date{std::stoi(text.substr(0, 4)), std::stoi(text.substr(4, 2)),
-                              std::stoi(text.substr(6, 2))};
-    if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > 31)
-        return std::nullopt;
-    return date;
-}
 
 // What the command line asks for.
 struct Request {
@@ -227,34 +189,18 @@ private:
     int fillLimits(stats::CReportSelect& dialog) {
         if (request_.course) {
             dialog.setAllCourses(false);
-            std::vector<int> matches;
-            golfdb::CourseTable& courses = doc_.courseTable();
-            for (std::size_t i = 0; i < dialog.courses().size(); ++i)
-                if (courses.goTo(dialog.courses()[i].record) == store::storeOk &&
-                    courses.record().name == *request_.course)
-                    matches.push_back(static_cast<int>(i));
+            const std::vector<int> matches = coursesNamed(doc_, dialog, *request_.course);
             if (matches.size() != 1)
                 return refuse(matches.empty()
                                   ? "kipgolf-cli: no course named \"" + *request_.course + "\""
                                   : "kipgolf-cli: several courses are named \"" + *request_.course + "\"");
             dialog.selectCourse(matches.front());
-            if (request_.tee) {
-                dialog.setTeeOnly(true);
-                int found = -1;
-                for (std::size_t i = 0; i < dialog.tees().size(); ++i)
-                    if (dialog.tees()[i].text == *request_.tee)
-                        found = static_cast<int>(i);
-                if (found < 0)
-                    return refuse("kipgolf-cli: course \"" + *request_.course + "\" has no tee \"" +
-                                  *request_.tee + "\"");
-                dialog.selectTee(found);
-            }
+            if (request_.tee)
+                if (const auto refusal = chooseTee(dialog, *request_.course, *request_.tee))
+                    return refuse(*refusal);
         }
-        if (request_.from) {
-            dialog.setAllDates(false);
-            dialog.setFromDate(*request_.from);
-            dialog.setToDate(*request_.to);
-        }
+        if (request_.from)
+            limitDates(dialog, *request_.from, *request_.to);
         if (!dialog.ok()) {
             refused = true;
             return platform::dialogCancel;
@@ -320,13 +266,17 @@ private:
 
 using ListingCommand = stats::StatsOutcome (*)(stats::ListingServices);
 
-// Opens the database, plays the command and says how it went.
-int runListing(Invocation& call, ListingHost& host, ListingPrompter& prompter, golfdb::CKipGolfDoc& doc,
-               ListingCommand command) {
-    if (!std::filesystem::exists(call.dataDir + "Courses.dbf")) {
-        call.err << "kipgolf-cli: no golf database in " << call.dataDir << '\n';
+// Opens the database, plays the command with the request's answers (golfer: Select Golfer's key,
+// empty for "Use All Golfers") and says how it went.
+int runListing(Invocation& call, const Request& request, const std::string& golfer, ListingCommand command,
+               const std::vector<stats::GraphBox>& boxes = {}) {
+    ReportPrompter prompter(call);
+    golfdb::CKipGolfDoc doc(call.dataDir, prompter);
+    ListingHost host(call, doc, request);
+    host.golfer = golfer;
+    host.boxes = boxes;
+    if (!hasGolfDatabase(call))
         return exitDatabase;
-    }
     if (doc.openDatabase() == golfdb::OpenOutcome::EndProgram)
         return exitDatabase;
     if (!host.golfer.empty() && doc.golferTable().find(host.golfer) != store::storeOk) {
@@ -350,11 +300,7 @@ int rankedReport(Invocation& call, const std::vector<std::string>& args, const c
     const std::string text = std::string(kind) + " \"Last, First\" | " + kind + " --all";
     if (!parseRequest(args, {}, true, request) || request.positional.size() != (request.all ? 0u : 1u))
         return usage(call, text.c_str());
-    ListingPrompter prompter(call);
-    golfdb::CKipGolfDoc doc(call.dataDir, prompter);
-    ListingHost host(call, doc, request);
-    host.golfer = request.all ? std::string() : request.positional.front();
-    return runListing(call, host, prompter, doc, command);
+    return runListing(call, request, request.all ? std::string() : request.positional.front(), command);
 }
 
 int roundsReport(Invocation& call, const std::vector<std::string>& args, const char* kind,
@@ -366,10 +312,7 @@ int roundsReport(Invocation& call, const std::vector<std::string>& args, const c
     if (!parseRequest(args, {"--rounds", "--course", "--tee", "--from", "--to"}, true, request) ||
         request.all == !request.positional.empty())
         return usage(call, text.c_str());
-    ListingPrompter prompter(call);
-    golfdb::CKipGolfDoc doc(call.dataDir, prompter);
-    ListingHost host(call, doc, request);
-    return runListing(call, host, prompter, doc, command);
+    return runListing(call, request, {}, command);
 }
 
 std::optional<stats::GraphBox> boxNamed(const std::string& name) {
@@ -401,11 +344,8 @@ int reportCourse(Invocation& call, const std::vector<std::string>& args) {
     if (!parseRequest(args, {}, false, request) || request.positional.size() < 2 ||
         request.positional.size() > 3)
         return usage(call, "course \"Course\" \"Tee\" [\"Last, First\"]");
-    ListingPrompter prompter(call);
-    golfdb::CKipGolfDoc doc(call.dataDir, prompter);
-    ListingHost host(call, doc, request);
-    host.golfer = request.positional.size() == 3 ? request.positional[2] : std::string();
-    return runListing(call, host, prompter, doc, stats::courseStatistics);
+    return runListing(call, request, request.positional.size() == 3 ? request.positional[2] : std::string(),
+                      stats::courseStatistics);
 }
 
 int reportRounds(Invocation& call, const std::vector<std::string>& args) {
@@ -420,10 +360,7 @@ int reportTeams(Invocation& call, const std::vector<std::string>& args) {
     Request request;
     if (!parseRequest(args, {}, false, request) || !request.positional.empty())
         return usage(call, "teams");
-    ListingPrompter prompter(call);
-    golfdb::CKipGolfDoc doc(call.dataDir, prompter);
-    ListingHost host(call, doc, request);
-    return runListing(call, host, prompter, doc, stats::showTeams);
+    return runListing(call, request, {}, stats::showTeams);
 }
 
 int reportGraph(Invocation& call, const std::vector<std::string>& args) {
@@ -440,12 +377,7 @@ int reportGraph(Invocation& call, const std::vector<std::string>& args) {
             return usage(call, text);
         boxes.push_back(*box);
     }
-    ListingPrompter prompter(call);
-    golfdb::CKipGolfDoc doc(call.dataDir, prompter);
-    ListingHost host(call, doc, request);
-    host.golfer = request.positional.front();
-    host.boxes = boxes;
-    return runListing(call, host, prompter, doc, stats::showStatsGraph);
+    return runListing(call, request, request.positional.front(), stats::showStatsGraph, boxes);
 }
 
 } // namespace kip::cli

@@ -12,11 +12,6 @@
 namespace kip::cli {
 namespace {
 
-constexpr int exitOk = 0;
-constexpr int exitFailure = 1;
-constexpr int exitDatabase = 2;
-constexpr int exitUsage = 64;
-
 using KindFunction = int (*)(Invocation& call, const std::vector<std::string>& args);
 
 struct ReportKind {

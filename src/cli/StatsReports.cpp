@@ -4,6 +4,7 @@
 
 #include "cli/StatsReports.h"
 
+#include "cli/ReportSupport.h"
 #include "golfdb/CKipGolfDoc.h"
 #include "manage/CSelectPersonDlg.h"
 #include "platform/Clock.h"
@@ -15,17 +16,10 @@
 #include "stats/StatsCommands.h"
 #include "store/TableStore.h"
 
-#include <cctype>
-#include <filesystem>
 #include <optional>
 
 namespace kip::cli {
 namespace {
-
-constexpr int exitOk = 0;
-constexpr int exitFailure = 1;
-constexpr int exitDatabase = 2;
-constexpr int exitUsage = 64;
 
 // What the limits dialog of a report offers.
 struct Offer {
@@ -37,38 +31,6 @@ struct LimitOptions {
     std::optional<std::string> course, tee, hole, above, below;
     std::optional<platform::Date> from, to;
 };
-
-// Failures and refusals go to standard error, anything else to standard output; no question is
-// asked by these commands, and one would be answered No.
-class ReportPrompter : public platform::Prompter {
-public:
-    explicit ReportPrompter(Invocation& call) : call_(call) {}
-    platform::Answer show(const platform::Message& message) override {
-        const bool failure = message.icon == platform::Icon::Error ||
-                             message.icon == platform::Icon::Warning ||
-                             message.caption != platform::defaultCaption;
-        (failure ? call_.err : call_.out) << message.text << '\n';
-        refused = refused || failure;
-        return message.buttons == platform::Buttons::Ok ? platform::Answer::Ok : platform::Answer::No;
-    }
-    bool refused = false;
-
-private:
-    Invocation& call_;
-};
-
-std::optional<platform::Date> parseDate(const std::string& text) {
-    if (text.size() != 8)
-        return std::nullopt;
-    for (const char c : text)
-        if (!std::isdigit(static_cast<unsigned char>(c)))
-            return std::nullopt;
-    const platform::Date date{std::stoi(text.substr(0, 4)), std::stoi(text.substr(4, 2)),
-                              std::stoi(text.substr(6, 2))};
-    if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > 31)
-        return std::nullopt;
-    return date;
-}
 
 // Splits the arguments into the positional ones and the limits; false on a malformed line.
 bool parseArguments(const std::vector<std::string>& args, Offer offer, std::vector<std::string>& positional,
@@ -152,12 +114,7 @@ private:
 
     int chooseCourse(stats::CReportSelect& dialog) {
         dialog.setAllCourses(false);
-        std::vector<int> matches;
-        golfdb::CourseTable& courses = doc_.courseTable();
-        for (std::size_t i = 0; i < dialog.courses().size(); ++i)
-            if (courses.goTo(dialog.courses()[i].record) == store::storeOk &&
-                courses.record().name == *limits_.course)
-                matches.push_back(static_cast<int>(i));
+        const std::vector<int> matches = coursesNamed(doc_, dialog, *limits_.course);
         if (matches.empty())
             return refuse("kipgolf-cli: no course named \"" + *limits_.course + "\"");
         if (matches.size() > 1) {
@@ -167,17 +124,9 @@ private:
             return refuse(text);
         }
         dialog.selectCourse(matches.front());
-        if (limits_.tee) {
-            dialog.setTeeOnly(true);
-            int found = -1;
-            for (std::size_t i = 0; i < dialog.tees().size(); ++i)
-                if (dialog.tees()[i].text == *limits_.tee)
-                    found = static_cast<int>(i);
-            if (found < 0)
-                return refuse("kipgolf-cli: course \"" + *limits_.course + "\" has no tee \"" + *limits_.tee +
-                              "\"");
-            dialog.selectTee(found);
-        }
+        if (limits_.tee)
+            if (const auto refusal = chooseTee(dialog, *limits_.course, *limits_.tee))
+                return refuse(*refusal);
         if (limits_.hole) {
             // The field holds two characters; anything longer could not have been typed.
             dialog.setHoleText(limits_.hole->size() > stats::CReportSelect::holeTextLimit ? "0"
@@ -190,11 +139,8 @@ private:
         if (limits_.course)
             if (const int refused = chooseCourse(dialog); refused != 0)
                 return refused;
-        if (limits_.from) {
-            dialog.setAllDates(false);
-            dialog.setFromDate(*limits_.from);
-            dialog.setToDate(*limits_.to);
-        }
+        if (limits_.from)
+            limitDates(dialog, *limits_.from, *limits_.to);
         if (limits_.above || limits_.below) {
             dialog.setScoreText(limits_.above ? *limits_.above : *limits_.below);
             const bool taken = limits_.above ? dialog.setScoreGreater(true) : dialog.setScoreLess(true);
@@ -226,10 +172,8 @@ int runStatistic(Invocation& call, const std::vector<std::string>& args, const c
         call.err << "usage: kipgolf-cli report " << usage << '\n';
         return exitUsage;
     }
-    if (!std::filesystem::exists(call.dataDir + "Courses.dbf")) {
-        call.err << "kipgolf-cli: no golf database in " << call.dataDir << '\n';
+    if (!hasGolfDatabase(call))
         return exitDatabase;
-    }
     ReportPrompter prompter(call);
     golfdb::CKipGolfDoc doc(call.dataDir, prompter);
     if (doc.openDatabase() == golfdb::OpenOutcome::EndProgram)

@@ -17,7 +17,6 @@ namespace fs = std::filesystem;
 using store::storeOk;
 
 constexpr int exitFault = 1;
-constexpr int exitUsage = 64;
 constexpr int exitNoInput = 66;
 
 bool isFile(const std::string& path) {

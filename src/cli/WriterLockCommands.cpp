@@ -11,8 +11,6 @@
 namespace kip::cli {
 namespace {
 
-constexpr int exitDatabase = 2;
-
 constexpr std::array<std::string_view, 11> readerCommands = {
     "dump",   "check",  "handicap", "report", "golfers", "courses",
     "rounds", "master", "card",     "graph",  "--help",

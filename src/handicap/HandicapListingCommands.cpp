@@ -11,22 +11,25 @@ namespace {
 
 constexpr const char* golferReadError = "Error reading golfer information from database!";
 
-std::optional<long> chosenGolfer(const ListingServices& services) {
-    return services.chooseGolfer ? services.chooseGolfer() : std::nullopt;
+// The golfer chosen in Select Golfer made the golfer table's current row; false when none was chosen
+// or the row cannot be read (after the read error under that caption).
+bool goToChosenGolfer(golfdb::CKipGolfDoc& doc, const ListingServices& services, const char* caption) {
+    const auto chosen = services.chooseGolfer ? services.chooseGolfer() : std::nullopt;
+    if (!chosen)
+        return false;
+    if (doc.golferTable().goTo(*chosen) != store::storeOk) {
+        doc.prompter().show({golferReadError, caption, platform::Icon::Error, platform::Buttons::Ok});
+        return false;
+    }
+    return true;
 }
 
 } // namespace
 
 void showHandicap(golfdb::CKipGolfDoc& doc, const ListingServices& services) {
-    const auto chosen = chosenGolfer(services);
-    if (!chosen)
+    if (!goToChosenGolfer(doc, services, "Handicap Information"))
         return;
     golfdb::GolferTable& golfers = doc.golferTable();
-    if (golfers.goTo(*chosen) != store::storeOk) {
-        doc.prompter().show(
-            {golferReadError, "Handicap Information", platform::Icon::Error, platform::Buttons::Ok});
-        return;
-    }
     const golfdb::NameParts names = golfdb::GolferTable::splitName(golfers.record().name);
     std::array<char, 32> index{};
     std::snprintf(index.data(), index.size(), "%4.1f", golfers.record().handicapIndex);
@@ -36,17 +39,10 @@ void showHandicap(golfdb::CKipGolfDoc& doc, const ListingServices& services) {
 
 void showHandicapScores(platform::DialogHost& host, golfdb::CKipGolfDoc& doc,
                         const ListingServices& services) {
-    const auto chosen = chosenGolfer(services);
-    if (!chosen)
+    if (!goToChosenGolfer(doc, services, "Database Error"))
         return;
-    golfdb::GolferTable& golfers = doc.golferTable();
-    if (golfers.goTo(*chosen) != store::storeOk) {
-        doc.prompter().show(
-            {golferReadError, "Database Error", platform::Icon::Error, platform::Buttons::Ok});
-        return;
-    }
     report::CListDlg dialog;
-    fillHandicapScores(dialog, doc, services, oneGolferScoresTitle, golfers.record().name);
+    fillHandicapScores(dialog, doc, services, oneGolferScoresTitle, doc.golferTable().record().name);
     host.run(dialog);
 }
 

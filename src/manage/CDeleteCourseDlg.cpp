@@ -1,8 +1,7 @@
 #include "manage/CDeleteCourseDlg.h"
 
+#include "manage/ListOrder.h"
 #include "store/TableStore.h"
-
-#include <algorithm>
 
 namespace kip::manage {
 
@@ -10,12 +9,7 @@ CDeleteCourseDlg::CDeleteCourseDlg(golfdb::CKipGolfDoc& doc, platform::Prompter&
     : doc_(doc), prompter_(prompter), lines_(doc.courseList(true)) {}
 
 void CDeleteCourseDlg::setSelected(std::vector<int> lines) {
-    std::sort(lines.begin(), lines.end());
-    lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
-    lines.erase(std::remove_if(lines.begin(), lines.end(),
-                               [this](int i) { return i < 0 || i >= static_cast<int>(lines_.size()); }),
-                lines.end());
-    selected_ = std::move(lines);
+    selected_ = chosenLines(std::move(lines), lines_.size());
 }
 
 int CDeleteCourseDlg::pressDelete() {

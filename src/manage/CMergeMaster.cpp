@@ -135,12 +135,7 @@ int CMergeMaster::findCourseName() {
 }
 
 void CMergeMaster::setSelected(std::vector<int> lines) {
-    std::sort(lines.begin(), lines.end());
-    lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
-    lines.erase(std::remove_if(lines.begin(), lines.end(),
-                               [this](int i) { return i < 0 || i >= static_cast<int>(lines_.size()); }),
-                lines.end());
-    selected_ = std::move(lines);
+    selected_ = chosenLines(std::move(lines), lines_.size());
 }
 
 int CMergeMaster::cancel() {

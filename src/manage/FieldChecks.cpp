@@ -76,8 +76,8 @@ void showFieldMessage(platform::Prompter& prompter, const std::string& text) {
     prompter.show({text, platform::defaultCaption, platform::Icon::Warning, platform::Buttons::Ok});
 }
 
-std::optional<long> takeInteger(platform::Prompter& prompter, const std::string& text, long low, long high) {
-    const auto value = parseInteger(text);
+std::optional<long long> checkInteger(platform::Prompter& prompter, std::optional<long long> value, long low,
+                                      long high) {
     if (!value) {
         showFieldMessage(prompter, "Enter an integer.");
         return std::nullopt;
@@ -87,6 +87,12 @@ std::optional<long> takeInteger(platform::Prompter& prompter, const std::string&
         return std::nullopt;
     }
     return value;
+}
+
+std::optional<long> takeInteger(platform::Prompter& prompter, const std::string& text, long low, long high) {
+    if (const auto value = checkInteger(prompter, parseInteger(text), low, high))
+        return static_cast<long>(*value);
+    return std::nullopt;
 }
 
 std::optional<double> takeNumber(platform::Prompter& prompter, const std::string& text, double low,

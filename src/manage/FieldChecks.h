@@ -23,6 +23,11 @@ std::string tooLongText(std::size_t limit);
 // Shows a field message with the program's caption and the warning icon.
 void showFieldMessage(platform::Prompter& prompter, const std::string& text);
 
+// The value when there is one and it lies in low..high; otherwise "Enter an integer." or the range
+// message has been shown and the answer is empty. For fields that read their number their own way.
+std::optional<long long> checkInteger(platform::Prompter& prompter, std::optional<long long> value, long low,
+                                      long high);
+
 // Each shows its message and returns nothing when the text does not hold a value in range.
 std::optional<long> takeInteger(platform::Prompter& prompter, const std::string& text, long low, long high);
 std::optional<double> takeNumber(platform::Prompter& prompter, const std::string& text, double low,

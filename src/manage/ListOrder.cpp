@@ -45,4 +45,13 @@ void sortLines(golfdb::ItemList& items) {
     });
 }
 
+std::vector<int> chosenLines(std::vector<int> lines, std::size_t count) {
+    std::sort(lines.begin(), lines.end());
+    lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+    lines.erase(std::remove_if(lines.begin(), lines.end(),
+                               [count](int i) { return i < 0 || i >= static_cast<int>(count); }),
+                lines.end());
+    return lines;
+}
+
 } // namespace kip::manage

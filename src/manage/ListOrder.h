@@ -5,6 +5,7 @@
 #include "golfdb/CKipGolfDoc.h"
 
 #include <string_view>
+#include <vector>
 
 namespace kip::manage {
 
@@ -18,5 +19,9 @@ std::string upperAscii(std::string_view text);
 
 // Sorts a whole list in that order (stable).
 void sortLines(golfdb::ItemList& items);
+
+// The lines chosen in a list of `count` lines where several may be chosen: in their list order, each
+// once, and only those in the list.
+std::vector<int> chosenLines(std::vector<int> lines, std::size_t count);
 
 } // namespace kip::manage

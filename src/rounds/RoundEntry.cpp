@@ -1,18 +1,13 @@
 #include "rounds/RoundEntry.h"
 
+#include "manage/FieldChecks.h"
+
 #include <cctype>
 
 namespace kip::rounds {
 namespace {
 
 constexpr long long beyondEveryLimit = 1'000'000'000'000LL;
-
-std::string replaceArg(std::string text, const char* arg, const std::string& value) {
-    const auto at = text.find(arg);
-    if (at != std::string::npos)
-        text.replace(at, 2, value);
-    return text;
-}
 
 } // namespace
 
@@ -64,19 +59,9 @@ std::optional<long long> wholeNumber(const std::string& text) {
 std::optional<int> takeWholeNumber(const std::string& text, int low, int high, platform::Prompter& prompter) {
     if (text.empty())
         return 0;
-    const auto value = wholeNumber(text);
-    if (!value) {
-        prompter.show({"Enter an integer.", platform::defaultCaption, platform::Icon::Warning});
-        return std::nullopt;
-    }
-    if (*value < low || *value > high) {
-        const std::string message =
-            replaceArg(replaceArg("Enter an integer between %1 and %2.", "%1", std::to_string(low)), "%2",
-                       std::to_string(high));
-        prompter.show({message, platform::defaultCaption, platform::Icon::Warning});
-        return std::nullopt;
-    }
-    return static_cast<int>(*value);
+    if (const auto value = manage::checkInteger(prompter, wholeNumber(text), low, high))
+        return static_cast<int>(*value);
+    return std::nullopt;
 }
 
 } // namespace kip::rounds

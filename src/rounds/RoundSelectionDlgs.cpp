@@ -6,27 +6,8 @@ namespace kip::rounds {
 
 CSelectScoreDlg::CSelectScoreDlg(golfdb::ItemList rounds, platform::Prompter& prompter,
                                  const std::string& firstName, const std::string& lastName)
-    : lines_(std::move(rounds)), prompter_(prompter),
+    : RowChoice(prompter, std::move(rounds), "You must select a round!"),
       title_("Select Round for " + firstName + " " + lastName) {}
-
-void CSelectScoreDlg::select(int index) {
-    selected_ = index >= 0 && index < static_cast<int>(lines_.size()) ? index : -1;
-}
-
-int CSelectScoreDlg::ok() {
-    if (selected_ < 0) {
-        prompter_.show(
-            {"You must select a round!", "Selection Error", platform::Icon::Error, platform::Buttons::Ok});
-        return staysOpen;
-    }
-    record_ = lines_.at(static_cast<std::size_t>(selected_)).record;
-    return platform::dialogOk;
-}
-
-int CSelectScoreDlg::doubleClick(int index) {
-    select(index);
-    return ok();
-}
 
 CDeleteScore::CDeleteScore(golfdb::CKipGolfDoc& doc, const std::string& golferKey)
     : doc_(doc), lines_(doc.roundList(golferKey)), chosen_(lines_.size(), false) {}

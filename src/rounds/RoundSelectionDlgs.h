@@ -3,6 +3,7 @@
 // (CDeleteScore) and Enter Year (CEnterYearDlg).
 
 #include "golfdb/CKipGolfDoc.h"
+#include "manage/RowChoice.h"
 #include "platform/DialogHost.h"
 #include "platform/Prompter.h"
 
@@ -11,8 +12,9 @@
 
 namespace kip::rounds {
 
-// One golfer's rounds, newest first, in a single-choice list.
-class CSelectScoreDlg : public platform::DialogModel {
+// One golfer's rounds, newest first, in a single-choice list; OK without a round chosen says "You
+// must select a round!" and the dialog stays open.
+class CSelectScoreDlg : public manage::RowChoice {
 public:
     static constexpr int staysOpen = 0;
 
@@ -21,21 +23,9 @@ public:
 
     const std::string& title() const { return title_; } // "Select Round for %s %s"
     static const char* text() { return "Select Round:"; }
-    const golfdb::ItemList& lines() const { return lines_; }
-    void select(int index);
-    int selectedIndex() const { return selected_; }
-    // OK or a double click: dialogOk with a round chosen, else "You must select a round!" and staysOpen.
-    int ok();
-    int doubleClick(int index);
-    int cancel() { return platform::dialogCancel; }
-    long record() const { return record_; }
 
 private:
-    golfdb::ItemList lines_;
-    platform::Prompter& prompter_;
     std::string title_;
-    int selected_ = -1;
-    long record_ = 0;
 };
 
 // One golfer's rounds in a list of many choices; "Delete" deletes the chosen ones after asking.

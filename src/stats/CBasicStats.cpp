@@ -1,6 +1,7 @@
 #include "stats/CBasicStats.h"
 
 #include "stats/GolferWalk.h"
+#include "stats/ScoreClasses.h"
 #include "stats/StatsText.h"
 
 namespace kip::stats {
@@ -17,33 +18,8 @@ struct BasicCounters {
     int fairwaysHit = 0;
     int greenChances = 0;
     int greensHit = 0;
-    int eagles = 0, birdies = 0, pars = 0, bogeys = 0, doubles = 0, others = 0;
+    ScoreClasses classes;
 };
-
-void countHoleClass(BasicCounters& c, int par, int strokes) {
-    switch (strokes - par) {
-    case 0:
-        ++c.pars;
-        break;
-    case 1:
-        ++c.bogeys;
-        break;
-    case 2:
-        ++c.doubles;
-        break;
-    case -1:
-        ++c.birdies;
-        break;
-    case -2:
-        // A hole in one on a par 3 is no eagle, and falls in no class at all.
-        if (par != 3)
-            ++c.eagles;
-        break;
-    default:
-        ++c.others;
-        break;
-    }
-}
 
 void countRound(BasicCounters& c, const StatsRound& round) {
     ++c.rounds;
@@ -67,7 +43,7 @@ void countRound(BasicCounters& c, const StatsRound& round) {
             ++c.greenChances;
             c.greensHit += round.greenHit(hole);
         }
-        countHoleClass(c, par, round.strokesOf(hole));
+        c.classes.count(par, round.strokesOf(hole));
     }
     if (roundPutts != 0) {
         c.putts += roundPutts;
@@ -104,12 +80,12 @@ void CBasicStats::compute(golfdb::ScoreTable& scores, platform::WaitCursor* curs
         } else {
             t.puttsPerRound = "  0.0";
         }
-        r.eagles = percent(c.eagles, c.longerHoles);
-        r.birdies = percent(c.birdies, holes);
-        r.pars = percent(c.pars, holes);
-        r.bogeys = percent(c.bogeys, holes);
-        r.doubles = percent(c.doubles, holes);
-        r.others = percent(c.others, holes);
+        r.eagles = percent(c.classes.eagles, c.longerHoles);
+        r.birdies = percent(c.classes.birdies, holes);
+        r.pars = percent(c.classes.pars, holes);
+        r.bogeys = percent(c.classes.bogeys, holes);
+        r.doubles = percent(c.classes.doubles, holes);
+        r.others = percent(c.classes.others, holes);
         r.detailRounds = c.detailRounds;
         t.fairwaysHit = percentText(r.fairwaysHit);
         t.greensInRegulation = percentText(r.greensInRegulation);
@@ -134,12 +110,8 @@ std::string CBasicStats::title() const {
 }
 
 std::vector<report::PrintLine> CBasicStats::printLines() const {
-    std::vector<report::PrintLine> lines;
+    std::vector<report::PrintLine> lines = headedPrintLines(title(), {courseText(), dateText(), scoreText()});
     const auto add = [&lines](std::string text, int advance) { lines.push_back({std::move(text), advance}); };
-    add(title(), 2);
-    for (const std::string& heading : {courseText(), dateText(), scoreText()})
-        if (!heading.empty())
-            add(heading, 2);
     const BasicTexts& t = texts_;
     add(formatText("      Average Score %s   Total Rounds %s", t.averageScore.c_str(), t.totalRounds.c_str()),
         2);

@@ -1,6 +1,7 @@
 #include "stats/CHoleStats.h"
 
 #include "stats/GolferWalk.h"
+#include "stats/ScoreClasses.h"
 #include "stats/StatsText.h"
 
 namespace kip::stats {
@@ -12,7 +13,7 @@ struct ParCounters {
     long putts = 0;
     int greensHit = 0;
     int fairwaysHit = 0;
-    int eagles = 0, birdies = 0, pars = 0, bogeys = 0, doubles = 0, others = 0;
+    ScoreClasses classes;
     int chances = 0;
 };
 
@@ -25,30 +26,6 @@ struct HoleCounters {
     long puttsSum = 0;
     std::array<ParCounters, parTypes> byPar{};
 };
-
-void countClass(ParCounters& c, int par, int strokes) {
-    switch (strokes - par) {
-    case 0:
-        ++c.pars;
-        break;
-    case 1:
-        ++c.bogeys;
-        break;
-    case 2:
-        ++c.doubles;
-        break;
-    case -1:
-        ++c.birdies;
-        break;
-    case -2:
-        if (par != 3)
-            ++c.eagles;
-        break;
-    default:
-        ++c.others;
-        break;
-    }
-}
 
 void countRound(HoleCounters& c, const StatsRound& round, int chosenHole) {
     if (!round.isDetail())
@@ -79,7 +56,7 @@ void countRound(HoleCounters& c, const StatsRound& round, int chosenHole) {
             p.fairwaysHit += round.fairwayHit(hole);
             p.greensHit += round.greenHit(hole);
         }
-        countClass(p, par, strokes);
+        p.classes.count(par, strokes);
     }
     if (roundPutts != 0) {
         c.puttsSum += roundPutts;
@@ -145,12 +122,12 @@ void CHoleStats::compute(golfdb::ScoreTable& scores, platform::WaitCursor* curso
         set(AvgPutts, formatText("%4.1f ", static_cast<double>(p.putts) / p.holes));
         set(Greens, share(p.greensHit, p.chances));
         set(FairwaysHit, share(p.fairwaysHit, p.chances));
-        set(Eagles, share(p.eagles, p.holes));
-        set(Birdies, share(p.birdies, p.holes));
-        set(Pars, share(p.pars, p.holes));
-        set(Bogeys, share(p.bogeys, p.holes));
-        set(Doubles, share(p.doubles, p.holes));
-        set(Others, share(p.others, p.holes));
+        set(Eagles, share(p.classes.eagles, p.holes));
+        set(Birdies, share(p.classes.birdies, p.holes));
+        set(Pars, share(p.classes.pars, p.holes));
+        set(Bogeys, share(p.classes.bogeys, p.holes));
+        set(Doubles, share(p.classes.doubles, p.holes));
+        set(Others, share(p.classes.others, p.holes));
     }
 }
 
@@ -166,12 +143,9 @@ std::string CHoleStats::firstHeading() const {
 }
 
 std::vector<report::PrintLine> CHoleStats::printLines() const {
-    std::vector<report::PrintLine> lines;
+    std::vector<report::PrintLine> lines =
+        headedPrintLines(title(), {firstHeading(), dateText(), scoreText()});
     const auto add = [&lines](std::string text, int advance) { lines.push_back({std::move(text), advance}); };
-    add(title(), 2);
-    for (const std::string& heading : {firstHeading(), dateText(), scoreText()})
-        if (!heading.empty())
-            add(heading, 2);
     add(formatText("      Detail Rounds  %5s", detailRounds_.c_str()), 1);
     add(formatText("      Average Score  %7s  Putts per Round %7s", averageScore_.c_str(),
                    puttsPerRound_.c_str()),

@@ -7,6 +7,7 @@
 #include "golfdb/CourseRecord.h"
 #include "golfdb/ScoreTable.h"
 #include "stats/ReportLimits.h"
+#include "stats/ScoreRowFields.h"
 
 #include <array>
 #include <cstdint>
@@ -64,24 +65,12 @@ private:
     RoundVerdict test();
     void readFigures();
     bool advance();
-    static std::string_view view(store::Field* field, std::size_t width);
 
     store::Table* table_;
     StoredLimits limits_;
     RoundTestKind kind_;
+    ScoreRowFields fields_;
     std::string key_; // golfer name as stored, padded to the field width
-    bool valid_ = false;
-    store::Field* golfer_ = nullptr;
-    store::Field* course_ = nullptr;
-    store::Field* tee_ = nullptr;
-    store::Field* date_ = nullptr;
-    store::Field* flags_ = nullptr;
-    store::Field* total_ = nullptr;
-    store::Field* par_ = nullptr;
-    store::Field* strokes_ = nullptr;
-    store::Field* putts_ = nullptr;
-    store::Field* holeFlags_ = nullptr;
-    std::size_t golferWidth_ = 0, courseWidth_ = 0, teeWidth_ = 0, dateWidth_ = 0;
     StatsRound round_;
 };
 

@@ -37,4 +37,13 @@ int leadingInteger(const std::string& text) {
     return static_cast<int>(negative ? -value : value);
 }
 
+std::vector<report::PrintLine> headedPrintLines(const std::string& title,
+                                                std::initializer_list<std::string> headings) {
+    std::vector<report::PrintLine> lines{{title, 2}};
+    for (const std::string& heading : headings)
+        if (!heading.empty())
+            lines.push_back({heading, 2});
+    return lines;
+}
+
 } // namespace kip::stats

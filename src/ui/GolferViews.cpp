@@ -1,12 +1,13 @@
 #include "ui/GolferViews.h"
 
+#include "ui/DialogParts.h"
+
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -14,21 +15,6 @@ namespace kip::ui {
 namespace {
 
 using manage::CPeopleDlg;
-
-QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons) {
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    for (QPushButton* button : buttons)
-        row->addWidget(button);
-    return row;
-}
-
-QPushButton* button(const char* text, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 
 } // namespace
 
@@ -72,15 +58,8 @@ PeopleView::PeopleView(CPeopleDlg& model, QWidget* parent)
     edits_.at(CPeopleDlg::FirstName)->setMinimumWidth(260);
     layout->addLayout(form);
 
-    auto* save = button("Save", "save", this);
-    save->setDefault(true);
-    auto* cancel = button("Cancel", "cancel", this);
-    auto* help = button("Help", "help", this);
-    connect(save, &QPushButton::clicked, this, &PeopleView::pressSave);
-    connect(cancel, &QPushButton::clicked, this, &PeopleView::reject);
-    connect(help, &QPushButton::clicked, this, &PeopleView::showHelp);
     layout->addSpacing(6);
-    layout->addLayout(buttonRow({save, cancel, help}));
+    layout->addLayout(defaultCancelHelpRow("Save", "save", [this] { pressSave(); }));
 
     QLineEdit* focus = edits_.at(model_.initialFocus());
     focus->setFocus();
@@ -132,15 +111,8 @@ NumberRoundsView::NumberRoundsView(manage::CNumberRoundsDlg& model, QWidget* par
     roundsRow->addStretch();
     layout->addLayout(roundsRow);
 
-    auto* ok = button("OK", "ok", this);
-    ok->setDefault(true);
-    auto* cancel = button("Cancel", "cancel", this);
-    auto* help = button("Help", "help", this);
-    connect(ok, &QPushButton::clicked, this, &NumberRoundsView::pressOk);
-    connect(cancel, &QPushButton::clicked, this, &NumberRoundsView::reject);
-    connect(help, &QPushButton::clicked, this, &NumberRoundsView::showHelp);
     layout->addSpacing(6);
-    layout->addLayout(buttonRow({ok, cancel, help}));
+    layout->addLayout(defaultCancelHelpRow("OK", "ok", [this] { pressOk(); }));
     handicap_->setFocus();
     handicap_->selectAll();
 }
@@ -162,13 +134,8 @@ SelectPersonView::SelectPersonView(manage::CSelectPersonDlg& model, QWidget* par
     for (const auto& line : model_.lines())
         list_->addItem(QString::fromStdString(line.text));
     list_->setMinimumSize(300, 240);
-    // The selection, not the current row: a list that gets the focus has a current row without a choice.
-    connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
-        const auto chosen = list_->selectedItems();
-        model_.select(chosen.isEmpty() ? -1 : list_->row(chosen.front()));
-    });
-    connect(list_, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { end(model_.doubleClick(list_->row(item))); });
+    followSingleChoice(
+        list_, [this](int row) { model_.select(row); }, [this](int row) { end(model_.doubleClick(row)); });
     layout->addWidget(list_);
     useAll_ = new QCheckBox(manage::CSelectPersonDlg::useAllLabel(), this);
     useAll_->setObjectName("useAll");
@@ -181,14 +148,7 @@ SelectPersonView::SelectPersonView(manage::CSelectPersonDlg& model, QWidget* par
     });
     layout->addWidget(useAll_);
 
-    auto* ok = button("OK", "ok", this);
-    ok->setDefault(true);
-    auto* cancel = button("Cancel", "cancel", this);
-    auto* help = button("Help", "help", this);
-    connect(ok, &QPushButton::clicked, this, [this] { end(model_.ok()); });
-    connect(cancel, &QPushButton::clicked, this, &SelectPersonView::reject);
-    connect(help, &QPushButton::clicked, this, &SelectPersonView::showHelp);
-    layout->addLayout(buttonRow({ok, cancel, help}));
+    layout->addLayout(defaultCancelHelpRow("OK", "ok", [this] { end(model_.ok()); }));
     list_->setFocus();
 }
 

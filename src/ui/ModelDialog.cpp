@@ -1,7 +1,11 @@
 #include "ui/ModelDialog.h"
 
 #include "platform/DialogHost.h"
+#include "ui/DialogParts.h"
 #include "ui/HelpWindow.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
 
 namespace kip::ui {
 
@@ -17,6 +21,18 @@ void ModelDialog::reject() {
 
 void ModelDialog::showHelp() {
     HelpWindow::showTopic(helpTopic_.toStdString(), this);
+}
+
+QHBoxLayout* ModelDialog::defaultCancelHelpRow(const char* text, const char* name,
+                                               std::function<void()> pressed) {
+    auto* main = button(text, name, this);
+    main->setDefault(true);
+    auto* cancel = button("Cancel", "cancel", this);
+    auto* help = button("Help", "help", this);
+    connect(main, &QPushButton::clicked, this, std::move(pressed));
+    connect(cancel, &QPushButton::clicked, this, &ModelDialog::reject);
+    connect(help, &QPushButton::clicked, this, &ModelDialog::showHelp);
+    return buttonRow({main, cancel, help});
 }
 
 } // namespace kip::ui

@@ -5,6 +5,10 @@
 #include <QDialog>
 #include <QString>
 
+#include <functional>
+
+class QHBoxLayout;
+
 namespace kip::ui {
 
 class ModelDialog : public QDialog {
@@ -17,6 +21,9 @@ public:
 protected:
     void finish(int result) { done(result); }
     void showHelp();
+    // The row at the bottom right: the dialog's default button (`text`, object name `name`), which
+    // calls `pressed`, then Cancel and Help.
+    QHBoxLayout* defaultCancelHelpRow(const char* text, const char* name, std::function<void()> pressed);
 
 private:
     QString helpTopic_;

@@ -1,29 +1,14 @@
 #include "ui/RoundSelectionViews.h"
 
-#include <QHBoxLayout>
+#include "ui/DialogParts.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace kip::ui {
 namespace {
-
-QPushButton* button(const char* text, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons) {
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    for (QPushButton* b : buttons)
-        row->addWidget(b);
-    return row;
-}
 
 // The round lines "date \t gross \t course" in columns.
 QListWidget* roundList(const golfdb::ItemList& lines, QWidget* parent) {
@@ -46,21 +31,10 @@ SelectScoreView::SelectScoreView(rounds::CSelectScoreDlg& model, QWidget* parent
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(rounds::CSelectScoreDlg::text(), this));
     list_ = roundList(model_.lines(), this);
-    connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
-        const auto chosen = list_->selectedItems();
-        model_.select(chosen.isEmpty() ? -1 : list_->row(chosen.front()));
-    });
-    connect(list_, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { end(model_.doubleClick(list_->row(item))); });
+    followSingleChoice(
+        list_, [this](int row) { model_.select(row); }, [this](int row) { end(model_.doubleClick(row)); });
     layout->addWidget(list_);
-    auto* ok = button("OK", "ok", this);
-    ok->setDefault(true);
-    auto* cancel = button("Cancel", "cancel", this);
-    auto* help = button("Help", "help", this);
-    connect(ok, &QPushButton::clicked, this, [this] { end(model_.ok()); });
-    connect(cancel, &QPushButton::clicked, this, &SelectScoreView::reject);
-    connect(help, &QPushButton::clicked, this, &SelectScoreView::showHelp);
-    layout->addLayout(buttonRow({ok, cancel, help}));
+    layout->addLayout(defaultCancelHelpRow("OK", "ok", [this] { end(model_.ok()); }));
     list_->setFocus();
 }
 
@@ -81,14 +55,7 @@ DeleteScoreView::DeleteScoreView(rounds::CDeleteScore& model, QWidget* parent)
             model_.setSelected(row, list_->item(row)->isSelected());
     });
     layout->addWidget(list_);
-    auto* remove = button("Delete", "delete", this);
-    remove->setDefault(true);
-    auto* cancel = button("Cancel", "cancel", this);
-    auto* help = button("Help", "help", this);
-    connect(remove, &QPushButton::clicked, this, [this] { finish(model_.pressDelete()); });
-    connect(cancel, &QPushButton::clicked, this, &DeleteScoreView::reject);
-    connect(help, &QPushButton::clicked, this, &DeleteScoreView::showHelp);
-    layout->addLayout(buttonRow({remove, cancel, help}));
+    layout->addLayout(defaultCancelHelpRow("Delete", "delete", [this] { finish(model_.pressDelete()); }));
     list_->setFocus();
 }
 
@@ -103,18 +70,11 @@ EnterYearView::EnterYearView(rounds::CEnterYearDlg& model, QWidget* parent)
     connect(year_, &QLineEdit::textEdited, this,
             [this](const QString& t) { model_.setYearText(t.toStdString()); });
     layout->addWidget(year_);
-    auto* ok = button("OK", "ok", this);
-    ok->setDefault(true);
-    auto* cancel = button("Cancel", "cancel", this);
-    auto* help = button("Help", "help", this);
-    connect(ok, &QPushButton::clicked, this, [this] {
+    layout->addLayout(defaultCancelHelpRow("OK", "ok", [this] {
         const int result = model_.ok();
         if (result != rounds::CEnterYearDlg::staysOpen)
             finish(result);
-    });
-    connect(cancel, &QPushButton::clicked, this, &EnterYearView::reject);
-    connect(help, &QPushButton::clicked, this, &EnterYearView::showHelp);
-    layout->addLayout(buttonRow({ok, cancel, help}));
+    }));
     year_->setFocus();
 }
 

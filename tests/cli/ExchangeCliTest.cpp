@@ -1,36 +1,17 @@
-#include "cli/CliRun.h"
-#include "handicap/GolfData.h"
+#include "cli/GolfDataCli.h"
 
 #include <fstream>
 
 namespace kip::cli {
 namespace {
 
-std::string shellQuoted(const std::string& text) {
-    std::string q = "'";
-    for (char c : text)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-class ExchangeCli : public ::testing::Test {
+class ExchangeCli : public GolfDataCli {
 protected:
     void SetUp() override {
         data.addRound({"Okonkwo, Ike", 2024, 5, 2, 9.1, 80, "Cedar Ridge"});
         data.addRound({"Mulligan, Pat", 2024, 7, 30, 15.0, 90, "Alder Run"});
     }
 
-    CliRun run(const std::string& arguments, const std::string& dataFolder) {
-        const std::string errFile = data.dir.file("stderr.txt");
-        const std::string command = "XDG_CONFIG_HOME=" + shellQuoted(data.dir.path() + "config") + " " +
-                                    shellQuoted(KIP_CLI_PATH) + " " + shellQuoted("/datadir=" + dataFolder) +
-                                    " " + arguments + " 2>" + shellQuoted(errFile);
-        CliRun result = runShell(command);
-        result.err = test::readFile(errFile);
-        return result;
-    }
-
-    handicap::testing::GolfData data{"data/"};
     handicap::testing::GolfData empty{"empty/"};
     std::string file = data.dir.file("rounds.csv");
 };

@@ -1,33 +1,15 @@
-#include "cli/CliRun.h"
-#include "handicap/GolfData.h"
+#include "cli/GolfDataCli.h"
 #include "handicap/HandicapIndex.h"
 
 namespace kip::cli {
 namespace {
 
-std::string quoted(const std::string& text) {
-    std::string q = "'";
-    for (char c : text)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-class GolferCli : public ::testing::Test {
+class GolferCli : public GolfDataCli {
 protected:
     void SetUp() override {
         data.addGolfer("Okonkwo, Ike", 7.5, 12);
         data.addRounds("Okonkwo, Ike", {9.0, 10.0, 11.0});
         data.doc().closeDatabase();
-    }
-
-    CliRun run(const std::string& arguments) {
-        const std::string errFile = data.dir.file("stderr.txt");
-        const std::string command = "XDG_CONFIG_HOME=" + quoted(data.dir.path() + "config") + " " +
-                                    quoted(KIP_CLI_PATH) + " " + quoted("/datadir=" + data.folder) + " " +
-                                    arguments + " 2>" + quoted(errFile);
-        CliRun result = runShell(command);
-        result.err = test::readFile(errFile);
-        return result;
     }
 
     int roundsOf(golfdb::ScoreTable& scores, const std::string& key) {
@@ -36,8 +18,6 @@ protected:
             count += scores.record().golfer == key ? 1 : 0;
         return count;
     }
-
-    handicap::testing::GolfData data{"data/"};
 };
 
 TEST_F(GolferCli, AddListsAndRefusesADuplicateOnStandardError) {

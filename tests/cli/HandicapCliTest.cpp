@@ -1,19 +1,11 @@
-#include "cli/CliRun.h"
-#include "handicap/GolfData.h"
+#include "cli/GolfDataCli.h"
 #include "platform/IniSettingsStore.h"
 
 namespace kip::cli {
 namespace {
 
-std::string quoted(const std::string& text) {
-    std::string q = "'";
-    for (char c : text)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
 // A data folder with two golfers, and a settings folder of its own.
-class HandicapCli : public ::testing::Test {
+class HandicapCli : public GolfDataCli {
 protected:
     void SetUp() override {
         data.addGolfer("Okonkwo, Ike", 30.0, 3);
@@ -24,17 +16,6 @@ protected:
         data.addRound({"Okonkwo, Ike", 2024, 8, 1, 8.0, 79, "Alder Run"});
     }
 
-    CliRun run(const std::string& arguments, const std::string& dataFolder = "") {
-        const std::string errFile = data.dir.file("stderr.txt");
-        const std::string command = "XDG_CONFIG_HOME=" + quoted(data.dir.path() + "config") + " " +
-                                    quoted(KIP_CLI_PATH) + " " +
-                                    quoted("/datadir=" + (dataFolder.empty() ? data.folder : dataFolder)) +
-                                    " " + arguments + " 2>" + quoted(errFile);
-        CliRun result = runShell(command);
-        result.err = test::readFile(errFile);
-        return result;
-    }
-
     // The golfer as another program reads it from the files.
     golfdb::GolferRecord stored(const std::string& name) {
         golfdb::GolferTable golfers(data.folder + "Golfers");
@@ -43,7 +24,6 @@ protected:
         return golfers.record();
     }
 
-    handicap::testing::GolfData data{"data/"};
     std::string settingsFile = data.dir.path() + "config/KipGolf/KipGolf.ini";
 };
 

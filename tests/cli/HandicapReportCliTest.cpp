@@ -1,17 +1,9 @@
-#include "cli/CliRun.h"
-#include "handicap/GolfData.h"
+#include "cli/GolfDataCli.h"
 
 namespace kip::cli {
 namespace {
 
-std::string quoted(const std::string& text) {
-    std::string q = "'";
-    for (char c : text)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-class HandicapReportCli : public ::testing::Test {
+class HandicapReportCli : public GolfDataCli {
 protected:
     void SetUp() override {
         data.addGolfer("Okonkwo, Ike", 12.4);
@@ -32,15 +24,6 @@ protected:
         EXPECT_EQ(data.doc().courseTable().add(), 0); // a second "Cedar Ridge" "Blue"
         data.doc().closeDatabase();
     }
-    CliRun run(const std::string& arguments) {
-        const std::string errFile = data.dir.file("stderr.txt");
-        CliRun result =
-            runShell("XDG_CONFIG_HOME=" + quoted(data.dir.path() + "config") + " " + quoted(KIP_CLI_PATH) +
-                     " " + quoted("/datadir=" + data.folder) + " " + arguments + " 2>" + quoted(errFile));
-        result.err = test::readFile(errFile);
-        return result;
-    }
-    handicap::testing::GolfData data{"data/"};
 };
 
 TEST_F(HandicapReportCli, HandicapListsInBothOrders) {

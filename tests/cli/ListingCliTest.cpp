@@ -1,31 +1,13 @@
-#include "cli/CliRun.h"
-#include "handicap/GolfData.h"
+#include "cli/GolfDataCli.h"
 
 #include <gmock/gmock.h>
-
-#include <sstream>
 
 namespace kip::cli {
 namespace {
 
 using ::testing::ElementsAre;
 
-std::string quoted(const std::string& text) {
-    std::string q = "'";
-    for (char c : text)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-class ListingCli : public ::testing::Test {
+class ListingCli : public GolfDataCli {
 protected:
     void SetUp() override {
         data.addGolfer("Okonkwo, Ike");
@@ -65,26 +47,18 @@ protected:
         ASSERT_EQ(data.scores().add(), 0);
     }
 
-    CliRun run(const std::string& arguments) {
-        const std::string errFile = data.dir.file("stderr.txt");
-        CliRun result = runShell("XDG_CONFIG_HOME=" + quoted(data.dir.path() + "config") + " " +
-                                 quoted(KIP_CLI_PATH) + " " + quoted("/datadir=" + data.folder) + " report " +
-                                 arguments + " 2>" + quoted(errFile));
-        result.err = test::readFile(errFile);
-        return result;
-    }
-
-    handicap::testing::GolfData data{"data/"};
+    // "kipgolf-cli report ARGUMENTS"
+    CliRun report(const std::string& arguments) { return run("report " + arguments); }
 };
 
 TEST_F(ListingCli, LowestAndPuttsOfOneGolferAndOfAll) {
-    const CliRun lowest = run("lowest 'Okonkwo, Ike'");
+    const CliRun lowest = report("lowest 'Okonkwo, Ike'");
     EXPECT_EQ(lowest.exitCode, 0) << lowest.err;
     EXPECT_THAT(linesOf(lowest.out),
                 ElementsAre("Lowest 20 Scores for Ike Okonkwo", "Score Date        Golfer\tCourse",
                             " 72   06/02/2024  Okonkwo, Ike\tCedar Ridge (Blue)",
                             " 90   05/02/2024  Okonkwo, Ike\tCedar Ridge (Blue)"));
-    const CliRun putts = run("putts --all");
+    const CliRun putts = report("putts --all");
     EXPECT_EQ(putts.exitCode, 0) << putts.err;
     EXPECT_THAT(linesOf(putts.out),
                 ElementsAre("20 Rounds with Fewest Putts for All Golfers",
@@ -92,37 +66,37 @@ TEST_F(ListingCli, LowestAndPuttsOfOneGolferAndOfAll) {
                             " 36     72  06/02/2024  Okonkwo, Ike\tCedar Ridge (Blue)",
                             " 36     90  05/02/2024  Okonkwo, Ike\tCedar Ridge (Blue)",
                             " 36     90  06/03/2024  Castellano, Rita\tCedar Ridge (Blue)"));
-    EXPECT_EQ(run("lowest 'Nobody, Here'").exitCode, 1);
-    EXPECT_EQ(run("lowest").exitCode, 64);
+    EXPECT_EQ(report("lowest 'Nobody, Here'").exitCode, 1);
+    EXPECT_EQ(report("lowest").exitCode, 64);
 }
 
 TEST_F(ListingCli, CourseStatisticsOfAllGolfers) {
-    const CliRun course = run("course 'Cedar Ridge' Blue");
+    const CliRun course = report("course 'Cedar Ridge' Blue");
     EXPECT_EQ(course.exitCode, 0) << course.err;
     const auto lines = linesOf(course.out);
     ASSERT_EQ(lines.size(), 31u);
     EXPECT_EQ(lines[0], "Statistics for Cedar Ridge, Blue Tees (3 Rounds)");
     EXPECT_EQ(lines[24], "Low Round-  72 (06/02/2024)  High Round-  90 ( 2 times)  Avg Round- 84.0");
-    EXPECT_EQ(run("course 'Cedar Ridge' Red").exitCode, 1);
+    EXPECT_EQ(report("course 'Cedar Ridge' Red").exitCode, 1);
 }
 
 TEST_F(ListingCli, RoundsPointsAndTeams) {
-    const CliRun rounds = run("rounds 'Okonkwo, Ike' 'Castellano, Rita' --rounds 1");
+    const CliRun rounds = report("rounds 'Okonkwo, Ike' 'Castellano, Rita' --rounds 1");
     EXPECT_EQ(rounds.exitCode, 0) << rounds.err;
     EXPECT_THAT(linesOf(rounds.out),
                 ElementsAre("List All Rounds for Selected Golfers",
                             "Score(Net)   Date        Golfer                Course", " ",
                             " 90  ( 90) 06/03/2024  Castellano, Rita      Cedar Ridge (Blue)", " ",
                             " 72  ( 72) 06/02/2024  Okonkwo, Ike          Cedar Ridge (Blue)"));
-    const CliRun dated = run("rounds --all --from 20240501 --to 20240502");
+    const CliRun dated = report("rounds --all --from 20240501 --to 20240502");
     EXPECT_THAT(linesOf(dated.out),
                 ElementsAre(::testing::_, ::testing::_, " ", ::testing::StartsWith(" 90")));
-    const CliRun points = run("points --all");
+    const CliRun points = report("points --all");
     EXPECT_EQ(points.exitCode, 0) << points.err;
     EXPECT_THAT(linesOf(points.out),
                 ElementsAre("List All Rounds for Selected Golfers",
                             "Score(Net) (Pts)   Date        Golfer                Course"));
-    const CliRun teams = run("teams");
+    const CliRun teams = report("teams");
     EXPECT_EQ(teams.exitCode, 0) << teams.err;
     EXPECT_THAT(linesOf(teams.out),
                 ElementsAre("Kip Golf Team List", "Team  Handicap    Golfer", "",
@@ -130,18 +104,18 @@ TEST_F(ListingCli, RoundsPointsAndTeams) {
 }
 
 TEST_F(ListingCli, GraphSeriesAndScalesAndItsRefusals) {
-    const CliRun graph = run("graph 'Okonkwo, Ike' --from 20240101 --to 20241231 scores greens");
+    const CliRun graph = report("graph 'Okonkwo, Ike' --from 20240101 --to 20241231 scores greens");
     EXPECT_EQ(graph.exitCode, 0) << graph.err;
     EXPECT_THAT(linesOf(graph.out),
                 ElementsAre("Gross Score\t90 72", "Greens\t9 9", "scale 1\t70\t30\t70 80 90 100",
                             "scale 2\t0\t20\t0 5 10 15 18"));
-    const CliRun one = run("graph 'Castellano, Rita' --from 20240101 --to 20241231 putts");
+    const CliRun one = report("graph 'Castellano, Rita' --from 20240101 --to 20241231 putts");
     EXPECT_EQ(one.exitCode, 1);
     EXPECT_EQ(one.err, "Must have at least two rounds meeting selection criteira, no graph generated\n");
-    const CliRun three = run("graph 'Okonkwo, Ike' --from 20240101 --to 20241231 scores putts greens");
+    const CliRun three = report("graph 'Okonkwo, Ike' --from 20240101 --to 20241231 scores putts greens");
     EXPECT_EQ(three.exitCode, 1);
-    EXPECT_EQ(run("graph 'Okonkwo, Ike' --from 20240101 --to 20241231 birdies").exitCode, 64);
-    const CliRun backwards = run("graph 'Okonkwo, Ike' --from 20241231 --to 20240101 scores");
+    EXPECT_EQ(report("graph 'Okonkwo, Ike' --from 20240101 --to 20241231 birdies").exitCode, 64);
+    const CliRun backwards = report("graph 'Okonkwo, Ike' --from 20241231 --to 20240101 scores");
     EXPECT_EQ(backwards.err, "The from date must be before the to date\n");
 }
 

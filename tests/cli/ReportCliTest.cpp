@@ -1,28 +1,11 @@
-#include "cli/CliRun.h"
-#include "handicap/GolfData.h"
+#include "cli/GolfDataCli.h"
 #include "rounds/RoundCard.h"
 
 namespace kip::cli {
 namespace {
 
-std::string quoted(const std::string& text) {
-    std::string q = "'";
-    for (char c : text)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-class ReportCli : public ::testing::Test {
+class ReportCli : public GolfDataCli {
 protected:
-    CliRun run(const std::string& arguments) {
-        const std::string errFile = data.dir.file("stderr.txt");
-        CliRun result =
-            runShell("XDG_CONFIG_HOME=" + quoted(data.dir.path() + "config") + " " + quoted(KIP_CLI_PATH) +
-                     " " + quoted("/datadir=" + data.folder) + " " + arguments + " 2>" + quoted(errFile));
-        result.err = test::readFile(errFile);
-        return result;
-    }
-
     long addHoleByHoleRound() {
         auto& round = data.scores().record();
         round.clear();
@@ -46,8 +29,6 @@ protected:
         EXPECT_EQ(data.scores().add(), 0);
         return data.scores().recordNumber();
     }
-
-    handicap::testing::GolfData data{"data/"};
 };
 
 TEST_F(ReportCli, CardPrintsTheStoredRoundAsPrintDoes) {

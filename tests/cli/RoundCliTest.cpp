@@ -1,19 +1,11 @@
-#include "cli/CliRun.h"
+#include "cli/GolfDataCli.h"
 #include "exchange/RoundTextFile.h"
-#include "handicap/GolfData.h"
 #include "rounds/RoundCardData.h"
 
 namespace kip::cli {
 namespace {
 
-std::string quoted(const std::string& text) {
-    std::string q = "'";
-    for (char c : text)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-class RoundCli : public ::testing::Test {
+class RoundCli : public GolfDataCli {
 protected:
     void SetUp() override {
         data.addGolfer("Okonkwo, Ike", 10.0, 0);
@@ -29,15 +21,6 @@ protected:
         EXPECT_EQ(data.doc().courseTable().add(), 0);
         data.doc().closeDatabase();
     }
-    CliRun run(const std::string& arguments) {
-        const std::string errFile = data.dir.file("stderr.txt");
-        CliRun result =
-            runShell("XDG_CONFIG_HOME=" + quoted(data.dir.path() + "config") + " " + quoted(KIP_CLI_PATH) +
-                     " " + quoted("/datadir=" + data.folder) + " " + arguments + " 2>" + quoted(errFile));
-        result.err = test::readFile(errFile);
-        return result;
-    }
-    handicap::testing::GolfData data{"data/"};
 };
 
 TEST_F(RoundCli, TotalRoundsAreEnteredListedAndDeleted) {
@@ -77,12 +60,13 @@ TEST_F(RoundCli, AHoleByHoleRoundComesFromARoundTextFile) {
         ASSERT_EQ(editor.checkRound(), 0);
         ASSERT_EQ(exchange::writeRoundText(file, editor, prompter), exchange::roundTextOk);
     }
-    auto added = run("round add 'Okonkwo, Ike' 'Alder Run' Blue " + quoted(file));
+    auto added = run("round add 'Okonkwo, Ike' 'Alder Run' Blue " + shellQuoted(file));
     EXPECT_EQ(added.exitCode, 0) << added.err;
     EXPECT_EQ(added.out.rfind("Round saved and Ike Okonkwo's handicap is now ", 0), 0u) << added.out;
     EXPECT_EQ(run("rounds 'Okonkwo, Ike'").out, "1\t07/04/2024 \t 72 \tAlder Run\n");
-    EXPECT_EQ(run("round add 'Okonkwo, Ike' 'Alder Run' Blue " + quoted(data.dir.file("none.txt"))).exitCode,
-              1);
+    EXPECT_EQ(
+        run("round add 'Okonkwo, Ike' 'Alder Run' Blue " + shellQuoted(data.dir.file("none.txt"))).exitCode,
+        1);
 }
 
 } // namespace

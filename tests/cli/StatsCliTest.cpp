@@ -1,31 +1,13 @@
-#include "cli/CliRun.h"
-#include "handicap/GolfData.h"
+#include "cli/GolfDataCli.h"
 
 #include <gmock/gmock.h>
-
-#include <sstream>
 
 namespace kip::cli {
 namespace {
 
 using ::testing::ElementsAre;
 
-std::string quoted(const std::string& text) {
-    std::string q = "'";
-    for (char c : text)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-class StatsCli : public ::testing::Test {
+class StatsCli : public GolfDataCli {
 protected:
     void SetUp() override {
         data.addGolfer("Okonkwo, Ike");
@@ -64,21 +46,13 @@ protected:
         ASSERT_EQ(data.scores().add(), 0);
     }
 
-    CliRun run(const std::string& arguments) {
-        const std::string errFile = data.dir.file("stderr.txt");
-        CliRun result = runShell("XDG_CONFIG_HOME=" + quoted(data.dir.path() + "config") + " " +
-                                 quoted(KIP_CLI_PATH) + " " + quoted("/datadir=" + data.folder) + " report " +
-                                 arguments + " 2>" + quoted(errFile));
-        result.err = test::readFile(errFile);
-        return result;
-    }
-
-    handicap::testing::GolfData data{"data/"};
+    // "kipgolf-cli report ARGUMENTS"
+    CliRun report(const std::string& arguments) { return run("report " + arguments); }
 };
 
 TEST_F(StatsCli, BasicWithCourseTeeAndDates) {
     const CliRun basic =
-        run("basic 'Okonkwo, Ike' --course 'Cedar Ridge' --tee White --from 20240101 --to 20241231");
+        report("basic 'Okonkwo, Ike' --course 'Cedar Ridge' --tee White --from 20240101 --to 20241231");
     ASSERT_EQ(basic.exitCode, 0) << basic.err;
     EXPECT_THAT(
         linesOf(basic.out),
@@ -90,7 +64,7 @@ TEST_F(StatsCli, BasicWithCourseTeeAndDates) {
 }
 
 TEST_F(StatsCli, BasicAllHeadsWithTheLimitsLine) {
-    const CliRun all = run("basic-all --course 'Cedar Ridge'");
+    const CliRun all = report("basic-all --course 'Cedar Ridge'");
     ASSERT_EQ(all.exitCode, 0) << all.err;
     const auto lines = linesOf(all.out);
     ASSERT_EQ(lines.size(), 9u);
@@ -100,11 +74,11 @@ TEST_F(StatsCli, BasicAllHeadsWithTheLimitsLine) {
     EXPECT_EQ(lines[3], "Castellano, Rita");
     EXPECT_EQ(lines[6], "Okonkwo, Ike");
     EXPECT_EQ(lines[7], " 88     3       3      36     0.0%   37.0%   63.0%   35.3%   38.9%");
-    EXPECT_EQ(run("basic-all --above 80").exitCode, 64);
+    EXPECT_EQ(report("basic-all --above 80").exitCode, 64);
 }
 
 TEST_F(StatsCli, FairwaysPrintsSevenLines) {
-    const CliRun fairways = run("fairways 'Okonkwo, Ike' --course 'Cedar Ridge' --hole 1");
+    const CliRun fairways = report("fairways 'Okonkwo, Ike' --course 'Cedar Ridge' --hole 1");
     ASSERT_EQ(fairways.exitCode, 0) << fairways.err;
     EXPECT_THAT(linesOf(fairways.out),
                 ElementsAre("Stats for Ike Okonkwo on Cedar Ridge", "When Your Drive Lands in the Fairway:",
@@ -115,7 +89,7 @@ TEST_F(StatsCli, FairwaysPrintsSevenLines) {
 }
 
 TEST_F(StatsCli, HolesPrintsThePrintLines) {
-    const CliRun holes = run("holes 'Okonkwo, Ike' --below 90");
+    const CliRun holes = report("holes 'Okonkwo, Ike' --below 90");
     ASSERT_EQ(holes.exitCode, 0) << holes.err;
     const auto lines = linesOf(holes.out);
     ASSERT_EQ(lines.size(), 16u);
@@ -125,21 +99,21 @@ TEST_F(StatsCli, HolesPrintsThePrintLines) {
 }
 
 TEST_F(StatsCli, LimitsAreCheckedAsTheDialogChecksThem) {
-    const CliRun hole = run("holes 'Okonkwo, Ike' --course 'Cedar Ridge' --hole 19");
+    const CliRun hole = report("holes 'Okonkwo, Ike' --course 'Cedar Ridge' --hole 19");
     EXPECT_EQ(hole.exitCode, 1);
     EXPECT_EQ(hole.err, "You must specify a hole number between 1 and 18\n");
     EXPECT_EQ(hole.out, "");
-    const CliRun dates = run("basic 'Okonkwo, Ike' --from 20240102 --to 20240101");
+    const CliRun dates = report("basic 'Okonkwo, Ike' --from 20240102 --to 20240101");
     EXPECT_EQ(dates.exitCode, 1);
     EXPECT_EQ(dates.err, "The from date must be before the to date\n");
-    const CliRun score = run("basic 'Okonkwo, Ike' --above 201");
+    const CliRun score = report("basic 'Okonkwo, Ike' --above 201");
     EXPECT_EQ(score.exitCode, 1);
     EXPECT_EQ(score.err, "Enter an integer between 0 and 200.\n");
-    EXPECT_EQ(run("basic 'Nobody, Here'").exitCode, 1);
-    EXPECT_EQ(run("basic 'Okonkwo, Ike' --course 'Nowhere'").exitCode, 1);
-    EXPECT_EQ(run("basic 'Okonkwo, Ike' --from 20240101").exitCode, 64);
-    EXPECT_EQ(run("basic 'Okonkwo, Ike' --hole 3 --course 'Cedar Ridge'").exitCode, 64);
-    EXPECT_EQ(run("basic 'Okonkwo, Ike' --tee Blue").exitCode, 64);
+    EXPECT_EQ(report("basic 'Nobody, Here'").exitCode, 1);
+    EXPECT_EQ(report("basic 'Okonkwo, Ike' --course 'Nowhere'").exitCode, 1);
+    EXPECT_EQ(report("basic 'Okonkwo, Ike' --from 20240101").exitCode, 64);
+    EXPECT_EQ(report("basic 'Okonkwo, Ike' --hole 3 --course 'Cedar Ridge'").exitCode, 64);
+    EXPECT_EQ(report("basic 'Okonkwo, Ike' --tee Blue").exitCode, 64);
 }
 
 } // namespace
