@@ -437,6 +437,8 @@ void CdxTree::rebuild(const SortedKeys& sorted) {
 }
 
 // Lays out sorted entries bottom-up: full leaves, then full interior levels up to one root.
+constexpr size_t prefetchAhead = 16;
+
 uint32_t CdxTree::writeSorted(const SortedKeys& sorted, int keyLength, uint8_t fill, uint32_t& fileEnd,
                               const PagePut& put) {
     struct Written {
@@ -467,6 +469,8 @@ uint32_t CdxTree::writeSorted(const SortedKeys& sorted, int keyLength, uint8_t f
 
     CdxNode leaf(take(), keyLength, fill, true);
     for (size_t i = 0; i < sorted.size(); ++i) {
+        if (i + prefetchAhead < sorted.size()) // keys in sorted order lie anywhere in the block
+            __builtin_prefetch(sorted.keyAt(i + prefetchAhead));
         const auto* key = reinterpret_cast<const uint8_t*>(sorted.keyAt(i));
         leaf.insertAt(leaf.count(), key, sorted.record(i));
         if (leaf.overflows()) {

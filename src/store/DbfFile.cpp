@@ -328,6 +328,10 @@ int DbfFile::writeHeader() {
     return writeFully(fd_, &header_[1], 7, 1) ? storeOk : storeErrWrite;
 }
 
+const unsigned char* DbfFile::mappedRecords() const {
+    return count_ > 0 ? mapped(recordOffset(1), static_cast<size_t>(count_) * recordLength_) : nullptr;
+}
+
 int DbfFile::scan(const std::function<int(uint32_t, const unsigned char*)>& visit) const {
     // Through the mapping when there is one: no copy of the whole table through a buffer.
     if (count_ > 0)

@@ -52,6 +52,8 @@ public:
     const std::vector<DbfField>& fields() const { return fields_; }
     int fieldIndex(std::string_view name) const; // case-insensitive; -1 when absent
     uint32_t recordCount() const { return count_; }
+    // Record 1 and all after it as mapped, or nullptr: valid until the file is written or closed.
+    const unsigned char* mappedRecords() const;
     uint32_t headerLength() const { return headerLength_; }
     uint32_t recordLength() const { return recordLength_; }
     bool readOnly() const { return readOnly_; }

@@ -98,6 +98,21 @@ void KeyExpression::evaluateInto(const unsigned char* record, std::string& key) 
 int KeyExpression::collectKeys(const DbfFile& dbf, bool unique, SortedKeys& keys) const {
     keys = SortedKeys{};
     keys.keyLength = length_;
+    bool oneStretch = !parts_.empty();
+    for (size_t i = 1; i < parts_.size(); ++i)
+        oneStretch = oneStretch && parts_[i].offset == parts_[i - 1].offset + parts_[i - 1].width;
+    if (const unsigned char* records = oneStretch ? dbf.mappedRecords() : nullptr) {
+        // The key is one stretch of each record: it is sorted where it lies.
+        keys.inPlace = reinterpret_cast<const char*>(records + parts_.front().offset);
+        keys.stride = dbf.recordLength();
+        keys.places.reserve(dbf.recordCount());
+        const unsigned char* data = records;
+        for (uint32_t place = 0; place < dbf.recordCount(); ++place, data += keys.stride)
+            if (passes(data))
+                keys.places.push_back(place);
+        keys.sort(unique);
+        return storeOk;
+    }
     keys.block.reserve(static_cast<size_t>(dbf.recordCount()) * static_cast<size_t>(length_));
     keys.records.reserve(dbf.recordCount());
     const int rc = dbf.scan([&](uint32_t record, const unsigned char* data) {

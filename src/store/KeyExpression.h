@@ -35,7 +35,8 @@ public:
     // Every (key, record) pair the tag must hold, in ascending (key, record) order; a unique tag keeps
     // only the lowest record of each key.
     int collectEntries(const DbfFile& dbf, bool unique, std::vector<IndexEntry>& entries) const;
-    // The same pairs gathered side by side, for writing a whole new index.
+    // The same pairs, for writing a whole new index. The keys may be read in place from the table:
+    // use `keys` while `dbf` stays open and unchanged.
     int collectKeys(const DbfFile& dbf, bool unique, SortedKeys& keys) const;
 
 private:

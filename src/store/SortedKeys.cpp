@@ -30,13 +30,16 @@ uint64_t wordAt(const char* key, size_t depth, size_t k) {
     return word;
 }
 
+// Keys are read in sorted order, which is anywhere in the block: they are asked for this many
+// handles early.
+constexpr std::ptrdiff_t prefetchAhead = 16;
+
 // Runs this short are sorted by comparison; longer ones by their bytes.
 constexpr std::ptrdiff_t shortRun = 128;
 
 struct Sorter {
-    const char* block;
+    const SortedKeys& keys;
     size_t k;
-    const uint32_t* records;
     const Handle* base;
     // Where a key repeats the one before it in sorted order, ascending: only these places can hold
     // a pair to leave out, so nothing else needs its key compared again.
@@ -50,13 +53,19 @@ struct Sorter {
             // Bytes that every key of the run shares are passed over in one pass, not word by word.
             const char* lead = keyAt(*first);
             size_t common = k;
-            for (const Handle* h = first + 1; h != last && common > depth; ++h)
+            for (const Handle* h = first + 1; h != last && common > depth; ++h) {
+                if (last - h > prefetchAhead)
+                    __builtin_prefetch(keyAt(h[prefetchAhead]) + depth);
                 common = sharedUpTo(lead, keyAt(*h), depth, common);
+            }
             if (common == k)
                 return byRecord(first, last);
             depth += (common - depth) / 8 * 8;
-            for (Handle* h = first; h != last; ++h)
+            for (Handle* h = first; h != last; ++h) {
+                if (last - h > prefetchAhead)
+                    __builtin_prefetch(keyAt(h[prefetchAhead]) + depth);
                 h->head = wordAt(keyAt(*h), depth, k);
+            }
         }
         uint64_t varying = 0;
         for (const Handle* h = first; h != last; ++h)
@@ -66,7 +75,7 @@ struct Sorter {
         afterHead(first, last, depth);
     }
 
-    const char* keyAt(const Handle& h) const { return block + size_t(h.at) * k; }
+    const char* keyAt(const Handle& h) const { return keys.keyOfPlace(h.at); }
 
     // Where keys a and b first differ at or after `from`, looking no further than `limit`.
     static size_t sharedUpTo(const char* a, const char* b, size_t from, size_t limit) {
@@ -144,7 +153,8 @@ struct Sorter {
         for (const Handle* h = first + 1; h < last; ++h)
             repeats.push_back(size_t(h - base));
         const auto before = [this](const Handle& a, const Handle& b) {
-            return records[a.at] < records[b.at] || (records[a.at] == records[b.at] && a.at < b.at);
+            const uint32_t ra = keys.recordOfPlace(a.at), rb = keys.recordOfPlace(b.at);
+            return ra < rb || (ra == rb && a.at < b.at);
         };
         if (!std::is_sorted(first, last, before))
             std::sort(first, last, before);
@@ -155,11 +165,13 @@ struct Sorter {
 
 void SortedKeys::sort(bool unique) {
     const size_t k = size_t(keyLength);
-    const size_t count = records.size();
+    const size_t count = inPlace != nullptr ? places.size() : records.size();
     std::vector<Handle> handles(count);
-    for (size_t i = 0; i < count; ++i)
-        handles[i] = {wordAt(block.data() + i * k, 0, k), static_cast<uint32_t>(i)};
-    Sorter sorter{block.data(), k, records.data(), handles.data()};
+    for (size_t i = 0; i < count; ++i) {
+        const auto place = static_cast<uint32_t>(inPlace != nullptr ? places[i] : i);
+        handles[i] = {wordAt(keyOfPlace(place), 0, k), place};
+    }
+    Sorter sorter{*this, k, handles.data()};
     if (count > 1)
         sorter.run(handles.data(), handles.data() + count, 0);
     order.clear();
@@ -169,7 +181,7 @@ void SortedKeys::sort(bool unique) {
         const uint32_t at = handles[i].at;
         if (repeat != sorter.repeats.end() && *repeat == i) {
             ++repeat;
-            if (unique || records[order.back()] == records[at])
+            if (unique || recordOfPlace(order.back()) == recordOfPlace(at))
                 continue;
         }
         order.push_back(at);
