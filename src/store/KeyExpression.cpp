@@ -103,13 +103,11 @@ int KeyExpression::collectKeys(const DbfFile& dbf, bool unique, SortedKeys& keys
         oneStretch = oneStretch && parts_[i].offset == parts_[i - 1].offset + parts_[i - 1].width;
     if (const unsigned char* records = oneStretch ? dbf.mappedRecords() : nullptr) {
         // The key is one stretch of each record: it is sorted where it lies.
-        keys.inPlace = reinterpret_cast<const char*>(records + parts_.front().offset);
+        keys.rows = records;
         keys.stride = dbf.recordLength();
-        keys.places.reserve(dbf.recordCount());
-        const unsigned char* data = records;
-        for (uint32_t place = 0; place < dbf.recordCount(); ++place, data += keys.stride)
-            if (passes(data))
-                keys.places.push_back(place);
+        keys.keyOffset = static_cast<size_t>(parts_.front().offset);
+        keys.rowCount = dbf.recordCount();
+        keys.skipDeleted = notDeleted_;
         keys.sort(unique);
         return storeOk;
     }

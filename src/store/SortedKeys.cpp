@@ -4,6 +4,8 @@
 #include <array>
 #include <bit>
 #include <cstring>
+#include <exception>
+#include <thread>
 
 namespace kip::store {
 namespace {
@@ -163,28 +165,104 @@ struct Sorter {
 
 } // namespace
 
-void SortedKeys::sort(bool unique) {
-    const size_t k = size_t(keyLength);
-    const size_t count = inPlace != nullptr ? places.size() : records.size();
-    std::vector<Handle> handles(count);
-    for (size_t i = 0; i < count; ++i) {
-        const auto place = static_cast<uint32_t>(inPlace != nullptr ? places[i] : i);
-        handles[i] = {wordAt(keyOfPlace(place), 0, k), place};
-    }
-    Sorter sorter{*this, k, handles.data()};
-    if (count > 1)
-        sorter.run(handles.data(), handles.data() + count, 0);
-    order.clear();
-    order.reserve(count);
-    auto repeat = sorter.repeats.begin();
-    for (size_t i = 0; i < count; ++i) {
-        const uint32_t at = handles[i].at;
-        if (repeat != sorter.repeats.end() && *repeat == i) {
-            ++repeat;
-            if (unique || recordOfPlace(order.back()) == recordOfPlace(at))
-                continue;
+namespace {
+
+// Sets of at least this many places are sorted by two threads, each taking the keys on one side of
+// a middle word.
+constexpr size_t splitFrom = 32768;
+constexpr uint32_t pivotSamples = 1023;
+
+bool livePlace(const SortedKeys& keys, uint32_t place) {
+    return !keys.skipDeleted || keys.rows[size_t(place) * keys.stride] != '*';
+}
+
+// Handles of the live places in [begin, end): those whose first word is below `pivot` to `low`,
+// the others to `high`.
+void gather(const SortedKeys& keys, uint32_t begin, uint32_t end, uint64_t pivot, std::vector<Handle>& low,
+            std::vector<Handle>& high) {
+    const size_t k = size_t(keys.keyLength);
+    for (uint32_t place = begin; place < end; ++place)
+        if (livePlace(keys, place)) {
+            const Handle h{wordAt(keys.keyOfPlace(place), 0, k), place};
+            (h.head < pivot ? low : high).push_back(h);
         }
-        order.push_back(at);
+}
+
+// Sorts the handles, whose first words are set; returns where a key repeats the one before it.
+std::vector<size_t> sortHandles(const SortedKeys& keys, std::vector<Handle>& handles) {
+    Sorter sorter{keys, size_t(keys.keyLength), handles.data()};
+    if (handles.size() > 1)
+        sorter.run(handles.data(), handles.data() + handles.size(), 0);
+    return std::move(sorter.repeats);
+}
+
+// Runs `work(0)` here and `work(1)` on a second thread, and waits for both.
+template <class Work> void onTwoThreads(const Work& work) {
+    std::exception_ptr failed;
+    std::thread second([&] {
+        try {
+            work(1);
+        } catch (...) {
+            failed = std::current_exception();
+        }
+    });
+    try {
+        work(0);
+    } catch (...) {
+        second.join();
+        throw;
+    }
+    second.join();
+    if (failed)
+        std::rethrow_exception(failed);
+}
+
+} // namespace
+
+void SortedKeys::sort(bool unique) {
+    const auto count = static_cast<uint32_t>(placeCount());
+    const size_t k = size_t(keyLength);
+    // Keys below the pivot's first word sort wholly before the others, so the two sides are sorted
+    // on their own and simply follow each other; equal keys always fall on one side.
+    std::array<std::vector<Handle>, 2> sides;
+    std::array<std::vector<size_t>, 2> repeats;
+    if (count >= splitFrom && std::thread::hardware_concurrency() > 1) {
+        std::vector<uint64_t> sample;
+        for (uint32_t i = 0; i < pivotSamples; ++i)
+            sample.push_back(wordAt(keyOfPlace(uint32_t(uint64_t(count) * i / pivotSamples)), 0, k));
+        std::nth_element(sample.begin(), sample.begin() + pivotSamples / 2, sample.end());
+        const uint64_t pivot = sample[pivotSamples / 2];
+        std::array<std::array<std::vector<Handle>, 2>, 2> gathered; // [half of the table][side]
+        onTwoThreads([&](int half) {
+            for (auto& side : gathered[size_t(half)])
+                side.reserve(count / 2 + 1);
+            gather(*this, half == 0 ? 0 : count / 2, half == 0 ? count / 2 : count, pivot,
+                   gathered[size_t(half)][0], gathered[size_t(half)][1]);
+        });
+        onTwoThreads([&](int side) {
+            auto& mine = gathered[0][size_t(side)];
+            const auto& theirs = gathered[1][size_t(side)];
+            mine.insert(mine.end(), theirs.begin(), theirs.end());
+            sides[size_t(side)] = std::move(mine);
+            repeats[size_t(side)] = sortHandles(*this, sides[size_t(side)]);
+        });
+    } else {
+        gather(*this, 0, count, 0, sides[1], sides[1]);
+        repeats[1] = sortHandles(*this, sides[1]);
+    }
+    order.clear();
+    order.reserve(sides[0].size() + sides[1].size());
+    for (size_t s = 0; s < 2; ++s) {
+        auto repeat = repeats[s].begin();
+        for (size_t i = 0; i < sides[s].size(); ++i) {
+            const uint32_t at = sides[s][i].at;
+            if (repeat != repeats[s].end() && *repeat == i) {
+                ++repeat;
+                if (unique || recordOfPlace(order.back()) == recordOfPlace(at))
+                    continue;
+            }
+            order.push_back(at);
+        }
     }
 }
 

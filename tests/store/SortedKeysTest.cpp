@@ -96,3 +96,50 @@ TEST(SortedKeys, BytesCompareUnsignedWordForWord) {
     }
     EXPECT_TRUE(sameEntries(SortedKeys::of(entries, 20, false).entries(), expectedOrder(entries, false)));
 }
+
+TEST(SortedKeys, LargeSetsSortedOnTwoThreadsMatchTheOneThreadOrder) {
+    // Enough keys for the two-sided sort, with the pivot word shared by many keys of both sides.
+    for (const bool unique : {false, true}) {
+        const auto entries = golfLikeKeys(48, 70000, unique ? 5u : 6u);
+        EXPECT_TRUE(
+            sameEntries(SortedKeys::of(entries, 48, unique).entries(), expectedOrder(entries, unique)))
+            << "unique " << unique;
+    }
+    std::vector<IndexEntry> same;
+    for (uint32_t r = 70000; r > 0; --r)
+        same.push_back({"Okonkwo, Ike", r}); // one word for every key: nothing to split on
+    EXPECT_TRUE(sameEntries(SortedKeys::of(same, 12, false).entries(), expectedOrder(same, false)));
+}
+
+TEST(SortedKeys, KeysReadInPlaceSkipDeletedRowsAndNumberRecordsFromOne) {
+    // Rows of 21 bytes: the deletion mark, four bytes of something else, then a 16-byte key.
+    for (const uint32_t rows : {1u, 300u, 40000u}) {
+        std::mt19937 random(rows);
+        std::vector<unsigned char> table;
+        std::vector<IndexEntry> live;
+        for (uint32_t r = 1; r <= rows; ++r) {
+            const bool deleted = random() % 7 == 0;
+            std::string key = "Golfer" + std::to_string(random() % 300);
+            key.resize(8, ' ');
+            key += std::to_string(20200101 + random() % 400);
+            table.push_back(deleted ? '*' : ' ');
+            for (int i = 0; i < 4; ++i)
+                table.push_back(static_cast<unsigned char>(random()));
+            table.insert(table.end(), key.begin(), key.end());
+            if (!deleted)
+                live.push_back({key, r});
+        }
+        for (const bool unique : {false, true}) {
+            SortedKeys keys;
+            keys.keyLength = 16;
+            keys.rows = table.data();
+            keys.stride = 21;
+            keys.keyOffset = 5;
+            keys.rowCount = rows;
+            keys.skipDeleted = true;
+            keys.sort(unique);
+            EXPECT_TRUE(sameEntries(keys.entries(), expectedOrder(live, unique)))
+                << rows << " rows, unique " << unique;
+        }
+    }
+}
