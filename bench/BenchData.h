@@ -45,25 +45,35 @@ inline void spreadOverYears(golfdb::ScoreRecord& round, int r) {
 
 // Adds golferCount golfers with roundsPerGolfer rounds each at one course and syncs the tables.
 // shape(round, r) sets what differs between benchmarks on round r of a golfer.
-template <class RoundShape> void fillDatabase(golfdb::CKipGolfDoc& doc, RoundShape&& shape) {
+// The rows of one golfer after another, or (league order) round r of every golfer before round r + 1,
+// as a league's rounds come in week by week.
+enum class RowOrder { ByGolfer, League };
+
+template <class RoundShape>
+void fillDatabase(golfdb::CKipGolfDoc& doc, RoundShape&& shape, RowOrder order = RowOrder::ByGolfer) {
     auto& golfers = doc.golferTable();
     auto& scores = doc.scoreTable();
+    const auto addRound = [&](int g, int r) {
+        auto& round = scores.record();
+        round.clear();
+        round.golfer = golferName(g);
+        round.name = "Alder Run";
+        round.tee = "Blue";
+        round.slope = 125;
+        round.rating = 71.5;
+        shape(round, r);
+        scores.add();
+    };
     for (int g = 0; g < golferCount; ++g) {
         golfers.record().clear();
         golfers.record().name = golferName(g);
         golfers.add();
-        for (int r = 0; r < roundsPerGolfer; ++r) {
-            auto& round = scores.record();
-            round.clear();
-            round.golfer = golferName(g);
-            round.name = "Alder Run";
-            round.tee = "Blue";
-            round.slope = 125;
-            round.rating = 71.5;
-            shape(round, r);
-            scores.add();
-        }
+        for (int r = 0; order == RowOrder::ByGolfer && r < roundsPerGolfer; ++r)
+            addRound(g, r);
     }
+    for (int r = 0; order == RowOrder::League && r < roundsPerGolfer; ++r)
+        for (int g = 0; g < golferCount; ++g)
+            addRound(g, r);
     doc.syncAll();
 }
 

@@ -1,5 +1,6 @@
 // Rebuilding the index of the 100,000-round score table: the whole `kipgolf-cli reindex Scores`
-// process, the rebuild inside one process, and the share of the final sync on its own.
+// process (rows by golfer and in league order), the rebuild inside one process, and the share of the
+// final sync on its own.
 //   KIP_REINDEX_CLI=path runs another kipgolf-cli for the process figure (side by side).
 
 #include "BenchData.h"
@@ -27,13 +28,16 @@ using namespace kip::bench;
 
 class ScoreDatabase {
 public:
-    ScoreDatabase() : temp_("kipgolf-reindex-") {
+    explicit ScoreDatabase(RowOrder order = RowOrder::ByGolfer) : temp_("kipgolf-reindex-") {
         golfdb::CKipGolfDoc doc(folder(), prompter_);
         doc.openDatabase();
-        fillDatabase(doc, [](golfdb::ScoreRecord& round, int r) {
-            spreadOverYears(round, r);
-            round.differential = 10.0 + r % 20;
-        });
+        fillDatabase(
+            doc,
+            [](golfdb::ScoreRecord& round, int r) {
+                spreadOverYears(round, r);
+                round.differential = 10.0 + r % 20;
+            },
+            order);
     }
     std::string folder() const { return temp_.folder(); }
 
@@ -44,6 +48,12 @@ private:
 
 ScoreDatabase& database() {
     static ScoreDatabase db;
+    return db;
+}
+
+// The same rounds in league order: the keys of one golfer lie all over the table.
+ScoreDatabase& leagueDatabase() {
+    static ScoreDatabase db(RowOrder::League);
     return db;
 }
 
@@ -63,15 +73,23 @@ int runProcess(const std::string& cli, const std::string& dataDir) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-void BM_ReindexScoresProcess(benchmark::State& state) {
+void reindexProcess(benchmark::State& state, const std::string& dataDir) {
     const char* other = std::getenv("KIP_REINDEX_CLI");
     const std::string cli = other ? other : KIP_BENCH_CLI_PATH;
-    const std::string dir = database().folder();
     for (auto _ : state)
-        if (runProcess(cli, dir) != 0)
+        if (runProcess(cli, dataDir) != 0)
             state.SkipWithError("reindex failed");
 }
+
+void BM_ReindexScoresProcess(benchmark::State& state) {
+    reindexProcess(state, database().folder());
+}
 BENCHMARK(BM_ReindexScoresProcess)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void BM_ReindexLeagueOrderProcess(benchmark::State& state) {
+    reindexProcess(state, leagueDatabase().folder());
+}
+BENCHMARK(BM_ReindexLeagueOrderProcess)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 void BM_ReindexScoresInProcess(benchmark::State& state) {
     const std::string path = database().folder() + "Scores.dbf";
