@@ -84,12 +84,12 @@ void reindexProcess(benchmark::State& state, const std::string& dataDir) {
 void BM_ReindexScoresProcess(benchmark::State& state) {
     reindexProcess(state, database().folder());
 }
-BENCHMARK(BM_ReindexScoresProcess)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_ReindexScoresProcess)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 
 void BM_ReindexLeagueOrderProcess(benchmark::State& state) {
     reindexProcess(state, leagueDatabase().folder());
 }
-BENCHMARK(BM_ReindexLeagueOrderProcess)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_ReindexLeagueOrderProcess)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 
 void BM_ReindexScoresInProcess(benchmark::State& state) {
     const std::string path = database().folder() + "Scores.dbf";

@@ -1,11 +1,14 @@
 #include "store/CdxTree.h"
 
+#include "store/CdxBytes.h"
 #include "store/CdxPageStore.h"
 #include "store/TableStore.h"
 
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <exception>
+#include <thread>
 
 namespace kip::store {
 
@@ -438,68 +441,138 @@ void CdxTree::rebuild(const SortedKeys& sorted) {
 
 // Lays out sorted entries bottom-up: full leaves, then full interior levels up to one root.
 constexpr size_t prefetchAhead = 16;
+// Trees of at least this many keys have the two halves of their leaves filled by two threads.
+constexpr size_t splitLeavesFrom = 32768;
 
-uint32_t CdxTree::writeSorted(const SortedKeys& sorted, int keyLength, uint8_t fill, uint32_t& fileEnd,
-                              const PagePut& put) {
-    struct Written {
-        std::string lastKey;
-        uint32_t lastRecord;
-        uint32_t offset;
-    };
-    std::vector<Written> level;
-    std::array<uint8_t, cdxPageSize> page{};
-    bool ok = true;
+namespace {
+
+struct Written {
+    std::string lastKey;
+    uint32_t lastRecord;
+    uint32_t offset;
+};
+
+// Encodes the nodes of one level in order, each at the next page from `fileEnd`, linking each to
+// the one before it, and notes each node's last entry for the level above.
+struct LevelWriter {
+    int keyLength;
+    uint8_t fill;
+    uint32_t& fileEnd;
+    const CdxTree::PagePut& put;
+    std::vector<Written>& written;
     uint32_t left = cdxNoPage;
-    const auto take = [&fileEnd] {
+    bool ok = true;
+    std::array<uint8_t, cdxPageSize> page{};
+
+    uint32_t take() {
         const uint32_t offset = fileEnd;
         fileEnd += cdxPageSize;
         return offset;
-    };
-    const auto finish = [&](CdxNode& node, uint32_t right, bool root) {
+    }
+    // `right`: the page that follows on this level, or cdxNoPage.
+    void finish(CdxNode& node, uint32_t right, bool root) {
         node.setLeft(left);
         node.setRight(right);
         node.setRoot(root);
         node.encode(page.data());
         ok = ok && put(node.offset(), page.data());
         if (node.count() > 0)
-            level.push_back({std::string(reinterpret_cast<const char*>(lastKey(&node)), size_t(keyLength)),
-                             lastRecord(&node), node.offset()});
+            written.push_back({std::string(reinterpret_cast<const char*>(lastKey(node)), size_t(keyLength)),
+                               lastRecord(node), node.offset()});
         left = node.offset();
-    };
+    }
+    static const uint8_t* lastKey(const CdxNode& n) { return n.keyAt(n.count() - 1); }
+    static uint32_t lastRecord(const CdxNode& n) { return n.recordAt(n.count() - 1); }
 
-    CdxNode leaf(take(), keyLength, fill, true);
-    for (size_t i = 0; i < sorted.size(); ++i) {
-        if (i + prefetchAhead < sorted.size()) // keys in sorted order lie anywhere in the block
-            __builtin_prefetch(sorted.keyAt(i + prefetchAhead));
-        const auto* key = reinterpret_cast<const uint8_t*>(sorted.keyAt(i));
-        leaf.insertAt(leaf.count(), key, sorted.record(i));
-        if (leaf.overflows()) {
-            leaf.eraseAt(leaf.count() - 1);
-            finish(leaf, fileEnd, false);
-            leaf = CdxNode(take(), keyLength, fill, true);
-            leaf.insertAt(0, key, sorted.record(i));
+    // Leaves for sorted entries [begin, end). `more`: leaves follow on the right; `root`: a single
+    // leaf is the whole tree.
+    void leaves(const SortedKeys& sorted, size_t begin, size_t end, bool more, bool mayBeRoot) {
+        CdxNode leaf(take(), keyLength, fill, true);
+        for (size_t i = begin; i < end; ++i) {
+            if (i + prefetchAhead < end) // keys in sorted order lie anywhere in the table
+                __builtin_prefetch(sorted.keyAt(i + prefetchAhead));
+            const auto* key = reinterpret_cast<const uint8_t*>(sorted.keyAt(i));
+            leaf.insertAt(leaf.count(), key, sorted.record(i));
+            if (leaf.overflows()) {
+                leaf.eraseAt(leaf.count() - 1);
+                finish(leaf, fileEnd, false);
+                leaf = CdxNode(take(), keyLength, fill, true);
+                leaf.insertAt(0, key, sorted.record(i));
+            }
+        }
+        finish(leaf, more ? fileEnd : cdxNoPage, mayBeRoot && written.empty());
+    }
+};
+
+} // namespace
+
+uint32_t CdxTree::writeSorted(const SortedKeys& sorted, int keyLength, uint8_t fill, uint32_t& fileEnd,
+                              const PagePut& put) {
+    std::vector<Written> level;
+    LevelWriter writer{keyLength, fill, fileEnd, put, level};
+    if (sorted.size() < splitLeavesFrom || std::thread::hardware_concurrency() < 2) {
+        writer.leaves(sorted, 0, sorted.size(), false, true);
+        if (level.size() <= 1)
+            return writer.ok ? writer.left : cdxNoPage;
+    } else {
+        // The second half's leaves are filled on another thread into pages numbered from 0, then
+        // moved behind the first half's: their links and offsets are shifted when they are written.
+        const size_t middle = sorted.size() / 2;
+        std::vector<uint8_t> pages;
+        std::vector<Written> secondLevel;
+        uint32_t secondEnd = 0;
+        const PagePut keep = [&pages](uint32_t, const uint8_t* page) {
+            pages.insert(pages.end(), page, page + cdxPageSize);
+            return true;
+        };
+        LevelWriter second{keyLength, fill, secondEnd, keep, secondLevel};
+        std::exception_ptr failed;
+        std::thread worker([&] {
+            try {
+                second.leaves(sorted, middle, sorted.size(), false, false);
+            } catch (...) {
+                failed = std::current_exception();
+            }
+        });
+        try {
+            writer.leaves(sorted, 0, middle, true, false);
+        } catch (...) {
+            worker.join();
+            throw;
+        }
+        worker.join();
+        if (failed)
+            std::rethrow_exception(failed);
+        const uint32_t base = fileEnd;
+        for (size_t at = 0; at < pages.size(); at += cdxPageSize) {
+            uint8_t* page = pages.data() + at;
+            const uint32_t left = cdx::readLe32(page + 4), right = cdx::readLe32(page + 8);
+            cdx::writeLe32(page + 4, left == cdxNoPage ? writer.left : left + base);
+            cdx::writeLe32(page + 8, right == cdxNoPage ? cdxNoPage : right + base);
+            writer.ok = writer.ok && put(base + static_cast<uint32_t>(at), page);
+        }
+        fileEnd += secondEnd;
+        for (Written& w : secondLevel) {
+            w.offset += base;
+            level.push_back(std::move(w));
         }
     }
-    const uint32_t onlyLeaf = leaf.offset();
-    finish(leaf, cdxNoPage, level.empty());
-    if (level.size() <= 1)
-        return ok ? onlyLeaf : cdxNoPage;
 
     const size_t capacity = static_cast<size_t>(CdxNode::interiorCapacity(keyLength));
     while (level.size() > 1) {
         const std::vector<Written> below = std::move(level);
         level.clear();
-        left = cdxNoPage;
+        writer.left = cdxNoPage;
         const size_t nodes = (below.size() + capacity - 1) / capacity;
         for (size_t n = 0; n < nodes; ++n) {
-            CdxNode interior(take(), keyLength, fill, false);
+            CdxNode interior(writer.take(), keyLength, fill, false);
             for (size_t j = n * capacity; j < std::min(below.size(), (n + 1) * capacity); ++j)
                 interior.insertAt(interior.count(), reinterpret_cast<const uint8_t*>(below[j].lastKey.data()),
                                   below[j].lastRecord, below[j].offset);
-            finish(interior, n + 1 < nodes ? fileEnd : cdxNoPage, nodes == 1);
+            writer.finish(interior, n + 1 < nodes ? fileEnd : cdxNoPage, nodes == 1);
         }
     }
-    return ok ? level.front().offset : cdxNoPage;
+    return writer.ok ? level.front().offset : cdxNoPage;
 }
 
 void CdxTree::build(const SortedKeys& sorted) {

@@ -215,3 +215,32 @@ TEST(CompoundIndexWrite, UniqueRebuildKeepsTheLowestRecordOfEachKey) {
 }
 
 } // namespace
+
+TEST(CompoundIndexWrite, LargeFreshIndexHoldsEveryKeyInOrderAcrossItsTwoHalves) {
+    // Enough keys for the leaves to be filled in two halves: the tree must link and walk as one.
+    TempDir dir;
+    const std::string path = dir.file("big.cdx");
+    IndexTagInfo tag{"NEWEST", "GOLFER+DATE", "", 16, true, false, true};
+    std::vector<IndexEntry> entries;
+    for (uint32_t r = 1; r <= 90000; ++r)
+        entries.push_back(
+            {padded("G" + std::to_string(r * 7919 % 1000), 8) + std::to_string(20000000 + r % 977), r});
+    ASSERT_EQ(storeOk, CompoundIndex::writeFresh(path, {tag}, {entries}));
+    std::unique_ptr<CompoundIndex> index;
+    ASSERT_EQ(storeOk, CompoundIndex::open(path, true, index));
+    std::string problem;
+    EXPECT_EQ(storeOk, index->verify(0, problem)) << problem;
+    EXPECT_EQ(index->keyCount(0), 90000);
+    const SortedKeys expected = SortedKeys::of(entries, 16, false);
+    IndexEntry e;
+    size_t i = 0;
+    for (int rc = index->first(0, e); rc == storeOk; rc = index->next(0, e.key, e.record, e), ++i)
+        if (i >= expected.size() || e.key != expected.key(i) || e.record != expected.record(i))
+            break;
+    EXPECT_EQ(i, expected.size());
+    size_t back = expected.size();
+    for (int rc = index->last(0, e); rc == storeOk; rc = index->previous(0, e.key, e.record, e))
+        if (back == 0 || e.key != expected.key(--back) || e.record != expected.record(back))
+            break;
+    EXPECT_EQ(back, 0u);
+}
