@@ -519,6 +519,8 @@ uint32_t CdxTree::writeSorted(const SortedKeys& sorted, int keyLength, uint8_t f
         // moved behind the first half's: their links and offsets are shifted when they are written.
         const size_t middle = sorted.size() / 2;
         std::vector<uint8_t> pages;
+        pages.reserve((sorted.size() - middle) / 2 * cdxPageSize +
+                      cdxPageSize); // a leaf holds two keys or more
         std::vector<Written> secondLevel;
         uint32_t secondEnd = 0;
         const PagePut keep = [&pages](uint32_t, const uint8_t* page) {

@@ -233,9 +233,10 @@ void SortedKeys::sort(bool unique) {
         std::nth_element(sample.begin(), sample.begin() + pivotSamples / 2, sample.end());
         const uint64_t pivot = sample[pivotSamples / 2];
         std::array<std::array<std::vector<Handle>, 2>, 2> gathered; // [half of the table][side]
-        onTwoThreads([&](int half) {
-            for (auto& side : gathered[size_t(half)])
+        for (auto& half : gathered) // here, so that the memory comes from this thread's heap
+            for (auto& side : half)
                 side.reserve(count / 2 + 1);
+        onTwoThreads([&](int half) {
             gather(*this, half == 0 ? 0 : count / 2, half == 0 ? count / 2 : count, pivot,
                    gathered[size_t(half)][0], gathered[size_t(half)][1]);
         });
