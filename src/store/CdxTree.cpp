@@ -3,12 +3,11 @@
 #include "store/CdxBytes.h"
 #include "store/CdxPageStore.h"
 #include "store/TableStore.h"
+#include "store/TwoThreads.h"
 
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <exception>
-#include <thread>
 
 namespace kip::store {
 
@@ -510,7 +509,7 @@ uint32_t CdxTree::writeSorted(const SortedKeys& sorted, int keyLength, uint8_t f
                               const PagePut& put) {
     std::vector<Written> level;
     LevelWriter writer{keyLength, fill, fileEnd, put, level};
-    if (sorted.size() < splitLeavesFrom || std::thread::hardware_concurrency() < 2) {
+    if (sorted.size() < splitLeavesFrom || !twoThreadsAvailable()) {
         writer.leaves(sorted, 0, sorted.size(), false, true);
         if (level.size() <= 1)
             return writer.ok ? writer.left : cdxNoPage;
@@ -528,23 +527,12 @@ uint32_t CdxTree::writeSorted(const SortedKeys& sorted, int keyLength, uint8_t f
             return true;
         };
         LevelWriter second{keyLength, fill, secondEnd, keep, secondLevel};
-        std::exception_ptr failed;
-        std::thread worker([&] {
-            try {
+        onTwoThreads([&](int half) {
+            if (half == 0)
+                writer.leaves(sorted, 0, middle, true, false);
+            else
                 second.leaves(sorted, middle, sorted.size(), false, false);
-            } catch (...) {
-                failed = std::current_exception();
-            }
         });
-        try {
-            writer.leaves(sorted, 0, middle, true, false);
-        } catch (...) {
-            worker.join();
-            throw;
-        }
-        worker.join();
-        if (failed)
-            std::rethrow_exception(failed);
         const uint32_t base = fileEnd;
         for (size_t at = 0; at < pages.size(); at += cdxPageSize) {
             uint8_t* page = pages.data() + at;

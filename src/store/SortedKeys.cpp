@@ -1,11 +1,11 @@
 #include "store/SortedKeys.h"
 
+#include "store/TwoThreads.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cstring>
-#include <exception>
-#include <thread>
 
 namespace kip::store {
 namespace {
@@ -196,27 +196,6 @@ std::vector<size_t> sortHandles(const SortedKeys& keys, std::vector<Handle>& han
     return std::move(sorter.repeats);
 }
 
-// Runs `work(0)` here and `work(1)` on a second thread, and waits for both.
-template <class Work> void onTwoThreads(const Work& work) {
-    std::exception_ptr failed;
-    std::thread second([&] {
-        try {
-            work(1);
-        } catch (...) {
-            failed = std::current_exception();
-        }
-    });
-    try {
-        work(0);
-    } catch (...) {
-        second.join();
-        throw;
-    }
-    second.join();
-    if (failed)
-        std::rethrow_exception(failed);
-}
-
 } // namespace
 
 void SortedKeys::sort(bool unique) {
@@ -226,7 +205,7 @@ void SortedKeys::sort(bool unique) {
     // on their own and simply follow each other; equal keys always fall on one side.
     std::array<std::vector<Handle>, 2> sides;
     std::array<std::vector<size_t>, 2> repeats;
-    if (count >= splitFrom && std::thread::hardware_concurrency() > 1) {
+    if (count >= splitFrom && twoThreadsAvailable()) {
         std::vector<uint64_t> sample;
         for (uint32_t i = 0; i < pivotSamples; ++i)
             sample.push_back(wordAt(keyOfPlace(uint32_t(uint64_t(count) * i / pivotSamples)), 0, k));
