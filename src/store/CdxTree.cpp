@@ -438,7 +438,6 @@ void CdxTree::rebuild(const SortedKeys& sorted) {
     build(sorted);
 }
 
-// Lays out sorted entries bottom-up: full leaves, then full interior levels up to one root.
 constexpr size_t prefetchAhead = 16;
 // Trees of at least this many keys have the two halves of their leaves filled by two threads.
 constexpr size_t splitLeavesFrom = 32768;
@@ -483,8 +482,8 @@ struct LevelWriter {
     static const uint8_t* lastKey(const CdxNode& n) { return n.keyAt(n.count() - 1); }
     static uint32_t lastRecord(const CdxNode& n) { return n.recordAt(n.count() - 1); }
 
-    // Leaves for sorted entries [begin, end). `more`: leaves follow on the right; `root`: a single
-    // leaf is the whole tree.
+    // Leaves for sorted entries [begin, end). `more`: leaves follow on the right; `mayBeRoot`: a
+    // single leaf is the whole tree.
     void leaves(const SortedKeys& sorted, size_t begin, size_t end, bool more, bool mayBeRoot) {
         CdxNode leaf(take(), keyLength, fill, true);
         for (size_t i = begin; i < end; ++i) {
@@ -565,6 +564,7 @@ uint32_t CdxTree::writeSorted(const SortedKeys& sorted, int keyLength, uint8_t f
     return writer.ok ? level.front().offset : cdxNoPage;
 }
 
+// Lays out sorted entries bottom-up: full leaves, then full interior levels up to one root.
 void CdxTree::build(const SortedKeys& sorted) {
     std::vector<CdxNode*> level{pages_->allocate(keyLength(), fill(), true)};
     for (size_t i = 0; i < sorted.size(); ++i) {

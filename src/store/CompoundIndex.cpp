@@ -243,35 +243,38 @@ struct CompoundIndex::Impl {
         return true;
     }
 
-    // Header pair at 0, tag directory at 0x400, then per tag its header pair and its pages.
-    int layoutFresh(const std::vector<IndexTagInfo>& infos, const std::vector<SortedKeys>& keys) {
-        if (!validTagList(infos) || infos.empty() || keys.size() != infos.size())
+    // Header pair at 0, tag directory at 0x400, then per tag its header pair and its empty root leaf.
+    int layoutEmpty(const std::vector<IndexTagInfo>& infos) {
+        if (!validTagList(infos) || infos.empty())
             return storeErrArgument;
         pages.setFileEnd(directoryOffset + cdxPageSize);
         reservedPages = {0, cdxPageSize, directoryOffset};
         for (size_t i = 0; i < infos.size(); ++i) {
             IndexTagInfo info = infos[i];
             info.name = upper(info.name);
-            if (keys[i].keyLength != info.keyLength && keys[i].size() != 0)
-                return storeErrArgument;
             const uint32_t header = pages.fileEnd();
             reservedPages.insert({header, header + cdxPageSize});
             pages.setFileEnd(header + headerBytes);
             trees.emplace_back(pages, std::move(info), header, 0, 0);
-            trees.back().build(keys[i]);
+            trees.back().build(SortedKeys{});
             trees.back().rootWritten();
         }
         return layoutDirectory();
     }
 
-    // The whole file of a new index written straight from sorted keys: each tree's pages are encoded
-    // as they are filled and written in runs, none of them kept.
-    int writeFresh(const std::vector<IndexTagInfo>& infos, const std::vector<SortedKeys>& keys) {
+    static bool validFresh(const std::vector<IndexTagInfo>& infos, const std::vector<SortedKeys>& keys) {
         if (!validTagList(infos) || infos.empty() || keys.size() != infos.size())
-            return storeErrArgument;
+            return false;
         for (size_t i = 0; i < infos.size(); ++i)
             if (keys[i].keyLength != infos[i].keyLength && keys[i].size() != 0)
-                return storeErrArgument;
+                return false;
+        return true;
+    }
+
+    // The whole file of a new index (arguments checked by validFresh) written straight from sorted
+    // keys, laid out as layoutEmpty does: each tree's pages are encoded as they are filled and
+    // written in runs, none of them kept.
+    int writeFresh(const std::vector<IndexTagInfo>& infos, const std::vector<SortedKeys>& keys) {
         std::vector<uint8_t> run;
         uint32_t runStart = 0;
         const auto writeRun = [&] {
@@ -417,7 +420,7 @@ int CompoundIndex::open(const std::string& path, bool readOnly, std::unique_ptr<
 int CompoundIndex::create(const std::string& path, const std::vector<IndexTagInfo>& tags,
                           std::unique_ptr<CompoundIndex>& out) {
     auto impl = std::make_unique<Impl>();
-    if (int rc = impl->layoutFresh(tags, std::vector<SortedKeys>(tags.size())); rc != storeOk)
+    if (int rc = impl->layoutEmpty(tags); rc != storeOk)
         return rc;
     if (int rc = impl->pages.createFile(path, true); rc != storeOk)
         return rc;
@@ -432,6 +435,8 @@ int CompoundIndex::create(const std::string& path, const std::vector<IndexTagInf
 int CompoundIndex::writeFreshBeside(const std::string& path, const std::string& temporary,
                                     const std::vector<IndexTagInfo>& tags,
                                     const std::vector<SortedKeys>& keys) {
+    if (!Impl::validFresh(tags, keys))
+        return storeErrArgument;
     Impl impl;
     // Only the old file's update counter is carried on (bumped), so that readers see a change.
     if (const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC); fd >= 0) {

@@ -32,8 +32,8 @@ uint64_t wordAt(const char* key, size_t depth, size_t k) {
     return word;
 }
 
-// Keys are read in sorted order, which is anywhere in the block: they are asked for this many
-// handles early.
+// Keys are read in sorted order, which is anywhere in the block or the table: they are asked for
+// this many handles early.
 constexpr std::ptrdiff_t prefetchAhead = 16;
 
 // Runs this short are sorted by comparison; longer ones by their bytes.
@@ -163,10 +163,6 @@ struct Sorter {
     }
 };
 
-} // namespace
-
-namespace {
-
 // Sets of at least this many places are sorted by two threads, each taking the keys on one side of
 // a middle word.
 constexpr size_t splitFrom = 32768;
@@ -227,7 +223,7 @@ void SortedKeys::sort(bool unique) {
             repeats[size_t(side)] = sortHandles(*this, sides[size_t(side)]);
         });
     } else {
-        gather(*this, 0, count, 0, sides[1], sides[1]);
+        gather(*this, 0, count, 0, sides[1], sides[1]); // no word is below 0: one side holds all
         repeats[1] = sortHandles(*this, sides[1]);
     }
     order.clear();
