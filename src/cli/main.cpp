@@ -2,6 +2,8 @@
 //   kipgolf-cli [/datadir=FOLDER] COMMAND [ARGS...]
 
 #include "cli/CliCommand.h"
+#include "golfdb/FolderSettle.h"
+#include "golfdb/RepairNotes.h"
 #include "platform/UserFolders.h"
 
 #include <cstring>
@@ -68,6 +70,11 @@ int main(int argc, char** argv) {
         return usage(std::cout, 0);
     for (const auto& c : commands) {
         if (name == c.name) {
+            // Every repair made while the data folder is opened is said once, on standard error.
+            kip::golfdb::setRepairListener([](const std::string& text) { std::cerr << text << '\n'; });
+            // dump and check show the files as they are found.
+            if (name != "dump" && name != "check")
+                kip::golfdb::settleDataFolder(dataDir);
             kip::cli::Invocation call{dataDir, {argv + next + 1, argv + argc}, std::cout, std::cerr};
             return kip::cli::isReaderCommand(c.name) ? c.run(call) : kip::cli::runAsWriter(call, c.run);
         }

@@ -19,7 +19,6 @@ bool LineReader::refill() {
 LineReader::Status LineReader::next(std::string& line) {
     line.clear();
     bool any = false;
-    bool tooLong = false;
     for (;;) {
         if (begin_ == end_ && !refill()) {
             if (failed_)
@@ -32,18 +31,17 @@ LineReader::Status LineReader::next(std::string& line) {
         const char* start = buffer_.data() + begin_;
         const auto* feed = static_cast<const char*>(std::memchr(start, '\n', end_ - begin_));
         const std::size_t length = feed ? static_cast<std::size_t>(feed - start) : end_ - begin_;
+        // No line of any file we read is this long: say so at once rather than read on to a line
+        // end that may never come.
         if (line.size() + length > maxLineLength)
-            tooLong = true;
-        else
-            line.append(start, length);
+            return Status::TooLong;
+        line.append(start, length);
         begin_ += length;
         if (feed) {
             ++begin_;
             break;
         }
     }
-    if (tooLong)
-        return Status::TooLong;
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
     return Status::Line;

@@ -11,7 +11,8 @@ namespace kip::exchange {
 
 class LineReader {
 public:
-    // Lines longer than this are not lines of any file we read; next() reports them.
+    // Lines longer than this are not lines of any file we read; next() reports them as soon as it
+    // has read this far, and the reader is of no further use.
     static constexpr std::size_t maxLineLength = 64 * 1024;
 
     explicit LineReader(const std::string& path);

@@ -49,11 +49,18 @@ platform::Message importMessage(const ImportSummary& summary) {
     case roundsFileDone:
         break;
     case roundsFileCannotOpen:
-        return status(importCannotOpenText, importCaption, Icon::Error);
+        return status(summary.fileMissing ? importMissingText : importCannotOpenText, importCaption,
+                      Icon::Error);
     case roundsFileBadHeader:
         return status(importBadHeaderText, importCaption, Icon::Error);
-    default:
-        return status(importIncompleteText, importCaption, Icon::Error);
+    default: {
+        // The rounds before the failure stay stored: say how many, so the user knows what to
+        // take out of the file before importing the rest.
+        const std::string count = summary.roundsStored == 1 ? "1 round was imported before the failure."
+                                                            : std::to_string(summary.roundsStored) +
+                                                                  " rounds were imported before the failure.";
+        return status(std::string(importIncompleteText) + "\n" + count, importCaption, Icon::Error);
+    }
     }
     if (summary.storeFailure == 0)
         return status(importDoneText, importCaption, Icon::Information);

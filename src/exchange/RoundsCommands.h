@@ -24,6 +24,7 @@ inline constexpr const char* exportFailedText = "Error creating export file, exp
 inline constexpr const char* importCaption = "Import Status";
 inline constexpr const char* importDoneText = "All rounds have been imported successfully";
 inline constexpr const char* importCannotOpenText = "RC = 4, unknown";
+inline constexpr const char* importMissingText = "The file to import does not exist.";
 inline constexpr const char* importIncompleteText = "Error reading import file, import did not complete";
 inline constexpr const char* importBadHeaderText =
     "Import files is not in the correct format. The header information is not correct";

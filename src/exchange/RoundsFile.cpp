@@ -2,6 +2,7 @@
 
 #include "exchange/LineReader.h"
 #include "exchange/RoundsFileText.h"
+#include "golfdb/ChangeUnit.h"
 #include "golfdb/StoreText.h"
 #include "golfdb/TableFields.h"
 #include "store/TableStore.h"
@@ -389,11 +390,24 @@ int exportRounds(golfdb::ScoreTable& scores, const std::string& path) {
 
 ImportSummary importRounds(golfdb::ScoreTable& scores, const std::string& path) {
     ImportSummary summary;
+    std::error_code ec;
+    const auto type = std::filesystem::status(path, ec).type();
+    if (type == std::filesystem::file_type::not_found) {
+        summary.result = roundsFileCannotOpen;
+        summary.fileMissing = true;
+        return summary;
+    }
+    // A device or a pipe may never end (/dev/zero): only a file is read.
+    if (!ec && type != std::filesystem::file_type::regular) {
+        summary.result = roundsFileBadHeader;
+        return summary;
+    }
     LineReader reader(path);
     if (!reader.isOpen()) {
         summary.result = roundsFileCannotOpen;
         return summary;
     }
+    golfdb::ChangeUnit unit({&scores});
     std::string line;
     summary.result = readHeader(reader, line);
     LineFields fields;
@@ -422,7 +436,7 @@ ImportSummary importRounds(golfdb::ScoreTable& scores, const std::string& path) 
         else
             summary.storeFailure = rc;
     }
-    const int synced = scores.sync();
+    const int synced = unit.commit();
     if (synced != store::storeOk)
         summary.storeFailure = synced;
     return summary;

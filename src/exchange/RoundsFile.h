@@ -32,9 +32,10 @@ int exportRounds(golfdb::ScoreTable& scores, const std::string& path);
 
 struct ImportSummary {
     int result = roundsFileDone;
-    long roundsRead = 0;   // rounds read whole from the file
-    long roundsStored = 0; // of these, stored in the table
-    int storeFailure = 0;  // the last store result that refused a round, or the final sync's
+    long roundsRead = 0;      // rounds read whole from the file
+    long roundsStored = 0;    // of these, stored in the table
+    int storeFailure = 0;     // the last store result that refused a round, or the final sync's
+    bool fileMissing = false; // roundsFileCannotOpen: there is no such file
     bool everyRoundStored() const {
         return result == roundsFileDone && roundsStored == roundsRead && storeFailure == 0;
     }
@@ -42,6 +43,9 @@ struct ImportSummary {
 
 // Adds every round of the file to the table (never changing or removing a row), then makes the
 // table durable. Rounds stored before a failure stay stored; a round read only in part never is.
+// The import is one change: stopped part-way (a kill), the next open finds none of its rounds, so
+// importing the file again stores each round once. What cannot be a rounds file (a device, a
+// first line longer than any line of the format) is refused before anything is read past it.
 ImportSummary importRounds(golfdb::ScoreTable& scores, const std::string& path);
 
 } // namespace kip::exchange

@@ -1,7 +1,9 @@
 #include "golfdb/CKipGolfDoc.h"
 
+#include "golfdb/ChangeUnit.h"
 #include "golfdb/DataFolder.h"
-#include "golfdb/StagedFiles.h"
+#include "golfdb/FolderSettle.h"
+#include "golfdb/RepairNotes.h"
 #include "golfdb/StoreText.h"
 #include "golfdb/TableFields.h"
 
@@ -102,31 +104,29 @@ bool CKipGolfDoc::takeWriterLock() {
 }
 
 std::string CKipGolfDoc::rebuiltIndexMessage(const std::string& tableName) {
-    return "The index of the " + tableName +
-           " table did not match its rows and has been rebuilt from the table.";
+    return rebuiltIndexNote(tableName);
 }
 
-// A restore, backup or compress that was stopped part-way is finished or undone before the tables
-// open; only the folder's writer may do it.
+// A restore, backup, compress or change over many rows that was stopped part-way is finished or
+// undone before the tables open; only the folder's writer may do it.
 void CKipGolfDoc::settleInterruptedWork() {
-    WriterLock forTheMoment;
-    if (!WriterLock::heldInProcess(dataDir_) &&
-        forTheMoment.acquire(dataDir_, false) == WriterLock::State::Busy)
-        return;
-    platform::LocalFileOps files;
-    settleStagedFiles(dataDir_, files);
-    std::error_code ec;
-    if (fs::is_directory(safetyFolderOf(dataDir_), ec))
-        settleStagedFiles(safetyFolderOf(dataDir_), files);
+    settleDataFolder(dataDir_);
 }
 
-void CKipGolfDoc::tellRebuiltIndexes() {
-    for (const GolfTableBase* table : {static_cast<const GolfTableBase*>(courseTable_.get()),
-                                       static_cast<const GolfTableBase*>(golferTable_.get()),
-                                       static_cast<const GolfTableBase*>(scoreTable_.get())})
-        if (table && table->indexRebuilt())
-            prompter_.show({rebuiltIndexMessage(table->tableName()), platform::defaultCaption,
-                            platform::Icon::Information, platform::Buttons::Ok});
+// Everything the open repaired, in one message.
+void CKipGolfDoc::tellRepairs() {
+    std::string text;
+    for (const std::string& note : takeRepairNotes())
+        text += (text.empty() ? "" : "\n") + note;
+    if (!text.empty())
+        prompter_.show({text, platform::defaultCaption, platform::Icon::Information, platform::Buttons::Ok});
+}
+
+void CKipGolfDoc::dropRestoreLeftovers() {
+    WriterLock forTheMoment;
+    if (WriterLock::heldInProcess(dataDir_) ||
+        forTheMoment.acquire(dataDir_, false) != WriterLock::State::Busy)
+        dropStoppedRestoreCopy(dataDir_);
 }
 
 void CKipGolfDoc::makeTables() {
@@ -143,6 +143,7 @@ OpenOutcome CKipGolfDoc::openDatabase() {
     makeTables();
     if (!takeWriterLock())
         return OpenOutcome::EndProgram;
+    takeRepairNotes(); // what earlier opens noted belongs to them
     settleInterruptedWork();
     std::string message;
     bool created = false;
@@ -172,7 +173,8 @@ OpenOutcome CKipGolfDoc::openDatabase() {
         fail(message);
         return OpenOutcome::EndProgram;
     }
-    tellRebuiltIndexes();
+    dropRestoreLeftovers();
+    tellRepairs();
     return created ? OpenOutcome::Created : OpenOutcome::Opened;
 }
 
@@ -201,6 +203,7 @@ void CKipGolfDoc::fail(const std::string& text) {
 
 int CKipGolfDoc::reopenDatabase() {
     makeTables();
+    takeRepairNotes();
     settleInterruptedWork();
     int rc = courseTable_->open();
     if (rc != store::storeOk) {
@@ -217,7 +220,8 @@ int CKipGolfDoc::reopenDatabase() {
         fail(noScores);
         return rc;
     }
-    tellRebuiltIndexes();
+    dropRestoreLeftovers();
+    tellRepairs();
     return store::storeOk;
 }
 
@@ -285,9 +289,12 @@ int CKipGolfDoc::renameGolferInRounds(const std::string& oldLast, const std::str
     platform::WaitCursorScope wait(waitCursor_);
     ScoreTable& scores = *scoreTable_;
     int result = store::storeOk;
+    const std::vector<long> records = roundRecordsOf(oldName);
+    ChangeUnit unit({&scores});
+    unit.keepRows(scores, records);
     // The new copy is appended before the old row is deleted: a round whose append fails stays
     // stored under the old name instead of being lost.
-    for (const long record : roundRecordsOf(oldName)) {
+    for (const long record : records) {
         int rc = scores.goTo(record);
         if (rc != store::storeOk) {
             result = rc;
@@ -305,12 +312,14 @@ int CKipGolfDoc::renameGolferInRounds(const std::string& oldLast, const std::str
         if (rc != store::storeOk)
             result = rc;
     }
-    const int synced = scores.sync();
+    const int synced = unit.commit();
     return result != store::storeOk ? result : synced;
 }
 
 int CKipGolfDoc::deleteRecords(const std::vector<long>& records) {
     ScoreTable& scores = *scoreTable_;
+    ChangeUnit unit({&scores});
+    unit.keepRows(scores, records);
     int deleted = 0;
     for (const long record : records) {
         if (scores.goTo(record) != store::storeOk)
@@ -319,7 +328,7 @@ int CKipGolfDoc::deleteRecords(const std::vector<long>& records) {
         if (scores.remove() == store::storeOk)
             ++deleted;
     }
-    scores.sync();
+    unit.commit();
     return deleted;
 }
 

@@ -112,8 +112,9 @@ private:
     std::string createTables();
     void fail(const std::string& text);
     bool takeWriterLock();
-    void tellRebuiltIndexes();
+    void tellRepairs();
     void settleInterruptedWork();
+    void dropRestoreLeftovers();
     std::vector<long> roundRecordsOf(const std::string& golfer);
     int deleteRecords(const std::vector<long>& records);
 

@@ -1,6 +1,8 @@
 #include "golfdb/DatabaseBackup.h"
 
 #include "golfdb/DataFolder.h"
+#include "golfdb/FolderSettle.h"
+#include "golfdb/RepairNotes.h"
 #include "golfdb/StagedFiles.h"
 
 #include <algorithm>
@@ -175,7 +177,11 @@ CommandOutcome DatabaseBackup::backupDatabases() {
              "Backups Exist", Icon::Question, Buttons::YesNo}) != Answer::Yes)
         return CommandOutcome::Cancelled;
     doc_.syncAll();
-    if (copyToBackup(*folder) != 0)
+    // Names the backup folder until the copy is done: a stopped backup is settled at the next open.
+    markFolder(doc_.dataDir(), backupMarkName, *folder);
+    const int copied = copyToBackup(*folder);
+    unmarkFolder(doc_.dataDir(), backupMarkName);
+    if (copied != 0)
         return CommandOutcome::Failed;
     prompter_.show({"Backup completed sucessfully", "Backup Complete", Icon::None, Buttons::Ok});
     const platform::Date today = clock_.today();
@@ -220,40 +226,40 @@ bool DatabaseBackup::restoreFrom(const std::string& folder) {
             return false;
         }
     }
+    // While the mark is there a stopped restore's safety copy is removed once the tables open.
+    markFolder(doc_.dataDir(), restoreMarkName, safety);
     // Only files that exist can be kept; the ones that did not are removed again on failure.
     std::vector<std::string> kept;
     if (copyOut(safety, true, &kept) != 0) {
         // Without a complete safety copy a failed restore could not be undone: leave the
         // database as it is.
         deleteBackupFiles(safety);
+        unmarkFolder(doc_.dataDir(), restoreMarkName);
         return false;
     }
     if (copyFromBackup(folder) == 0 && restoredTablesOpen()) {
         deleteBackupFiles(safety);
+        unmarkFolder(doc_.dataDir(), restoreMarkName);
         return true;
     }
     // The previous files go back whole; the safety copy stays until a restore succeeds.
     copyIn(safety, &kept);
+    unmarkFolder(doc_.dataDir(), restoreMarkName);
     return false;
 }
 
 bool DatabaseBackup::restoredTablesOpen() {
     // Each restored table opens as the program opens it, which also rebuilds an index that does
     // not agree with its table (a backup of a table and an index from different moments).
+    takeRepairNotes();
     const bool opened = doc_.courseTable().open() == store::storeOk &&
                         doc_.golferTable().open() == store::storeOk &&
                         doc_.scoreTable().open() == store::storeOk;
-    std::vector<std::string> rebuilt;
-    for (const GolfTableBase* table : {static_cast<const GolfTableBase*>(&doc_.courseTable()),
-                                       static_cast<const GolfTableBase*>(&doc_.golferTable()),
-                                       static_cast<const GolfTableBase*>(&doc_.scoreTable())})
-        if (table->isOpen() && table->indexRebuilt())
-            rebuilt.push_back(table->tableName());
+    const std::vector<std::string> notes = takeRepairNotes();
     doc_.closeDatabase();
     if (opened)
-        for (const std::string& name : rebuilt)
-            prompter_.show({CKipGolfDoc::rebuiltIndexMessage(name), platform::defaultCaption,
-                            Icon::Information, Buttons::Ok});
+        for (const std::string& note : notes)
+            prompter_.show({note, platform::defaultCaption, Icon::Information, Buttons::Ok});
     return opened;
 }
 

@@ -1,6 +1,7 @@
 #include "golfdb/GolfTableBase.h"
 
 #include "golfdb/GolfSchema.h"
+#include "golfdb/RepairNotes.h"
 #include "golfdb/TableFields.h"
 #include "golfdb/WriterLock.h"
 #include "store/CompoundIndex.h"
@@ -135,6 +136,8 @@ int GolfTableBase::openWith(bool uniqueTag, int fieldCount) {
         rc = store::storeErrIndex;
     }
     indexRebuilt_ = rc == store::storeOk;
+    if (indexRebuilt_)
+        noteRepair(rebuiltIndexNote(tableName()));
     return rc;
 }
 

@@ -28,7 +28,7 @@ bool syncPath(const std::string& path, int flags) {
 bool leftover(const std::string& name) {
     if (!name.starts_with("Scores") && !name.starts_with("Courses") && !name.starts_with("Golfers"))
         return false;
-    for (const char* ending : {".staged", ".dbf.packing", ".cdx.tmp", ".CDX.tmp"})
+    for (const char* ending : {".staged", ".staged.part", ".dbf.packing", ".cdx.tmp", ".CDX.tmp"})
         if (name.size() > std::string(ending).size() && name.ends_with(ending))
             return true;
     return false;
@@ -54,7 +54,8 @@ void clearCommitMark(const std::string& folder) {
     syncPath(withSlash(folder), O_RDONLY | O_DIRECTORY);
 }
 
-bool settleStagedFiles(const std::string& folder, platform::FileOps& files) {
+bool settleStagedFiles(const std::string& folder, platform::FileOps& files,
+                       std::vector<std::string>* removed) {
     const std::string mark = withSlash(folder) + commitMarkName;
     bool finished = false;
     if (files.exists(mark)) {
@@ -67,8 +68,9 @@ bool settleStagedFiles(const std::string& folder, platform::FileOps& files) {
     }
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(withSlash(folder), ec))
-        if (leftover(entry.path().filename().string()))
-            files.removeFile(entry.path().string());
+        if (leftover(entry.path().filename().string()) && files.removeFile(entry.path().string()) == 0 &&
+            removed)
+            removed->push_back(entry.path().filename().string());
     return finished;
 }
 

@@ -19,8 +19,9 @@ bool writeCommitMark(const std::string& folder, const std::vector<std::string>& 
 // Removes the commit mark once every staged copy is in place.
 void clearCommitMark(const std::string& folder);
 // Finishes a replacement whose commit mark is there, or drops the staged copies of one that never
-// got that far, and removes what a stopped compress or reindex left (".packing", ".cdx.tmp").
-// Returns true when a replacement was finished.
-bool settleStagedFiles(const std::string& folder, platform::FileOps& files);
+// got that far, and removes what a stopped compress or reindex left (".packing", ".cdx.tmp", a copy's
+// ".part"). Returns true when a replacement was finished; `removed` gets the names of the files removed.
+bool settleStagedFiles(const std::string& folder, platform::FileOps& files,
+                       std::vector<std::string>* removed = nullptr);
 
 } // namespace kip::golfdb

@@ -1,5 +1,6 @@
 #include "manage/CDeleteCourseDlg.h"
 
+#include "golfdb/ChangeUnit.h"
 #include "manage/ListOrder.h"
 #include "store/TableStore.h"
 
@@ -24,13 +25,18 @@ int CDeleteCourseDlg::pressDelete() {
         platform::Answer::Yes)
         return platform::dialogOk;
     golfdb::CourseTable& courses = doc_.courseTable();
-    for (const int i : selected_) {
-        if (courses.goTo(lines_[static_cast<std::size_t>(i)].record) != store::storeOk)
+    std::vector<long> records;
+    for (const int i : selected_)
+        records.push_back(lines_[static_cast<std::size_t>(i)].record);
+    golfdb::ChangeUnit unit({&courses});
+    unit.keepRows(courses, records);
+    for (const long record : records) {
+        if (courses.goTo(record) != store::storeOk)
             continue;
         if (courses.remove() == store::storeOk)
             ++deleted_;
     }
-    courses.sync();
+    unit.commit();
     resultText_ = "Selected course(s)/tee(s) deleted";
     return platform::dialogOk;
 }

@@ -1,5 +1,6 @@
 #include "manage/CMergeMaster.h"
 
+#include "golfdb/ChangeUnit.h"
 #include "manage/CourseServices.h"
 #include "manage/ListOrder.h"
 #include "store/TableStore.h"
@@ -201,9 +202,14 @@ int CMergeMaster::copySelected() {
     std::vector<long> records;
     for (const int i : selected_)
         records.push_back(lines_[static_cast<std::size_t>(i)].record);
-    for (const long record : records)
-        copyCourse(record);
-    const int synced = doc_.courseTable().sync();
+    int synced = store::storeOk;
+    {
+        // Every course chosen is copied, or after a stop none is.
+        golfdb::ChangeUnit unit({&doc_.courseTable()});
+        for (const long record : records)
+            copyCourse(record);
+        synced = unit.commit();
+    }
     if (synced != store::storeOk)
         prompter_.show({"Could not copy courses from Master, database error rc = " + std::to_string(synced),
                         platform::defaultCaption, platform::Icon::Error});

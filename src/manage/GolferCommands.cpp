@@ -1,5 +1,6 @@
 #include "manage/GolferCommands.h"
 
+#include "golfdb/ChangeUnit.h"
 #include "handicap/Differential.h"
 #include "manage/CNumberRoundsDlg.h"
 #include "manage/CPeopleDlg.h"
@@ -47,13 +48,20 @@ struct InitialHandicap {
 // be stored the new row is taken out again, so the golfer is added whole or not at all.
 int storeNewGolfer(golfdb::CKipGolfDoc& doc, const std::optional<InitialHandicap>& initial) {
     golfdb::GolferTable& golfers = doc.golferTable();
-    int rc = golfers.add();
-    if (rc != store::storeOk || !initial)
+    if (!initial) {
+        const int rc = golfers.add();
         return rc == store::storeOk ? golfers.sync() : rc;
+    }
+    const InitialHandicap wanted = *initial;
+    // The row and its round are one change: a stop between them leaves neither.
+    golfdb::ChangeUnit unit({&golfers, &doc.scoreTable()});
+    int rc = golfers.add();
+    if (rc != store::storeOk)
+        return rc;
     const long golferRow = golfers.recordNumber();
     golfdb::ScoreTable& scores = doc.scoreTable();
-    handicap::buildInitialHandicapRound(scores.record(), golfers.record().name, initial->handicap,
-                                        initial->rounds);
+    handicap::buildInitialHandicapRound(scores.record(), golfers.record().name, wanted.handicap,
+                                        wanted.rounds);
     rc = scores.add();
     if (rc == store::storeDuplicateKey)
         rc = store::storeOk;
@@ -62,10 +70,10 @@ int storeNewGolfer(golfdb::CKipGolfDoc& doc, const std::optional<InitialHandicap
     if (rc != store::storeOk) {
         if (golfers.goTo(golferRow) == store::storeOk)
             golfers.remove();
-        golfers.sync();
+        unit.commit();
         return rc;
     }
-    return golfers.sync();
+    return unit.commit();
 }
 
 } // namespace
@@ -140,6 +148,9 @@ GolferOutcome changeGolferInformation(platform::DialogHost& host, golfdb::CKipGo
         return GolferOutcome::Done;
     }
 
+    // The new golfer row, the rounds moved to it and the old row going are one change.
+    golfdb::ChangeUnit unit({&golfers, &doc.scoreTable()});
+    unit.keepRows(golfers, {*chosen});
     const int added = doc.addGolfer();
     if (added == store::storeDuplicateKey) {
         inform(doc, "The name " + newName + " already exists in the golfer database, cannot make this change",
@@ -161,8 +172,8 @@ GolferOutcome changeGolferInformation(platform::DialogHost& host, golfdb::CKipGo
     if (golfers.find(oldKey) == store::storeOk) {
         removed = golfers.remove() == store::storeOk;
         golfers.packOnClose = removed ? 1 : golfers.packOnClose;
-        golfers.sync();
     }
+    unit.commit();
     if (!removed) {
         inform(doc,
                newName + " changed but old golfer " + messageName(old.firstName, old.lastName) +
@@ -193,6 +204,9 @@ GolferOutcome deleteGolfer(platform::DialogHost& host, golfdb::CKipGolfDoc& doc)
                                      "Confirm Delete", Icon::Question, Buttons::YesNo};
     if (doc.prompter().show(question) != platform::Answer::Yes)
         return GolferOutcome::Cancelled;
+    // The golfer row and every round of it go as one change.
+    golfdb::ChangeUnit unit({&golfers, &doc.scoreTable()});
+    unit.keepRows(golfers, {*chosen});
     // A golfer row that cannot be deleted keeps its rounds: removing them would leave a golfer with
     // its history gone while it still appears everywhere.
     int rc = golfers.remove();
@@ -206,6 +220,7 @@ GolferOutcome deleteGolfer(platform::DialogHost& host, golfdb::CKipGolfDoc& doc)
         return GolferOutcome::Failed;
     }
     doc.deleteGolferRounds(key);
+    unit.commit();
     doc.prompter().show({"Golfer " + name + " and all rounds played have been deleted", "Delete Successful",
                          Icon::None, Buttons::Ok});
     return GolferOutcome::RoundsChanged;

@@ -1,5 +1,7 @@
 #include "rounds/RoundSelectionDlgs.h"
 
+#include "golfdb/ChangeUnit.h"
+
 #include <cctype>
 
 namespace kip::rounds {
@@ -40,14 +42,20 @@ int CDeleteScore::pressDelete() {
                               platform::Buttons::YesNo}) != platform::Answer::Yes)
         return platform::dialogOk;
     golfdb::ScoreTable& scores = doc_.scoreTable();
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
+    std::vector<long> records;
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+        if (chosen_[i])
+            records.push_back(lines_[i].record);
+    golfdb::ChangeUnit unit({&scores});
+    unit.keepRows(scores, records);
+    for (const long record : records) {
         // A row that cannot be reached any more is passed over.
-        if (!chosen_[i] || scores.goTo(lines_[i].record) != store::storeOk)
+        if (scores.goTo(record) != store::storeOk)
             continue;
         scores.packOnClose = 1;
         scores.remove();
     }
-    scores.sync();
+    unit.commit();
     resultText_.clear();
     return platform::dialogOk;
 }

@@ -269,6 +269,11 @@ std::vector<std::string> DbfExaminer::check() {
         return {baseName() + ": the structural index cannot be opened (rc = " + std::to_string(indexError_) +
                 ")"};
     std::vector<std::string> faults;
+    // Readers that count rows by the file's size see rows the header and the index do not.
+    if (const long beyond = DbfFile::rowsBeyondCount(dbf_->path()); beyond > 0)
+        faults.push_back(baseName() + ": " + std::to_string(beyond) +
+                         (beyond == 1 ? " whole row lies" : " whole rows lie") +
+                         " beyond the record count of the header");
     // A record that starts with neither mark means the records are not where the header says.
     for (uint32_t r = 1; r <= dbf_->recordCount(); ++r) {
         const unsigned char mark = records_[(r - 1) * dbf_->recordLength()];

@@ -1,6 +1,7 @@
 #include "store/DbfFile.h"
 
 #include "store/FileIo.h"
+#include "store/UndoLog.h"
 
 #include <algorithm>
 #include <cctype>
@@ -299,9 +300,79 @@ int DbfFile::writeRecord(uint32_t record, const unsigned char* buffer) {
         return storeErrAccess;
     if (record < 1 || record > count_)
         return storeNoRecord;
+    if (undo_ && record <= undoCount_ && !undo_->kept(undoTable_, record))
+        if (const int rc = keepRows({record}); rc != storeOk)
+            return rc;
     if (!writeFully(fd_, buffer, recordLength_, recordOffset(record)))
         return storeErrWrite;
     return writeHeader();
+}
+
+int DbfFile::guardWith(UndoLog* log) {
+    undo_ = nullptr;
+    undoTable_ = -1;
+    if (log == nullptr)
+        return storeOk;
+    int number = -1;
+    if (const int rc = log->addTable(*this, number); rc != storeOk)
+        return rc;
+    undo_ = log;
+    undoTable_ = number;
+    undoCount_ = count_;
+    return storeOk;
+}
+
+int DbfFile::keepRows(const std::vector<uint32_t>& records) {
+    if (!undo_)
+        return storeOk;
+    std::vector<std::pair<uint32_t, std::vector<unsigned char>>> rows;
+    rows.reserve(records.size());
+    for (const uint32_t record : records) {
+        if (record < 1 || record > undoCount_ || undo_->kept(undoTable_, record))
+            continue;
+        std::vector<unsigned char> image(recordLength_);
+        if (const int rc = readRecord(record, image.data()); rc != storeOk)
+            return rc;
+        rows.emplace_back(record, std::move(image));
+    }
+    return undo_->keepRows(undoTable_, rows);
+}
+
+long DbfFile::rowsBeyondCount(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return 0;
+    unsigned char head[12];
+    struct stat st {};
+    long beyond = 0;
+    if (readFully(fd, head, sizeof head, 0) && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        const uint64_t count = le32(&head[4]);
+        const uint64_t headerLength = le16(&head[8]);
+        const uint64_t recordLength = le16(&head[10]);
+        const uint64_t size = static_cast<uint64_t>(st.st_size);
+        const uint64_t used = headerLength + count * recordLength;
+        if (recordLength > 0 && size > used)
+            beyond = static_cast<long>((size - used) / recordLength);
+    }
+    ::close(fd);
+    return beyond;
+}
+
+int DbfFile::dropRowsBeyondCount(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return errno == EACCES ? storeErrAccess : storeErrOpen;
+    unsigned char head[12];
+    int rc = readFully(fd, head, sizeof head, 0) ? storeOk : storeErrRead;
+    if (rc == storeOk) {
+        const uint64_t end = le16(&head[8]) + static_cast<uint64_t>(le32(&head[4])) * le16(&head[10]);
+        const unsigned char mark = endOfFile;
+        if (::ftruncate(fd, static_cast<off_t>(end)) != 0 || !writeFully(fd, &mark, 1, end) ||
+            ::fsync(fd) != 0)
+            rc = storeErrWrite;
+    }
+    ::close(fd);
+    return rc;
 }
 
 int DbfFile::appendRecord(const unsigned char* buffer, uint32_t& record) {

@@ -24,6 +24,8 @@ struct DbfField {
     uint8_t flags = 0;
 };
 
+class UndoLog;
+
 class DbfFile {
 public:
     static constexpr unsigned char endOfFile = 0x1A;
@@ -77,6 +79,19 @@ public:
     int setIndexFlag(bool on);
     int sync();
 
+    // While a log guards the file, a row it held when guarding began is saved in the log before it
+    // is first overwritten (see UndoLog).
+    int guardWith(UndoLog* log);
+    // Saves these rows in the guarding log in one write (rows beyond the guarded count need none).
+    int keepRows(const std::vector<uint32_t>& records);
+    bool guarded() const { return undo_ != nullptr; }
+
+    // Whole rows found after the rows the header counts: an append stopped between writing its row
+    // and counting it. Other FoxPro-compatible readers then disagree with the header.
+    static long rowsBeyondCount(const std::string& path);
+    // Cuts such rows away (header untouched). 0, or a store error.
+    static int dropRowsBeyondCount(const std::string& path);
+
 private:
     DbfFile(std::string path, int fd, bool readOnly);
     int readHeader();
@@ -93,6 +108,9 @@ private:
 
     std::string path_;
     int fd_ = -1;
+    UndoLog* undo_ = nullptr;
+    int undoTable_ = -1;
+    uint32_t undoCount_ = 0;
     mutable void* map_ = nullptr;
     mutable size_t mapSize_ = 0;
     bool readOnly_ = false;

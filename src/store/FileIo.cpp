@@ -1,6 +1,8 @@
 #include "store/FileIo.h"
 
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -26,13 +28,26 @@ bool transferFully(Transfer transfer, int fd, Byte* buffer, std::size_t size, st
     return true;
 }
 
+std::atomic<long> writesBeforeKill{0};
+
 } // namespace
+
+void killAtWrite(long n) {
+    writesBeforeKill.store(n, std::memory_order_relaxed);
+}
+
+void countWrite() {
+    if (writesBeforeKill.load(std::memory_order_relaxed) > 0 &&
+        writesBeforeKill.fetch_sub(1, std::memory_order_relaxed) == 1)
+        ::raise(SIGKILL);
+}
 
 bool readFully(int fd, std::uint8_t* buffer, std::size_t size, std::uint64_t offset) {
     return transferFully(::pread, fd, buffer, size, offset);
 }
 
 bool writeFully(int fd, const std::uint8_t* buffer, std::size_t size, std::uint64_t offset) {
+    countWrite();
     return transferFully(::pwrite, fd, buffer, size, offset);
 }
 

@@ -12,6 +12,11 @@ namespace kip::store {
 bool readFully(int fd, std::uint8_t* buffer, std::size_t size, std::uint64_t offset);
 bool writeFully(int fd, const std::uint8_t* buffer, std::size_t size, std::uint64_t offset);
 
+// For kill tests: after killAtWrite(n) the n-th write of a table, index or log file from then on
+// ends the process with SIGKILL before it is made (0 turns it off). Costs one load per write.
+void killAtWrite(long n);
+void countWrite();
+
 // Makes the entries of the folder holding `path` durable (after a rename or unlink there).
 bool syncFolderOf(const std::string& path);
 // Gives a new file at `fd` the permission bits and, where allowed, the owner of the file at

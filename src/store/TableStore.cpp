@@ -1,4 +1,5 @@
 #include "store/TableStore.h"
+#include "store/UndoLog.h"
 
 #include "store/CompoundIndex.h"
 #include "store/DbfFile.h"
@@ -682,6 +683,9 @@ int packTable(Table* table) {
         return storeErrState;
     if (table->readOnly)
         return done(table, storeErrAccess);
+    // Packing renumbers the rows an undo log names: never while one guards the table.
+    if (table->dbf->guarded())
+        return done(table, storeErrState);
     if (const int rc = writeChanged(*table); rc != storeOk)
         return done(table, rc);
     leaveRecord(*table);
@@ -911,6 +915,32 @@ void assignLong(Field* field, long value) {
 void assignDouble(Field* field, double value) {
     if (field != nullptr)
         assignText(field, formatDoubleText(value, field->def->width, field->def->decimals));
+}
+
+int guardTable(Table* table, UndoLog& log) {
+    if (table == nullptr)
+        return storeErrState;
+    if (table->readOnly)
+        return done(table, storeErrAccess);
+    if (const int rc = settle(*table); rc != storeOk)
+        return done(table, rc);
+    return done(table, table->dbf->guardWith(&log));
+}
+
+int keepRows(Table* table, const std::vector<long>& records) {
+    if (table == nullptr)
+        return storeErrState;
+    std::vector<uint32_t> rows;
+    rows.reserve(records.size());
+    for (const long record : records)
+        if (record > 0 && record <= static_cast<long>(UINT32_MAX))
+            rows.push_back(static_cast<uint32_t>(record));
+    return done(table, table->dbf->keepRows(rows));
+}
+
+void unguardTable(Table* table) {
+    if (table != nullptr)
+        table->dbf->guardWith(nullptr);
 }
 
 } // namespace kip::store
