@@ -45,7 +45,9 @@ TEST_F(ExchangeCli, FailuresGoToStandardErrorWithAnExitCode) {
     std::ofstream(file, std::ios::binary) << text.substr(0, text.size() - 40);
     auto cut = run("import " + shellQuoted(file), empty.folder);
     EXPECT_EQ(cut.exitCode, 1);
-    EXPECT_EQ(cut.err, "Error reading import file, import did not complete\n");
+    EXPECT_EQ(
+        cut.err,
+        "Error reading import file, import did not complete\n1 round was imported before the failure.\n");
 
     EXPECT_EQ(run("import", empty.folder).exitCode, 64);
     auto noDatabase = run("import " + shellQuoted(file), data.dir.path() + "nothing/");

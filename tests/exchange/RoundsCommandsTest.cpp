@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "exchange/LineReader.h"
+
 #include <fstream>
 #include <memory>
 
@@ -97,13 +99,14 @@ TEST_F(RoundsCommands, ExportThenImportReportTheirStatus) {
 TEST_F(RoundsCommands, ImportFailuresSayWhatWentWrong) {
     chooser.choose(dir.file("missing.csv"));
     importRoundsCommand(*doc, chooser);
-    expectMessage("RC = 4, unknown", "Import Status", platform::Icon::Error);
+    expectMessage("The file to import does not exist.", "Import Status", platform::Icon::Error);
 
     std::ofstream(dir.file("short.csv")) << "\"Golfer\",\"MM\",\"DD\",\"YYYY\",\"TotalStrokes\"\n";
     chooser.choose(dir.file("short.csv"));
     importRoundsCommand(*doc, chooser);
-    expectMessage("Error reading import file, import did not complete", "Import Status",
-                  platform::Icon::Error);
+    expectMessage(
+        "Error reading import file, import did not complete\n0 rounds were imported before the failure.",
+        "Import Status", platform::Icon::Error);
 
     std::ofstream(dir.file("other.csv")) << "Name,Score\nAmes,80\n";
     chooser.choose(dir.file("other.csv"));
@@ -124,6 +127,37 @@ TEST(RoundsStatus, ARoundTheTableRefusedIsNotReportedAsSuccess) {
     EXPECT_EQ(message.icon, platform::Icon::Error);
     summary.roundsStored = 5;
     EXPECT_EQ(importMessage(summary).text, "The imported rounds could not be saved, database error rc = -15");
+}
+
+// What cannot be a rounds file is refused before it is read on; a failure says how many rounds it
+// kept.
+TEST_F(RoundsCommands, DevicesAndEndlessLinesAreRefusedAtOnceAndAFailureCountsTheRoundsKept) {
+    chooser.choose("/dev/zero");
+    importRoundsCommand(*doc, chooser);
+    expectMessage("Import files is not in the correct format. The header information is not correct",
+                  "Import Status", platform::Icon::Error);
+
+    // A first line with no end within the longest line of any file read.
+    std::ofstream(dir.file("one-line.csv")) << std::string(LineReader::maxLineLength + 10, 'x');
+    chooser.choose(dir.file("one-line.csv"));
+    importRoundsCommand(*doc, chooser);
+    expectMessage("Import files is not in the correct format. The header information is not correct",
+                  "Import Status", platform::Icon::Error);
+
+    for (int i = 0; i < 3; ++i)
+        addRound("Ames, Al");
+    chooser.choose(dir.file("three.csv"));
+    ASSERT_EQ(exportRoundsCommand(*doc, chooser), roundsFileDone);
+    prompter.shown.clear();
+    std::ofstream(dir.file("three.csv"), std::ios::app) << "garbage\n";
+    chooser.choose(dir.file("three.csv"));
+    const auto summary = importRoundsCommand(*doc, chooser);
+    ASSERT_TRUE(summary);
+    EXPECT_EQ(summary->roundsStored, 3);
+    expectMessage(
+        "Error reading import file, import did not complete\n3 rounds were imported before the failure.",
+        "Import Status", platform::Icon::Error);
+    EXPECT_EQ(storedRounds(), 6); // the rounds before the failure stay
 }
 
 } // namespace
