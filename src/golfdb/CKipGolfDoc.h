@@ -77,6 +77,8 @@ public:
     // stays under the old name. Returns the last failing append result, 0 when all moved.
     int renameGolferInRounds(const std::string& oldLast, const std::string& oldFirst,
                              const std::string& newLast, const std::string& newFirst);
+    // The record numbers of every round of the golfer (by key).
+    std::vector<long> roundRecordsOf(const std::string& golfer);
     // Returns the number of rounds deleted.
     int deleteGolferRounds(const std::string& name);
     int deleteYearRounds(int year);
@@ -115,7 +117,6 @@ private:
     void tellRepairs();
     void settleInterruptedWork();
     void dropRestoreLeftovers();
-    std::vector<long> roundRecordsOf(const std::string& golfer);
     int deleteRecords(const std::vector<long>& records);
 
     std::string dataDir_;

@@ -33,8 +33,9 @@ ChangeUnit::ChangeUnit(std::initializer_list<GolfTableBase*> tables) {
         // The log is written by the folder's one writer only: another writer would roll it back at
         // its next open while the change still runs. When another program holds the lock the
         // change goes on unguarded, as it always did.
+        // A folder no writer ever locked has no lock file to take; only another writer stops the log.
         const bool mayWrite = !folder_.empty() && (WriterLock::heldInProcess(folder_) ||
-                                                   lock_.acquire(folder_) == WriterLock::State::Held);
+                                                   lock_.acquire(folder_, false) != WriterLock::State::Busy);
         if (mayWrite) {
             log_ = std::make_unique<store::UndoLog>();
             if (log_->create(folder_ + store::undoLogName) != store::storeOk) {
@@ -94,12 +95,12 @@ int ChangeUnit::commit() {
     if (done_)
         return store::storeOk;
     done_ = true;
+    if (outer_)
+        return store::storeOk; // the outer unit makes the tables durable
     int result = store::storeOk;
     for (GolfTableBase* table : tables_)
         if (const int rc = table->sync(); rc != store::storeOk && result == store::storeOk)
             result = rc;
-    if (outer_)
-        return result;
     // Later writes are no part of this change: the log goes whatever the syncs said, or a roll-back
     // at the next open would take them away too.
     for (GolfTableBase* table : tables_)

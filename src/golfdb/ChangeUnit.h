@@ -34,7 +34,8 @@ public:
     void include(GolfTableBase& table);
     // The existing rows of `table` that the change will overwrite, saved in one durable write.
     void keepRows(GolfTableBase& table, const std::vector<long>& records);
-    // Makes every table of the unit durable and drops the log. The first failing sync, or 0.
+    // Makes every table of the unit durable and drops the log (a joined unit leaves both to the
+    // outer one). The first failing sync, or 0.
     int commit();
     // True while the log guards the change (false when it could not be written, or for a joined unit).
     bool guarded() const { return log_ != nullptr; }

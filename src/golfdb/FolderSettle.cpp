@@ -45,7 +45,9 @@ void noteLeftovers(const std::vector<std::string>& removed, const std::string& f
 void rollBackStoppedChange(const std::string& dir) {
     const std::string log = dir + store::undoLogName;
     std::error_code ec;
-    if (!fs::exists(log, ec) || ChangeUnit::underWay(dir))
+    // The empty log the last change left guards nothing.
+    const auto size = fs::file_size(log, ec);
+    if (ec || size == 0 || ChangeUnit::underWay(dir))
         return;
     std::vector<std::string> tables;
     if (store::UndoLog::rollBack(log, tables) != store::storeOk)

@@ -151,7 +151,9 @@ GolferOutcome changeGolferInformation(platform::DialogHost& host, golfdb::CKipGo
     // The new golfer row, the rounds moved to it and the old row going are one change.
     golfdb::ChangeUnit unit({&golfers, &doc.scoreTable()});
     unit.keepRows(golfers, {*chosen});
-    const int added = doc.addGolfer();
+    // Saved before the first write, the rows cost the change one sync of the log in all.
+    unit.keepRows(doc.scoreTable(), doc.roundRecordsOf(golfdb::joinGolferName(old.lastName, old.firstName)));
+    const int added = golfers.add(); // made durable with the rest of the change
     if (added == store::storeDuplicateKey) {
         inform(doc, "The name " + newName + " already exists in the golfer database, cannot make this change",
                golferCaption);
@@ -207,6 +209,7 @@ GolferOutcome deleteGolfer(platform::DialogHost& host, golfdb::CKipGolfDoc& doc)
     // The golfer row and every round of it go as one change.
     golfdb::ChangeUnit unit({&golfers, &doc.scoreTable()});
     unit.keepRows(golfers, {*chosen});
+    unit.keepRows(doc.scoreTable(), doc.roundRecordsOf(key));
     // A golfer row that cannot be deleted keeps its rounds: removing them would leave a golfer with
     // its history gone while it still appears everywhere.
     int rc = golfers.remove();

@@ -303,6 +303,9 @@ int DbfFile::writeRecord(uint32_t record, const unsigned char* buffer) {
     if (undo_ && record <= undoCount_ && !undo_->kept(undoTable_, record))
         if (const int rc = keepRows({record}); rc != storeOk)
             return rc;
+    if (undo_)
+        if (const int rc = undo_->makeDurable(); rc != storeOk)
+            return rc;
     if (!writeFully(fd_, buffer, recordLength_, recordOffset(record)))
         return storeErrWrite;
     return writeHeader();
@@ -380,6 +383,9 @@ int DbfFile::appendRecord(const unsigned char* buffer, uint32_t& record) {
         return storeErrAccess;
     if (count_ == UINT32_MAX)
         return storeErrWrite;
+    if (undo_)
+        if (const int rc = undo_->makeDurable(); rc != storeOk)
+            return rc;
     std::vector<unsigned char> image(buffer, buffer + recordLength_);
     image.push_back(endOfFile);
     if (!writeFully(fd_, image.data(), image.size(), recordOffset(count_ + 1)))

@@ -153,25 +153,48 @@ UndoLog::~UndoLog() {
 int UndoLog::create(const std::string& path) {
     if (fd_ >= 0)
         return storeErrState;
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    // The empty log of the last change is used again: its folder entry is durable already.
+    bool made = true;
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno == EEXIST) {
+        made = false;
+        fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    }
     if (fd < 0)
         return errno == EACCES ? storeErrAccess : storeErrCreate;
+    struct stat st {};
+    if (!made && (::fstat(fd, &st) != 0 || st.st_size != 0)) {
+        // A log not yet rolled back: writing over it would lose what it has to put back.
+        ::close(fd);
+        return storeErrExists;
+    }
     fd_ = fd;
     path_ = path;
     end_ = 0;
     kept_.clear();
+    pending_ = false;
+    folderSynced_ = !made;
     const std::vector<unsigned char> head(magic, magic + sizeof magic);
-    if (const int rc = append(head); rc != storeOk)
-        return rc;
-    return syncFolderOf(path) ? storeOk : storeErrWrite;
+    return append(head);
 }
 
 int UndoLog::append(const std::vector<unsigned char>& entries) {
     if (fd_ < 0)
         return storeErrState;
-    if (!writeFully(fd_, entries.data(), entries.size(), end_) || !syncFile(fd_))
+    if (!writeFully(fd_, entries.data(), entries.size(), end_))
         return storeErrWrite;
     end_ += entries.size();
+    pending_ = true;
+    return storeOk;
+}
+
+int UndoLog::makeDurable() {
+    if (fd_ < 0 || !pending_)
+        return storeOk;
+    if (!syncFile(fd_) || (!folderSynced_ && !syncFolderOf(path_)))
+        return storeErrWrite;
+    folderSynced_ = true;
+    pending_ = false;
     return storeOk;
 }
 
@@ -227,10 +250,21 @@ int UndoLog::keepRows(int table,
 int UndoLog::finish() {
     if (fd_ < 0)
         return storeOk;
-    ::close(fd_);
+    const int fd = fd_;
     fd_ = -1;
     kept_.clear();
-    return remove(path_);
+    int rc = storeOk;
+    if (folderSynced_) {
+        // Emptied for good before anything else is written: a log that came back after a power cut
+        // would roll back a whole change and every later one in its tables.
+        rc = ::ftruncate(fd, 0) == 0 && syncFile(fd) ? storeOk : storeErrWrite;
+        ::close(fd);
+        return rc == storeOk ? rc : remove(path_);
+    }
+    // Never made durable, so no guarded table was written: the file goes, and the next change makes
+    // its folder entry durable again.
+    ::close(fd);
+    return ::unlink(path_.c_str()) == 0 || errno == ENOENT ? storeOk : remove(path_);
 }
 
 int UndoLog::remove(const std::string& path) {

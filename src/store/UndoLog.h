@@ -31,18 +31,22 @@ public:
     UndoLog(const UndoLog&) = delete;
     UndoLog& operator=(const UndoLog&) = delete;
 
-    // Creates the log at path (what a finished roll-back left is replaced) and makes it and its
-    // folder entry durable. 0 or a store error.
+    // Starts the log at path: a new file, or the empty one the last change left (a log that still
+    // holds a change is refused with storeErrExists). What is written to the
+    // log is made durable, with the log's folder entry, by makeDurable() before the first write to a
+    // guarded table that follows it: one sync for all the entries written in between.
     int create(const std::string& path);
+    int makeDurable();
     bool isOpen() const { return fd_ >= 0; }
     const std::string& path() const { return path_; }
 
-    // Names a table with its current record count, durably; `number` is its number in the log.
+    // Names a table with its current record count; `number` is its number in the log.
     int addTable(const DbfFile& file, int& number);
-    // Saves the old bytes of rows not saved yet, in one durable write.
+    // Saves the old bytes of rows not saved yet, in one write.
     int keepRows(int table, const std::vector<std::pair<std::uint32_t, std::vector<unsigned char>>>& rows);
     bool kept(int table, std::uint32_t record) const;
-    // The change is durable: the log goes.
+    // The change is durable: the log is emptied durably (an empty log guards nothing) or, when
+    // nothing of it was ever made durable, removed.
     int finish();
 
     // Puts back what the log at `path` guarded; `tables` gets the full paths of the tables changed.
@@ -56,13 +60,16 @@ private:
     int fd_ = -1;
     std::string path_;
     std::uint64_t end_ = 0;
+    bool pending_ = false;      // written, not yet durable
+    bool folderSynced_ = false; // the log's folder entry is durable
     std::vector<std::unordered_set<std::uint32_t>> kept_;
 };
 
 // The table store's side: while a table is guarded, the first overwrite of each row it held when
-// guarding began saves that row in the log first (one durable write per row).
+// guarding began saves that row in the log first, and every write to the table waits until the log
+// is durable.
 int guardTable(Table* table, UndoLog& log);
-// Saves the rows that are about to change in one durable write: far quicker than one by one.
+// Saves the rows that are about to change in one write: far quicker than one by one.
 int keepRows(Table* table, const std::vector<long>& records);
 void unguardTable(Table* table);
 

@@ -68,7 +68,7 @@ TEST_F(RepairSaid, AStoppedChangeIsUndoneAndSaid) {
     EXPECT_EQ(rounds.err,
               "A change to the Scores table that was interrupted has been undone: the rows are as they were "
               "before it.\n");
-    EXPECT_FALSE(fs::exists(data.folder + store::undoLogName));
+    EXPECT_FALSE(fs::exists(data.folder + store::undoLogName)); // rolled back, then removed
     EXPECT_EQ(run("check").exitCode, 0);
 }
 
