@@ -255,11 +255,12 @@ bool DatabaseBackup::restoredTablesOpen() {
     const bool opened = doc_.courseTable().open() == store::storeOk &&
                         doc_.golferTable().open() == store::storeOk &&
                         doc_.scoreTable().open() == store::storeOk;
-    const std::vector<std::string> notes = takeRepairNotes();
+    std::string repaired;
+    for (const std::string& note : takeRepairNotes())
+        repaired += (repaired.empty() ? "" : "\n") + note;
     doc_.closeDatabase();
-    if (opened)
-        for (const std::string& note : notes)
-            prompter_.show({note, platform::defaultCaption, Icon::Information, Buttons::Ok});
+    if (opened && !repaired.empty())
+        prompter_.show({repaired, platform::defaultCaption, Icon::Information, Buttons::Ok});
     return opened;
 }
 
