@@ -1,4 +1,5 @@
 #include "app/CAboutDlg.h"
+#include "platform/TextFormat.h"
 
 #include <array>
 #include <cstdio>
@@ -8,9 +9,7 @@ namespace kip::app {
 std::string CAboutDlg::versionText(int major, int minor) {
     if (major < 0 || minor < 0)
         return {};
-    std::array<char, 40> text{};
-    std::snprintf(text.data(), text.size(), "Version %d.%02d", major, minor);
-    return text.data();
+    return platform::formatText("Version %d.%02d", major, minor);
 }
 
 std::string CAboutDlg::versionText() {

@@ -1,4 +1,5 @@
 #include "app/LeaderboardLayout.h"
+#include "platform/TextFormat.h"
 
 #include <array>
 #include <cstdio>
@@ -7,9 +8,7 @@ namespace kip::app {
 namespace {
 
 std::string formatted(const char* format, int value) {
-    std::array<char, 32> text{};
-    std::snprintf(text.data(), text.size(), format, value);
-    return text.data();
+    return platform::formatText(format, value);
 }
 
 } // namespace

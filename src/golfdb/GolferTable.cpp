@@ -1,4 +1,5 @@
 #include "golfdb/GolferTable.h"
+#include "platform/TextFormat.h"
 
 #include "golfdb/GolfSchema.h"
 #include "golfdb/StoreText.h"
@@ -50,9 +51,7 @@ void GolferTable::writeCurrent() {
     store::assignDouble(field(fHandicap), fields::storedOneDecimal(r.handicapIndex));
     store::assignLong(field(fRounds), r.handicapRounds);
     if (r.team != 0) {
-        std::array<char, 16> team{};
-        std::snprintf(team.data(), team.size(), "%4d", r.team);
-        r.extra = team.data();
+        r.extra = platform::formatText("%4d", r.team);
     } else {
         r.extra.clear();
     }

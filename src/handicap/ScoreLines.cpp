@@ -1,4 +1,5 @@
 #include "handicap/ScoreLines.h"
+#include "platform/TextFormat.h"
 
 #include "golfdb/TableFields.h"
 
@@ -21,10 +22,9 @@ std::size_t newestEntry(const HandicapListing& listing) {
 }
 
 std::string headingLine(const std::string& firstName, const std::string& lastName, double index) {
-    std::array<char, 32> number{};
     // Shown as the golfer row holds it: the same rounding that stores it.
-    std::snprintf(number.data(), number.size(), "%4.1f", golfdb::fields::storedOneDecimal(index));
-    return firstName + " " + lastName + " has a handicap of " + number.data();
+    return firstName + " " + lastName + " has a handicap of " +
+           platform::formatText("%4.1f", golfdb::fields::storedOneDecimal(index));
 }
 
 void removeEntry(HandicapListing& listing, std::size_t at) {
