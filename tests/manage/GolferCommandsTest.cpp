@@ -196,11 +196,11 @@ TEST_F(GolferCommands, NamesWithLettersTheTablesCannotHoldAreRefusedBeforeAnythi
 
 TEST_F(GolferCommands, MessagesNameTheGolferAsStored) {
     const std::string last(30, 'L');
-    fillAndSave({last, "Maximilian", "0"});
+    fillAndSave({last, "Maximilian", "0", "", false});
     EXPECT_EQ(addNewGolfer(host, data.doc()), GolferOutcome::Done);
     // The key "LLL..., Maximilian" is cut at 40 characters.
     EXPECT_EQ(texts(), std::vector<std::string>{"Maximili " + last + " has been added"});
-    fillAndSave({last, "Maximilian", "0"});
+    fillAndSave({last, "Maximilian", "0", "", false});
     host.on<CPeopleDlg>([](CPeopleDlg& d) { return d.cancel(); });
     addNewGolfer(host, data.doc());
     EXPECT_EQ(data.prompter.last().text, "Maximili " + last + " is already in the golfer database");
