@@ -3,10 +3,8 @@
 
 #include "app/Settings.h"
 
-#include <array>
 #include <cctype>
 #include <chrono>
-#include <cstdio>
 
 namespace kip::app {
 namespace {

@@ -1,7 +1,6 @@
 #include "app/Leaderboard.h"
 #include "platform/TextFormat.h"
 
-#include <cstdio>
 
 namespace kip::app {
 

@@ -1,8 +1,6 @@
 #include "app/LeaderboardLayout.h"
 #include "platform/TextFormat.h"
 
-#include <array>
-#include <cstdio>
 
 namespace kip::app {
 namespace {

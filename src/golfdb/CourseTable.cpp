@@ -5,7 +5,6 @@
 #include "golfdb/TableFields.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace kip::golfdb {
 namespace {

@@ -3,8 +3,6 @@
 
 #include "platform/UserFolders.h"
 
-#include <array>
-#include <cstdio>
 
 namespace kip::golfdb {
 namespace {

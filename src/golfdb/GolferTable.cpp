@@ -5,8 +5,6 @@
 #include "golfdb/StoreText.h"
 #include "golfdb/TableFields.h"
 
-#include <array>
-#include <cstdio>
 
 namespace kip::golfdb {
 

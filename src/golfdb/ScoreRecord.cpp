@@ -1,7 +1,6 @@
 #include "golfdb/ScoreRecord.h"
 #include "platform/TextFormat.h"
 
-#include <cstdio>
 
 namespace kip::golfdb {
 namespace {

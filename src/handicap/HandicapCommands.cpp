@@ -5,8 +5,6 @@
 #include "handicap/HandicapRecalculation.h"
 #include "platform/Prompter.h"
 
-#include <array>
-#include <cstdio>
 
 namespace kip::handicap {
 

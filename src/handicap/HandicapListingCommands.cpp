@@ -4,8 +4,6 @@
 #include "handicap/HandicapScoresListing.h"
 #include "report/CListDlg.h"
 
-#include <array>
-#include <cstdio>
 
 namespace kip::handicap {
 namespace {

@@ -5,8 +5,6 @@
 #include "platform/WaitCursor.h"
 #include "report/ReportPrint.h"
 
-#include <array>
-#include <cstdio>
 
 namespace kip::handicap {
 namespace {

@@ -6,8 +6,6 @@
 #include "platform/WaitCursor.h"
 #include "report/ReportPrint.h"
 
-#include <array>
-#include <cstdio>
 
 namespace kip::handicap {
 namespace {

@@ -4,8 +4,6 @@
 #include "golfdb/TableFields.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 
 namespace kip::handicap {
 namespace {

@@ -6,7 +6,6 @@
 #include "store/TableStore.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <iterator>
 
 namespace kip::manage {

@@ -6,7 +6,6 @@
 #include "manage/CSelectPersonDlg.h"
 #include "manage/GolferForm.h"
 
-#include <cstdio>
 #include <optional>
 
 namespace kip::manage {

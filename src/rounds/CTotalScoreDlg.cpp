@@ -5,9 +5,7 @@
 #include "handicap/Differential.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
-#include <cstdio>
 
 namespace kip::rounds {
 namespace {

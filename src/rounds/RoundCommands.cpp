@@ -11,8 +11,6 @@
 #include "rounds/RoundSelectionDlgs.h"
 #include "rounds/RoundViewing.h"
 
-#include <array>
-#include <cstdio>
 #include <optional>
 
 namespace kip::rounds {

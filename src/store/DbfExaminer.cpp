@@ -4,7 +4,6 @@
 #include "store/DbfNumber.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <map>
 
