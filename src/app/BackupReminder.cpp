@@ -1,7 +1,7 @@
 #include "app/BackupReminder.h"
-#include "platform/TextFormat.h"
 
 #include "app/Settings.h"
+#include "platform/TextFormat.h"
 
 #include <cctype>
 #include <chrono>

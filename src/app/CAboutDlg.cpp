@@ -1,6 +1,6 @@
 #include "app/CAboutDlg.h"
-#include "platform/TextFormat.h"
 
+#include "platform/TextFormat.h"
 
 namespace kip::app {
 

@@ -1,4 +1,5 @@
 #include "exchange/RoundTextFile.h"
+
 #include "platform/TextFormat.h"
 
 #include <algorithm>

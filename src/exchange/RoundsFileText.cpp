@@ -1,7 +1,7 @@
 #include "exchange/RoundsFileText.h"
-#include "platform/TextFormat.h"
 
 #include "golfdb/StoreText.h"
+#include "platform/TextFormat.h"
 
 #include <array>
 #include <charconv>

@@ -1,8 +1,8 @@
 #include "golfdb/CourseTable.h"
-#include "platform/TextFormat.h"
 
 #include "golfdb/GolfSchema.h"
 #include "golfdb/TableFields.h"
+#include "platform/TextFormat.h"
 
 #include <algorithm>
 

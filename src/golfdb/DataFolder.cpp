@@ -1,8 +1,7 @@
 #include "golfdb/DataFolder.h"
+
 #include "platform/TextFormat.h"
-
 #include "platform/UserFolders.h"
-
 
 namespace kip::golfdb {
 namespace {

@@ -1,8 +1,8 @@
 #include "golfdb/DatabaseBackup.h"
-#include "platform/TextFormat.h"
 
 #include "golfdb/DataFolder.h"
 #include "golfdb/StagedFiles.h"
+#include "platform/TextFormat.h"
 
 #include <algorithm>
 #include <array>

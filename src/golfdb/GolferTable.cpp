@@ -1,10 +1,9 @@
 #include "golfdb/GolferTable.h"
-#include "platform/TextFormat.h"
 
 #include "golfdb/GolfSchema.h"
 #include "golfdb/StoreText.h"
 #include "golfdb/TableFields.h"
-
+#include "platform/TextFormat.h"
 
 namespace kip::golfdb {
 

@@ -1,6 +1,6 @@
 #include "golfdb/ScoreRecord.h"
-#include "platform/TextFormat.h"
 
+#include "platform/TextFormat.h"
 
 namespace kip::golfdb {
 namespace {

@@ -1,10 +1,9 @@
 #include "handicap/HandicapCommands.h"
-#include "platform/TextFormat.h"
 
 #include "handicap/CHandicapRule.h"
 #include "handicap/HandicapRecalculation.h"
 #include "platform/Prompter.h"
-
+#include "platform/TextFormat.h"
 
 namespace kip::handicap {
 

@@ -1,7 +1,7 @@
 #include "handicap/HandicapIndex.h"
-#include "platform/TextFormat.h"
 
 #include "golfdb/TableFields.h"
+#include "platform/TextFormat.h"
 
 #include "store/TableStore.h"
 

@@ -1,9 +1,8 @@
 #include "handicap/HandicapListingCommands.h"
-#include "platform/TextFormat.h"
 
 #include "handicap/HandicapScoresListing.h"
+#include "platform/TextFormat.h"
 #include "report/CListDlg.h"
-
 
 namespace kip::handicap {
 namespace {

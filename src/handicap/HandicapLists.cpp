@@ -1,10 +1,9 @@
 #include "handicap/HandicapLists.h"
-#include "platform/TextFormat.h"
 
 #include "handicap/CourseHandicap.h"
+#include "platform/TextFormat.h"
 #include "platform/WaitCursor.h"
 #include "report/ReportPrint.h"
-
 
 namespace kip::handicap {
 namespace {

@@ -1,11 +1,10 @@
 #include "handicap/HandicapScoresListing.h"
-#include "platform/TextFormat.h"
 
 #include "handicap/HandicapIndex.h"
 #include "handicap/ScoreLines.h"
+#include "platform/TextFormat.h"
 #include "platform/WaitCursor.h"
 #include "report/ReportPrint.h"
-
 
 namespace kip::handicap {
 namespace {

@@ -1,7 +1,7 @@
 #include "handicap/ScoreLines.h"
-#include "platform/TextFormat.h"
 
 #include "golfdb/TableFields.h"
+#include "platform/TextFormat.h"
 
 #include <algorithm>
 

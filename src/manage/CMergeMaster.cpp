@@ -1,8 +1,8 @@
 #include "manage/CMergeMaster.h"
-#include "platform/TextFormat.h"
 
 #include "manage/CourseServices.h"
 #include "manage/ListOrder.h"
+#include "platform/TextFormat.h"
 #include "store/TableStore.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 #include "manage/RecentCourses.h"
+
 #include "platform/TextFormat.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "rounds/CScoresDlg.h"
-#include "platform/TextFormat.h"
 
 #include "handicap/CourseHandicap.h"
 #include "handicap/Differential.h"
+#include "platform/TextFormat.h"
 
 #include <algorithm>
 #include <cctype>

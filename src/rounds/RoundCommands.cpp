@@ -1,10 +1,10 @@
 #include "rounds/RoundCommands.h"
-#include "platform/TextFormat.h"
 
 #include "handicap/HandicapIndex.h"
 #include "manage/CSelectPersonDlg.h"
 #include "manage/CourseSelection.h"
 #include "manage/RecentCourses.h"
+#include "platform/TextFormat.h"
 #include "rounds/CScoresDlg.h"
 #include "rounds/CTotalScoreDlg.h"
 #include "rounds/RoundEntry.h"

@@ -1,4 +1,5 @@
 #include "rounds/RoundPoints.h"
+
 #include "platform/TextFormat.h"
 
 #include <algorithm>

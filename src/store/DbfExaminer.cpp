@@ -1,6 +1,6 @@
 #include "store/DbfExaminer.h"
-#include "platform/TextFormat.h"
 
+#include "platform/TextFormat.h"
 #include "store/DbfNumber.h"
 
 #include <algorithm>
