@@ -322,7 +322,8 @@ bool readRoundLine(int index, std::string_view line, LineFields& f, ScoreRecord&
         r.slope = v.whole(f[3], -999, 9999);
         if (isYes(f[4]))
             r.flags |= golfdb::flagTotalOnly | golfdb::flagNoFairwayStats;
-        // Kept as the file says: the differential of a changed round is recomputed by it.
+        // Kept as the file says: when the round is changed later, stroke control is applied to its
+        // differential only with the flag.
         if (isYes(f[5]))
             r.flags |= golfdb::flagCourseHandicap;
         if (!isYes(f[6]))
