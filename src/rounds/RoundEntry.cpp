@@ -31,7 +31,8 @@ const char* modeWord(RoundMode mode) {
 }
 
 bool isValidDate(const platform::Date& date) {
-    if (date.year < 1000 || date.year > 9999 || date.month < 1 || date.month > 12 || date.day < 1)
+    if (date.year < earliestPlayedYear || date.year > 9999 || date.month < 1 || date.month > 12 ||
+        date.day < 1)
         return false;
     static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const bool leap = (date.year % 4 == 0 && date.year % 100 != 0) || date.year % 400 == 0;
