@@ -470,6 +470,8 @@ int CScoresDlg::checkRound() {
         prompter_.show({problem, "Score Error", platform::Icon::Error});
         return 1;
     }
+    if (!takeDatePlayed(card_.datePlayed, prompter_))
+        return 1;
     card_.takeDate();
     return 0;
 }

@@ -136,13 +136,11 @@ bool CTotalScoreDlg::checkTotal() {
         if (answer != platform::Answer::Ok)
             return false;
     }
-    if (isValidDate(datePlayed_)) {
-        month_ = datePlayed_.month;
-        day_ = datePlayed_.day;
-        year_ = datePlayed_.year;
-    } else {
-        month_ = day_ = year_ = -1;
-    }
+    if (!takeDatePlayed(datePlayed_, prompter_))
+        return false;
+    month_ = datePlayed_.month;
+    day_ = datePlayed_.day;
+    year_ = datePlayed_.year;
     return true;
 }
 

@@ -39,6 +39,13 @@ bool isValidDate(const platform::Date& date) {
     return date.day <= inMonth;
 }
 
+bool takeDatePlayed(const platform::Date& date, platform::Prompter& prompter) {
+    if (isValidDate(date))
+        return true;
+    prompter.show({"Date round played is invalid", "Score Error", platform::Icon::Error});
+    return false;
+}
+
 std::optional<long long> wholeNumber(const std::string& text) {
     std::size_t i = 0;
     bool negative = false;

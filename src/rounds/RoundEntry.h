@@ -31,6 +31,9 @@ RoundEntrySettings readRoundEntrySettings(platform::SettingsStore& settings);
 const char* modeWord(RoundMode mode);
 
 bool isValidDate(const platform::Date& date);
+// The date played of a round being saved: true when it is a valid date; otherwise "Date round
+// played is invalid" has been shown ("Score Error") and the round must not be saved.
+bool takeDatePlayed(const platform::Date& date, platform::Prompter& prompter);
 
 // A whole number field: its value when it holds one within low..high; otherwise the refusal has
 // been shown ("Enter an integer." or "Enter an integer between %1 and %2.") and the answer is empty.

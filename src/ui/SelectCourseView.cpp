@@ -1,6 +1,7 @@
 #include "ui/SelectCourseView.h"
 
 #include "ui/CourseLists.h"
+#include "ui/DialogParts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,6 +38,7 @@ SelectCourseView::SelectCourseView(manage::CSelectCourseDlg& model, QWidget* par
     auto* masterButton = new QPushButton("Add from Master", this);
     for (auto* b : {findButton, nextButton, masterButton})
         b->setAutoDefault(false);
+    pressOnEnter(find_, findButton);
     findRow->addWidget(find_, 1);
     findRow->addWidget(findButton);
     findRow->addWidget(nextButton);
@@ -47,12 +49,15 @@ SelectCourseView::SelectCourseView(manage::CSelectCourseDlg& model, QWidget* par
     groups_->setMinimumSize(dialogUnits(groups_, 280), 240);
     layout->addWidget(groups_);
 
+    // The course found is highlighted in its list, which takes the focus: a second Enter takes it.
     connect(findButton, &QPushButton::clicked, this, [this] {
-        model_.find();
+        if (model_.find())
+            groups_->setFocus(Qt::OtherFocusReason);
         showSelection();
     });
     connect(nextButton, &QPushButton::clicked, this, [this] {
-        model_.findNext();
+        if (model_.findNext())
+            groups_->setFocus(Qt::OtherFocusReason);
         showSelection();
     });
     connect(masterButton, &QPushButton::clicked, this, [this] {
