@@ -49,17 +49,8 @@ SelectCourseView::SelectCourseView(manage::CSelectCourseDlg& model, QWidget* par
     groups_->setMinimumSize(dialogUnits(groups_, 280), 240);
     layout->addWidget(groups_);
 
-    // The course found is highlighted in its list, which takes the focus: a second Enter takes it.
-    connect(findButton, &QPushButton::clicked, this, [this] {
-        if (model_.find())
-            groups_->setFocus(Qt::OtherFocusReason);
-        showSelection();
-    });
-    connect(nextButton, &QPushButton::clicked, this, [this] {
-        if (model_.findNext())
-            groups_->setFocus(Qt::OtherFocusReason);
-        showSelection();
-    });
+    connect(findButton, &QPushButton::clicked, this, [this] { showFound(model_.find()); });
+    connect(nextButton, &QPushButton::clicked, this, [this] { showFound(model_.findNext()); });
     connect(masterButton, &QPushButton::clicked, this, [this] {
         model_.addFromMaster();
         const bool wasSyncing = syncing_;
@@ -113,6 +104,13 @@ void SelectCourseView::showSelection() {
     show(recent_, model_.recentSelected());
     show(groups_, model_.groupSelected());
     syncing_ = false;
+}
+
+void SelectCourseView::showFound(bool found) {
+    showSelection();
+    // Only once the row is current, or the list would make its first row current on the focus.
+    if (found)
+        groups_->setFocus(Qt::OtherFocusReason);
 }
 
 void SelectCourseView::end(int result) {
