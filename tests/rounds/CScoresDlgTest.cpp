@@ -293,6 +293,22 @@ TEST(CScoresDlg, CheckRoundRefusesAnIncompleteCardAndTooManyPutts) {
     EXPECT_EQ(lenient.dlg.card().year, 2026);
 }
 
+TEST(CScoresDlg, ADateThatIsNoDateIsRefusedAndNeverStored) {
+    // The window gives no date for a half-typed one; neither it nor an impossible day is saved.
+    for (const platform::Date date : {platform::Date{0, 0, 0}, platform::Date{2026, 2, 30}}) {
+        Editor e;
+        test::typeRound(e.dlg, parRound);
+        e.dlg.setDatePlayed(date);
+        EXPECT_EQ(e.dlg.saveAndQuit(), stayOpen);
+        ASSERT_EQ(e.prompter.shown.size(), 1u);
+        EXPECT_EQ(e.prompter.last().text, "Date round played is invalid");
+        EXPECT_EQ(e.prompter.last().caption, "Score Error");
+        e.dlg.setDatePlayed({2026, 2, 28});
+        EXPECT_EQ(e.dlg.saveAndQuit(), platform::dialogOk);
+        EXPECT_EQ(e.dlg.card().day, 28);
+    }
+}
+
 TEST(CScoresDlg, ValuesAboveOneByteAreRefusedAndTheFieldTakesTheFocusBack) {
     Editor e;
     CScoresDlg& d = e.dlg;

@@ -57,6 +57,16 @@ TEST(CTotalScoreDlg, TotalIsCheckedAndQuestionedWhenExcessive) {
     EXPECT_TRUE(lenient.prompter.shown.empty());
 }
 
+TEST(CTotalScoreDlg, ADateThatIsNoDateIsRefused) {
+    Quick q;
+    q.dlg.changeTotalText("88");
+    q.dlg.setDatePlayed({0, 0, 0});
+    EXPECT_EQ(q.dlg.saveAndQuit(), stayOpen);
+    EXPECT_EQ(q.prompter.last().text, "Date round played is invalid");
+    q.dlg.setDatePlayed({2026, 11, 20});
+    EXPECT_EQ(q.dlg.saveAndQuit(), platform::dialogOk);
+}
+
 TEST(CTotalScoreDlg, BuiltRoundIsTotalOnlyWithoutStrokeControl) {
     Quick q;
     q.dlg.setDatePlayed({2026, 3, 14});
