@@ -8,6 +8,8 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <sys/resource.h>
 
@@ -95,5 +97,34 @@ void BM_ImportRoundsIntoEmptyTable(benchmark::State& state) {
     state.counters["peak_MB"] = peakMegabytes();
 }
 BENCHMARK(BM_ImportRoundsIntoEmptyTable)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The whole round trip: the file imported into an empty table and exported again must be the same
+// bytes ("identical" 1); the time is the import and the second export.
+void BM_ExportImportExport(benchmark::State& state) {
+    const std::string again = (data().root() / "again.csv").string();
+    exchange::ImportSummary summary;
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::error_code ec;
+        fs::remove_all(data().root() / "trip", ec);
+        fs::create_directories(data().root() / "trip");
+        auto scores = std::make_unique<golfdb::ScoreTable>(data().folder("trip") + "Scores");
+        scores->create();
+        state.ResumeTiming();
+        summary = exchange::importRounds(*scores, data().file());
+        exchange::exportRounds(*scores, again);
+        state.PauseTiming();
+        scores.reset();
+        state.ResumeTiming();
+    }
+    const auto contents = [](const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    };
+    state.counters["rounds"] = static_cast<double>(summary.roundsStored);
+    state.counters["refused_or_changed"] = static_cast<double>(summary.roundsRefused + summary.roundsChanged);
+    state.counters["identical"] = contents(again) == contents(data().file()) ? 1 : 0;
+}
+BENCHMARK(BM_ExportImportExport)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace

@@ -1,11 +1,10 @@
 #include "app/BackupReminder.h"
 
 #include "app/Settings.h"
+#include "platform/TextFormat.h"
 
-#include <array>
 #include <cctype>
 #include <chrono>
-#include <cstdio>
 
 namespace kip::app {
 namespace {
@@ -28,9 +27,7 @@ std::optional<std::chrono::sys_days> parseDate(const std::string& text) {
 } // namespace
 
 std::string BackupReminder::dateKey(const platform::Date& date) {
-    std::array<char, 24> text{};
-    std::snprintf(text.data(), text.size(), "%04d%02d%02d", date.year, date.month, date.day);
-    return text.data();
+    return platform::formatText("%04d%02d%02d", date.year, date.month, date.day);
 }
 
 std::optional<long> BackupReminder::daysBetween(const std::string& from, const platform::Date& to) {
@@ -75,12 +72,10 @@ std::optional<std::string> BackupReminder::check() {
     if (lastBackup == noDate)
         return "You have never backed up your golf databases with Kip Golf. It is highly recommended you "
                "periodically back them up by going to Databases->Backup Databases";
-    std::array<char, 256> text{};
-    std::snprintf(text.data(), text.size(),
-                  "You haven't backed up your golf databases in %ld days. It is highly recommended you "
-                  "periodically back them up by going to Databases->Backup Databases",
-                  days);
-    return std::string(text.data());
+    return platform::formatText(
+        "You haven't backed up your golf databases in %ld days. It is highly recommended you "
+        "periodically back them up by going to Databases->Backup Databases",
+        days);
 }
 
 } // namespace kip::app

@@ -1,16 +1,13 @@
 #include "app/CAboutDlg.h"
 
-#include <array>
-#include <cstdio>
+#include "platform/TextFormat.h"
 
 namespace kip::app {
 
 std::string CAboutDlg::versionText(int major, int minor) {
     if (major < 0 || minor < 0)
         return {};
-    std::array<char, 40> text{};
-    std::snprintf(text.data(), text.size(), "Version %d.%02d", major, minor);
-    return text.data();
+    return platform::formatText("Version %d.%02d", major, minor);
 }
 
 std::string CAboutDlg::versionText() {

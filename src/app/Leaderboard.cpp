@@ -1,6 +1,6 @@
 #include "app/Leaderboard.h"
 
-#include <cstdio>
+#include "platform/TextFormat.h"
 
 namespace kip::app {
 
@@ -32,21 +32,18 @@ int Leaderboard::offer(const RoundFacts& round) {
 
 bool Leaderboard::update(int index, int value, const RoundFacts& round) {
     LeaderCategory& c = categories_.at(static_cast<std::size_t>(index));
-    std::array<char, 48> text{};
     // A category without a leader has no best to tie with, whatever value the round brings.
     const bool empty = c.tieCount == 0;
     if (!empty && value == c.best) {
         ++c.tieCount;
         c.dateText.clear();
-        std::snprintf(text.data(), text.size(), "%2d tied", c.tieCount);
-        c.leaderText = text.data();
+        c.leaderText = platform::formatText("%2d tied", c.tieCount);
         return true;
     }
     if (empty || value < c.best) {
         c.best = value;
         c.tieCount = 1;
-        std::snprintf(text.data(), text.size(), "%02d/%02d/%04d", round.month, round.day, round.year);
-        c.dateText = text.data();
+        c.dateText = platform::formatText("%02d/%02d/%04d", round.month, round.day, round.year);
         c.leaderText = round.golfer;
         return true;
     }

@@ -1,15 +1,12 @@
 #include "app/LeaderboardLayout.h"
 
-#include <array>
-#include <cstdio>
+#include "platform/TextFormat.h"
 
 namespace kip::app {
 namespace {
 
 std::string formatted(const char* format, int value) {
-    std::array<char, 32> text{};
-    std::snprintf(text.data(), text.size(), format, value);
-    return text.data();
+    return platform::formatText(format, value);
 }
 
 } // namespace

@@ -95,8 +95,8 @@ int runImport(Invocation& call) {
         return exitDatabase;
     const auto summary =
         exchange::importRoundsCommand(run.doc, run.chooser).value_or(exchange::ImportSummary{});
-    run.prompter.print(summary.everyRoundStored() ? call.out : call.err);
-    if (summary.everyRoundStored())
+    run.prompter.print(summary.storedAsRead() ? call.out : call.err);
+    if (summary.storedAsRead())
         return exitOk;
     return summary.storeFailure != 0 ? exitDatabase : exitFailure;
 }

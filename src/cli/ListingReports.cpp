@@ -188,16 +188,8 @@ private:
 
     int fillLimits(stats::CReportSelect& dialog) {
         if (request_.course) {
-            dialog.setAllCourses(false);
-            const std::vector<int> matches = coursesNamed(doc_, dialog, *request_.course);
-            if (matches.size() != 1)
-                return refuse(matches.empty()
-                                  ? "kipgolf-cli: no course named \"" + *request_.course + "\""
-                                  : "kipgolf-cli: several courses are named \"" + *request_.course + "\"");
-            dialog.selectCourse(matches.front());
-            if (request_.tee)
-                if (const auto refusal = chooseTee(dialog, *request_.course, *request_.tee))
-                    return refuse(*refusal);
+            if (const auto refusal = chooseCourseByName(doc_, dialog, *request_.course, request_.tee))
+                return refuse(*refusal);
         }
         if (request_.from)
             limitDates(dialog, *request_.from, *request_.to);

@@ -58,6 +58,26 @@ std::optional<std::string> chooseTee(stats::CReportSelect& dialog, const std::st
     return std::nullopt;
 }
 
+std::optional<std::string> chooseCourseByName(golfdb::CKipGolfDoc& doc, stats::CReportSelect& dialog,
+                                              const std::string& name,
+                                              const std::optional<std::string>& tee) {
+    dialog.setAllCourses(false);
+    const std::vector<int> matches = coursesNamed(doc, dialog, name);
+    if (matches.empty())
+        return "kipgolf-cli: no course named \"" + name + "\"";
+    std::optional<std::string> refusal;
+    for (const int match : matches) {
+        dialog.selectCourse(match);
+        if (!tee)
+            return std::nullopt;
+        refusal = chooseTee(dialog, name, *tee);
+        if (!refusal)
+            return std::nullopt;
+        dialog.setTeeOnly(false);
+    }
+    return refusal;
+}
+
 void limitDates(stats::CReportSelect& dialog, platform::Date from, platform::Date to) {
     dialog.setAllDates(false);
     dialog.setFromDate(from);

@@ -42,6 +42,12 @@ std::vector<int> coursesNamed(golfdb::CKipGolfDoc& doc, const stats::CReportSele
 std::optional<std::string> chooseTee(stats::CReportSelect& dialog, const std::string& course,
                                      const std::string& tee);
 
+// Chooses the course limit by name, as the dialog's limit is one: the report then takes the rounds
+// of every course row of that name, whatever its city or state. Any row of that name serves, one
+// with the tee when a tee is named. The refusal's text when no course (or no tee of it) has the name.
+std::optional<std::string> chooseCourseByName(golfdb::CKipGolfDoc& doc, stats::CReportSelect& dialog,
+                                              const std::string& name, const std::optional<std::string>& tee);
+
 // Clears "all dates" and sets the range.
 void limitDates(stats::CReportSelect& dialog, platform::Date from, platform::Date to);
 

@@ -113,20 +113,8 @@ private:
     }
 
     int chooseCourse(stats::CReportSelect& dialog) {
-        dialog.setAllCourses(false);
-        const std::vector<int> matches = coursesNamed(doc_, dialog, *limits_.course);
-        if (matches.empty())
-            return refuse("kipgolf-cli: no course named \"" + *limits_.course + "\"");
-        if (matches.size() > 1) {
-            std::string text = "kipgolf-cli: several courses are named \"" + *limits_.course + "\":";
-            for (const int i : matches)
-                text += "\n  " + dialog.courses()[static_cast<std::size_t>(i)].text;
-            return refuse(text);
-        }
-        dialog.selectCourse(matches.front());
-        if (limits_.tee)
-            if (const auto refusal = chooseTee(dialog, *limits_.course, *limits_.tee))
-                return refuse(*refusal);
+        if (const auto refusal = chooseCourseByName(doc_, dialog, *limits_.course, limits_.tee))
+            return refuse(*refusal);
         if (limits_.hole) {
             // The field holds two characters; anything longer could not have been typed.
             dialog.setHoleText(limits_.hole->size() > stats::CReportSelect::holeTextLimit ? "0"

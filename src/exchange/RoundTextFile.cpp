@@ -1,9 +1,10 @@
 #include "exchange/RoundTextFile.h"
 
+#include "platform/TextFormat.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -20,9 +21,7 @@ constexpr const char* formatErrorCaption = "File Format Error";
 constexpr long long largestNumber = 99'999'999;
 
 template <class... Args> std::string format(const char* pattern, Args... args) {
-    std::array<char, 1024> text{};
-    std::snprintf(text.data(), text.size(), pattern, args...);
-    return text.data();
+    return platform::formatText(pattern, args...);
 }
 
 std::string lower(std::string text) {

@@ -1,9 +1,7 @@
 #include "exchange/RoundsCommands.h"
 
+#include "platform/TextFormat.h"
 #include "platform/WaitCursor.h"
-
-#include <array>
-#include <cstdio>
 
 namespace kip::exchange {
 namespace {
@@ -13,6 +11,28 @@ constexpr const char* roundsFileFilters =
 
 platform::Message status(const std::string& text, const char* caption, platform::Icon icon) {
     return {text, caption, icon, platform::Buttons::Ok};
+}
+
+std::string roundsText(long count) {
+    return count == 1 ? "1 round was" : std::to_string(count) + " rounds were";
+}
+
+// What became of the rounds whose values the tables could not take as the file has them.
+std::string valueCounts(const ImportSummary& summary) {
+    std::string text;
+    if (summary.roundsRefused > 0)
+        text = platform::formatText("%s not imported: a date before 01/01/1900 or a number the database "
+                                    "cannot hold (the first at line %ld).",
+                                    roundsText(summary.roundsRefused).c_str(), summary.firstRefusedLine);
+    if (summary.roundsChanged > 0) {
+        if (!text.empty())
+            text += '\n';
+        text += platform::formatText("%s imported with a name cut to its field, letters the database "
+                                     "cannot hold stored as \"?\", or a number rounded to one decimal "
+                                     "(the first at line %ld).",
+                                     roundsText(summary.roundsChanged).c_str(), summary.firstChangedLine);
+    }
+    return text;
 }
 
 } // namespace
@@ -45,27 +65,37 @@ platform::Message exportMessage(int result) {
 
 platform::Message importMessage(const ImportSummary& summary) {
     using platform::Icon;
+    platform::Message message;
     switch (summary.result) {
     case roundsFileDone:
+        if (summary.storeFailure == 0)
+            message = status(importDoneText, importCaption, Icon::Information);
+        else if (summary.roundsNotStored() > 0)
+            message = status(
+                platform::formatText("%ld of %ld rounds could not be stored, database error rc = %d",
+                                     summary.roundsNotStored(), summary.roundsRead, summary.storeFailure),
+                importCaption, Icon::Error);
+        else
+            message =
+                status(platform::formatText("The imported rounds could not be saved, database error rc = %d",
+                                            summary.storeFailure),
+                       importCaption, Icon::Error);
         break;
     case roundsFileCannotOpen:
         return status(importCannotOpenText, importCaption, Icon::Error);
     case roundsFileBadHeader:
         return status(importBadHeaderText, importCaption, Icon::Error);
     default:
-        return status(importIncompleteText, importCaption, Icon::Error);
+        message = status(importIncompleteText, importCaption, Icon::Error);
+        break;
     }
-    if (summary.storeFailure == 0)
-        return status(importDoneText, importCaption, Icon::Information);
-    std::array<char, 160> text{};
-    if (summary.roundsStored < summary.roundsRead)
-        std::snprintf(text.data(), text.size(),
-                      "%ld of %ld rounds could not be stored, database error rc = %d",
-                      summary.roundsRead - summary.roundsStored, summary.roundsRead, summary.storeFailure);
-    else
-        std::snprintf(text.data(), text.size(),
-                      "The imported rounds could not be saved, database error rc = %d", summary.storeFailure);
-    return status(text.data(), importCaption, Icon::Error);
+    const std::string counts = valueCounts(summary);
+    if (!counts.empty()) {
+        message.text += "\n\n" + counts;
+        if (message.icon == Icon::Information)
+            message.icon = Icon::Warning;
+    }
+    return message;
 }
 
 std::optional<int> exportRoundsCommand(golfdb::CKipGolfDoc& doc, platform::FileChooser& chooser) {

@@ -2,12 +2,14 @@
 
 #include "exchange/LineReader.h"
 #include "exchange/RoundsFileText.h"
+#include "golfdb/GolferRecord.h"
 #include "golfdb/StoreText.h"
 #include "golfdb/TableFields.h"
 #include "store/TableStore.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -230,20 +232,59 @@ constexpr std::size_t firstLineFields = 7;
 constexpr std::size_t secondLineFields = 14;
 constexpr std::size_t holeLineFields = holes;
 
-// A number read from the file, held to what its table field can store: beyond it the table would
-// keep asterisks (read back as 0), a byte would wrap, or the DATE text would lose its shape.
-int limited(int value, int low, int high) {
-    return std::clamp(value, low, high);
-}
+// What the table can hold of a round's values. A number beyond its field would be stored as
+// asterisks (read back as 0), a byte would wrap, a YARDAGE group would shift every later hole and
+// the DATE text would lose its shape: such a round is refused rather than stored with another
+// number. Texts are stored as the table keeps them (cut to the field, letters outside its code page
+// as '?'), and a decimal with more than one place is rounded; such a round is stored and counted.
+struct RoundValues {
+    bool refused = false;
+    bool changed = false;
+
+    int whole(std::string_view field, int low, int high) {
+        const int value = wholeNumber(field);
+        if (value < low || value > high)
+            refused = true;
+        return value;
+    }
+    double oneDecimal(std::string_view field) {
+        const double value = decimalNumber(field);
+        if (!(value >= golfdb::fields::lowestOneDecimal && value <= golfdb::fields::highestOneDecimal)) {
+            refused = true;
+            return 0.0;
+        }
+        const double stored = golfdb::fields::storedOneDecimal(value);
+        if (std::fabs(stored - value) > 1e-9)
+            changed = true;
+        return stored;
+    }
+    std::string text(std::string_view field, std::size_t width) {
+        const std::string read = golfdb::trimRight(textOf(field));
+        std::string stored = golfdb::trimRight(golfdb::cutToCharacters(golfdb::storedForm(read), width));
+        if (stored != read)
+            changed = true;
+        return stored;
+    }
+};
 
 constexpr int byteLow = -128;
 constexpr int byteHigh = 127;
+// A YARDAGE group holds three characters.
+constexpr int groupLow = -99;
+constexpr int groupHigh = 999;
+constexpr std::size_t golferWidth = golfdb::golferNameWidth;
+constexpr std::size_t courseNameWidth = 40;
+constexpr std::size_t teeWidth = 15;
+// Rows dated before 1010 are initial handicap rows by their date key; played rounds begin in 1900.
+constexpr int initialHandicapYears = 1010;
+constexpr int earliestPlayedYear = 1900;
 
-template <class Slots> void readHoleNumbers(const LineFields& f, Slots& slots) {
+template <class Slots>
+void readHoleNumbers(const LineFields& f, Slots& slots, int low, int high, RoundValues& v) {
     using Value = typename Slots::value_type;
     slots[0] = 0;
     for (std::size_t h = 1; h <= holes; ++h)
-        slots[h] = static_cast<Value>(limited(wholeNumber(f[h - 1]), byteLow, byteHigh));
+        slots[h] = static_cast<Value>(v.whole(f[h - 1], low, high));
 }
 
 void readHoleBits(const LineFields& f, ScoreRecord& r, std::uint8_t bit) {
@@ -253,53 +294,61 @@ void readHoleBits(const LineFields& f, ScoreRecord& r, std::uint8_t bit) {
 }
 
 // Reads line `index` (0..7) of a round into r; false when the line has too few fields.
-bool readRoundLine(int index, std::string_view line, LineFields& f, ScoreRecord& r) {
+bool readRoundLine(int index, std::string_view line, LineFields& f, ScoreRecord& r, RoundValues& v) {
     f.split(line, index == 0);
     const std::size_t wanted = index == 0 ? firstLineFields : index == 1 ? secondLineFields : holeLineFields;
     if (!f.enough(wanted))
         return false;
     switch (index) {
     case 0:
-        r.golfer = textOf(f[0]);
-        r.month = limited(wholeNumber(f[1]), 0, 99);
-        r.day = limited(wholeNumber(f[2]), 0, 99);
-        r.year = limited(wholeNumber(f[3]), 0, 9999);
-        r.totalStrokes = limited(wholeNumber(f[4]), -99, 999);
-        r.differential = golfdb::fields::limitedToOneDecimal(decimalNumber(f[5]));
-        r.yardage[0] = wholeNumber(f[6]);
+        r.golfer = v.text(f[0], golferWidth);
+        r.month = v.whole(f[1], 0, 99);
+        r.day = v.whole(f[2], 0, 99);
+        r.year = v.whole(f[3], 0, 9999);
+        if (r.year < initialHandicapYears)
+            // The file has no field for the flag; without it the row would count as one round in the
+            // handicap instead of the rounds its day stands for.
+            r.flags |= golfdb::flagInitialHandicap;
+        else if (r.year < earliestPlayedYear)
+            v.refused = true;
+        r.totalStrokes = v.whole(f[4], -99, 999);
+        r.differential = v.oneDecimal(f[5]);
+        r.yardage[0] = v.whole(f[6], groupLow, groupHigh);
         break;
     case 1:
-        r.name = textOf(f[0]);
-        r.tee = textOf(f[1]);
-        r.rating = golfdb::fields::limitedToOneDecimal(decimalNumber(f[2]));
-        r.slope = limited(wholeNumber(f[3]), -999, 9999);
+        r.name = v.text(f[0], courseNameWidth);
+        r.tee = v.text(f[1], teeWidth);
+        r.rating = v.oneDecimal(f[2]);
+        r.slope = v.whole(f[3], -999, 9999);
         if (isYes(f[4]))
             r.flags |= golfdb::flagTotalOnly | golfdb::flagNoFairwayStats;
+        // Kept as the file says: when the round is changed later, stroke control is applied to its
+        // differential only with the flag.
+        if (isYes(f[5]))
+            r.flags |= golfdb::flagCourseHandicap;
         if (!isYes(f[6]))
             r.flags |= golfdb::flagNoFairwayStats;
         if (isYes(f[7])) {
             r.flags |= golfdb::flagPointsRound;
             for (std::size_t k = 0; k < r.pointValues.size(); ++k)
-                r.pointValues[k] =
-                    static_cast<std::int8_t>(limited(wholeNumber(f[8 + k]), byteLow, byteHigh));
-            r.totalPoints = limited(wholeNumber(f[13]), -pointsTotalLimit, pointsTotalLimit);
+                r.pointValues[k] = static_cast<std::int8_t>(v.whole(f[8 + k], byteLow, byteHigh));
+            r.totalPoints = v.whole(f[13], -pointsTotalLimit, pointsTotalLimit);
         }
         break;
     case 2: {
         const int courseHandicap = r.yardage[0];
-        readHoleNumbers(f, r.yardage);
+        readHoleNumbers(f, r.yardage, groupLow, groupHigh, v);
         r.yardage[0] = courseHandicap;
-        r.flags |= golfdb::flagCourseHandicap;
         break;
     }
     case 3:
-        readHoleNumbers(f, r.par);
+        readHoleNumbers(f, r.par, byteLow, byteHigh, v);
         break;
     case 4:
-        readHoleNumbers(f, r.strokes);
+        readHoleNumbers(f, r.strokes, byteLow, byteHigh, v);
         break;
     case 5:
-        readHoleNumbers(f, r.putts);
+        readHoleNumbers(f, r.putts, byteLow, byteHigh, v);
         break;
     case 6:
         readHoleBits(f, r, golfdb::holeFairwayHit);
@@ -349,6 +398,42 @@ int appendRound(golfdb::ScoreTable& scores, bool handOverIndex) {
     return rc;
 }
 
+bool sameKey(const ScoreRecord& a, const ScoreRecord& b) {
+    return a.year == b.year && a.month == b.month && a.day == b.day && a.golfer == b.golfer;
+}
+
+// Rounds of one golfer on one day waiting to be stored. The descending tag lists equal keys from
+// the newest row to the oldest, so the export writes them that way; they are appended in the
+// opposite order to come back out in the file's order.
+class SameDayRounds {
+public:
+    SameDayRounds(golfdb::ScoreTable& scores, ImportSummary& summary) : scores_(scores), summary_(summary) {}
+
+    void add(const ScoreRecord& round) {
+        if (!waiting_.empty() && !sameKey(waiting_.front(), round))
+            store();
+        waiting_.push_back(round);
+    }
+    void store() {
+        for (auto round = waiting_.rbegin(); round != waiting_.rend(); ++round) {
+            scores_.record() = *round;
+            ++offered_;
+            const int rc = appendRound(scores_, offered_ % roundsPerIndexFlush == 0);
+            if (rc == store::storeOk)
+                ++summary_.roundsStored;
+            else
+                summary_.storeFailure = rc;
+        }
+        waiting_.clear();
+    }
+
+private:
+    golfdb::ScoreTable& scores_;
+    ImportSummary& summary_;
+    std::vector<ScoreRecord> waiting_;
+    long offered_ = 0;
+};
+
 // After a blank line where a round should begin: only more blank lines may follow.
 int afterBlankLine(LineReader& reader, std::string& line) {
     for (;;) {
@@ -396,32 +481,42 @@ ImportSummary importRounds(golfdb::ScoreTable& scores, const std::string& path) 
     }
     std::string line;
     summary.result = readHeader(reader, line);
+    long lineNumber = headerLineCount;
     LineFields fields;
+    SameDayRounds sameDay(scores, summary);
+    ScoreRecord round;
     while (summary.result == roundsFileDone) {
-        ScoreRecord& round = scores.record();
         round.clear();
         const auto status = reader.next(line);
         if (status == LineReader::Status::End)
             break;
+        const long firstLine = ++lineNumber;
         if (status == LineReader::Status::Line && isBlankLine(line)) {
             summary.result = afterBlankLine(reader, line);
             break;
         }
-        bool whole = status == LineReader::Status::Line && readRoundLine(0, line, fields, round);
-        for (int index = 1; whole && index < linesPerRound; ++index)
-            whole =
-                reader.next(line) == LineReader::Status::Line && readRoundLine(index, line, fields, round);
+        RoundValues values;
+        bool whole = status == LineReader::Status::Line && readRoundLine(0, line, fields, round, values);
+        for (int index = 1; whole && index < linesPerRound; ++index) {
+            ++lineNumber;
+            whole = reader.next(line) == LineReader::Status::Line &&
+                    readRoundLine(index, line, fields, round, values);
+        }
         if (!whole) {
             summary.result = roundsFileIncomplete;
             break;
         }
         ++summary.roundsRead;
-        const int rc = appendRound(scores, summary.roundsRead % roundsPerIndexFlush == 0);
-        if (rc == store::storeOk)
-            ++summary.roundsStored;
-        else
-            summary.storeFailure = rc;
+        if (values.refused) {
+            if (summary.roundsRefused++ == 0)
+                summary.firstRefusedLine = firstLine;
+            continue;
+        }
+        if (values.changed && summary.roundsChanged++ == 0)
+            summary.firstChangedLine = firstLine;
+        sameDay.add(round);
     }
+    sameDay.store();
     const int synced = scores.sync();
     if (synced != store::storeOk)
         summary.storeFailure = synced;

@@ -35,13 +35,28 @@ struct ImportSummary {
     long roundsRead = 0;   // rounds read whole from the file
     long roundsStored = 0; // of these, stored in the table
     int storeFailure = 0;  // the last store result that refused a round, or the final sync's
+    // Rounds read whole but not stored: a number beyond what its table field holds, or a played
+    // round dated before 1900. Counted in roundsRead, never offered to the table.
+    long roundsRefused = 0;
+    // Rounds stored, but not exactly as the file has them: a text cut to its field or holding letters
+    // the tables cannot hold, or a number with more than the one decimal its field keeps.
+    long roundsChanged = 0;
+    long firstRefusedLine = 0; // line number of the first line of the first such round; 0 for none
+    long firstChangedLine = 0;
+
+    // The rounds the table refused when they were offered.
+    long roundsNotStored() const { return roundsRead - roundsRefused - roundsStored; }
     bool everyRoundStored() const {
         return result == roundsFileDone && roundsStored == roundsRead && storeFailure == 0;
     }
+    // Every round of the file is in the table exactly as the file has it.
+    bool storedAsRead() const { return everyRoundStored() && roundsChanged == 0; }
 };
 
 // Adds every round of the file to the table (never changing or removing a row), then makes the
 // table durable. Rounds stored before a failure stay stored; a round read only in part never is.
+// Rounds of one golfer on one day keep the file's order in the table, so exporting again writes
+// the file's bytes.
 ImportSummary importRounds(golfdb::ScoreTable& scores, const std::string& path);
 
 } // namespace kip::exchange

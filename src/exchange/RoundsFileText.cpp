@@ -1,6 +1,7 @@
 #include "exchange/RoundsFileText.h"
 
 #include "golfdb/StoreText.h"
+#include "platform/TextFormat.h"
 
 #include <array>
 #include <charconv>
@@ -184,13 +185,12 @@ char* writeInteger(char* out, long value, int zeroPadWidth) {
 }
 
 void appendOneDecimal(std::string& out, double value) {
+    // to_chars with a precision rounds as printf does; the room covers every finite double.
     std::array<char, 400> text{};
-    // to_chars with a precision rounds as printf does.
     const auto [end, ec] =
         std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed, 1);
     if (ec != std::errc()) {
-        const int n = std::snprintf(text.data(), text.size(), "%2.1f", value);
-        out.append(text.data(), static_cast<std::size_t>(n > 0 ? n : 0));
+        out += platform::formatText("%2.1f", value);
         return;
     }
     out.append(text.data(), end);

@@ -4,9 +4,8 @@
 #include "golfdb/StagedFiles.h"
 #include "golfdb/StoreText.h"
 #include "golfdb/TableFields.h"
+#include "platform/TextFormat.h"
 
-#include <cstdarg>
-#include <cstdio>
 #include <filesystem>
 
 namespace kip::golfdb {
@@ -24,21 +23,7 @@ constexpr const char* noScores = "Could not find scores database, program cancel
 constexpr const char* documentTitle = "Golf Score Tracker";
 constexpr const char* newestDate = "99999999";
 
-std::string format(const char* pattern, ...) __attribute__((format(printf, 1, 2)));
-
-std::string format(const char* pattern, ...) {
-    std::va_list args;
-    va_start(args, pattern);
-    std::va_list copy;
-    va_copy(copy, args);
-    const int length = std::vsnprintf(nullptr, 0, pattern, copy);
-    va_end(copy);
-    std::string text(length > 0 ? static_cast<size_t>(length) : 0, '\0');
-    if (length > 0)
-        std::vsnprintf(text.data(), text.size() + 1, pattern, args);
-    va_end(args);
-    return text;
-}
+using platform::formatText;
 
 std::string currentDirectoryWithSlash() {
     std::error_code ec;
@@ -398,8 +383,9 @@ ItemList CKipGolfDoc::roundList(const std::string& golfer) {
         ScoreRecord& r = scores.record();
         if (r.isInitialHandicapRound())
             continue;
-        items.push_back({format("%02d/%02d/%04d \t%3d \t", r.month, r.day, r.year, r.grossScore()) + r.name,
-                         scores.recordNumber()});
+        items.push_back(
+            {formatText("%02d/%02d/%04d \t%3d \t", r.month, r.day, r.year, r.grossScore()) + r.name,
+             scores.recordNumber()});
     }
     return items;
 }
@@ -411,7 +397,7 @@ ItemList CKipGolfDoc::teamList() {
     for (int rc = golfers.goTop(); rc == store::storeOk; rc = golfers.skip()) {
         const GolferRecord& r = golfers.record();
         const NameParts name = splitGolferName(r.name);
-        items.push_back({format("%4d    %4.1f      ", r.team, fields::storedOneDecimal(r.handicapIndex)) +
+        items.push_back({formatText("%4d    %4.1f      ", r.team, fields::storedOneDecimal(r.handicapIndex)) +
                              name.first + " " + name.last,
                          golfers.recordNumber()});
     }

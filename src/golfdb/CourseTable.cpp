@@ -2,9 +2,9 @@
 
 #include "golfdb/GolfSchema.h"
 #include "golfdb/TableFields.h"
+#include "platform/TextFormat.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace kip::golfdb {
 namespace {
@@ -17,11 +17,8 @@ constexpr int yardageGroup = 3;
 std::string yardageText(const std::array<std::int32_t, holeSlots>& yardage) {
     std::string text;
     text.reserve(holeSlots * yardageGroup);
-    std::array<char, 8> group{};
-    for (const auto length : yardage) {
-        std::snprintf(group.data(), group.size(), "%03d", std::clamp<int>(length, yardageMin, yardageMax));
-        text += group.data();
-    }
+    for (const auto length : yardage)
+        text += platform::formatText("%03d", std::clamp<int>(length, yardageMin, yardageMax));
     return text;
 }
 

@@ -1,9 +1,7 @@
 #include "golfdb/DataFolder.h"
 
+#include "platform/TextFormat.h"
 #include "platform/UserFolders.h"
-
-#include <array>
-#include <cstdio>
 
 namespace kip::golfdb {
 namespace {
@@ -54,9 +52,8 @@ int prepareDefaultDataFolder(const std::string& dataDir, platform::FileOps& file
     }
     if (settings.readText("Settings", "InstallDate", neverSet) == neverSet) {
         const platform::Date today = clock.today();
-        std::array<char, 40> text{};
-        std::snprintf(text.data(), text.size(), "%04d%02d%02d", today.year, today.month, today.day);
-        settings.writeText("Settings", "InstallDate", text.data());
+        settings.writeText("Settings", "InstallDate",
+                           platform::formatText("%04d%02d%02d", today.year, today.month, today.day));
     }
     return 0;
 }

@@ -2,10 +2,10 @@
 
 #include "golfdb/DataFolder.h"
 #include "golfdb/StagedFiles.h"
+#include "platform/TextFormat.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <filesystem>
 
 namespace kip::golfdb {
@@ -40,9 +40,7 @@ std::vector<FilePair> fileSet(const std::string& dataDir, const std::string& fol
 }
 
 std::string copyFailure(const char* what, const std::string& path, int rc) {
-    std::array<char, 64> number{};
-    std::snprintf(number.data(), number.size(), "%d", rc);
-    return std::string(what) + " of database '" + path + "' failed, rc = " + number.data();
+    return std::string(what) + " of database '" + path + "' failed, rc = " + std::to_string(rc);
 }
 
 } // namespace
@@ -179,9 +177,8 @@ CommandOutcome DatabaseBackup::backupDatabases() {
         return CommandOutcome::Failed;
     prompter_.show({"Backup completed sucessfully", "Backup Complete", Icon::None, Buttons::Ok});
     const platform::Date today = clock_.today();
-    std::array<char, 40> date{};
-    std::snprintf(date.data(), date.size(), "%04d%02d%02d", today.year, today.month, today.day);
-    settings_.writeText("Settings", "LastBackup", date.data());
+    settings_.writeText("Settings", "LastBackup",
+                        platform::formatText("%04d%02d%02d", today.year, today.month, today.day));
     return CommandOutcome::Succeeded;
 }
 
@@ -269,10 +266,8 @@ CommandOutcome DatabaseBackup::compressDatabases() {
         for (const auto& [table, name] : tables) {
             const int rc = table ? store::packTable(table) : store::storeErrState;
             if (rc != store::storeOk) {
-                std::array<char, 64> number{};
-                std::snprintf(number.data(), number.size(), "%d", rc);
                 failures.push_back(std::string("Could not compress database '") + doc_.dataDir() + name +
-                                   ".dbf', rc = " + number.data());
+                                   ".dbf', rc = " + std::to_string(rc));
             }
         }
         doc_.syncAll();

@@ -3,9 +3,7 @@
 #include "golfdb/GolfSchema.h"
 #include "golfdb/StoreText.h"
 #include "golfdb/TableFields.h"
-
-#include <array>
-#include <cstdio>
+#include "platform/TextFormat.h"
 
 namespace kip::golfdb {
 
@@ -50,9 +48,7 @@ void GolferTable::writeCurrent() {
     store::assignDouble(field(fHandicap), fields::storedOneDecimal(r.handicapIndex));
     store::assignLong(field(fRounds), r.handicapRounds);
     if (r.team != 0) {
-        std::array<char, 16> team{};
-        std::snprintf(team.data(), team.size(), "%4d", r.team);
-        r.extra = team.data();
+        r.extra = platform::formatText("%4d", r.team);
     } else {
         r.extra.clear();
     }

@@ -1,6 +1,6 @@
 #include "golfdb/ScoreRecord.h"
 
-#include <cstdio>
+#include "platform/TextFormat.h"
 
 namespace kip::golfdb {
 namespace {
@@ -24,9 +24,7 @@ void setFlagBits(std::array<std::uint8_t, holeSlots>& flags, std::uint8_t bit,
 } // namespace
 
 std::string ScoreRecord::dateText() const {
-    std::array<char, 48> text{};
-    std::snprintf(text.data(), text.size(), "%04d%02d%02d", year, month, day);
-    return text.data();
+    return platform::formatText("%04d%02d%02d", year, month, day);
 }
 
 bool ScoreRecord::isInitialHandicapRound() const {

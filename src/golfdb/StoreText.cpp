@@ -114,6 +114,31 @@ std::string storedForm(std::string_view utf8) {
     return isAscii(utf8) ? std::string(utf8) : fromStoreText(toStoreText(utf8));
 }
 
+std::string lettersOutsideStore(std::string_view utf8) {
+    std::string letters;
+    if (isAscii(utf8))
+        return letters;
+    std::string seen;
+    for (std::size_t i = 0; i < utf8.size();) {
+        std::uint32_t cp = 0;
+        const std::size_t length = decodeAt(utf8, i, cp);
+        const bool malformed = cp == 0xFFFFFFFF;
+        if (malformed || (cp != '?' && byteOf(cp) == '?')) {
+            std::string letter;
+            if (malformed)
+                appendUtf8(letter, 0xFFFD);
+            else
+                letter.assign(utf8.substr(i, length));
+            if (seen.find('\0' + letter + '\0') == std::string::npos) {
+                seen += '\0' + letter + '\0';
+                letters += (letters.empty() ? "" : " ") + letter;
+            }
+        }
+        i += length;
+    }
+    return letters;
+}
+
 std::string cutToCharacters(std::string_view utf8, std::size_t characters) {
     std::size_t i = 0;
     for (std::size_t count = 0; i < utf8.size() && count < characters; ++count) {

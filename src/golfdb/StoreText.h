@@ -15,6 +15,10 @@ std::string fromStoreText(std::string_view stored);
 // becomes '?'. Names are kept in this form from the moment they are made, so that keys, rows and
 // messages agree.
 std::string storedForm(std::string_view utf8);
+// The characters of utf8 a table cannot hold (they would be stored as '?'), each once, in the order
+// they first appear, separated by blanks; a malformed byte shows as U+FFFD. Empty when the whole
+// text can be stored.
+std::string lettersOutsideStore(std::string_view utf8);
 // utf8 cut to at most `characters` characters (never inside a character).
 std::string cutToCharacters(std::string_view utf8, std::size_t characters);
 // Trailing blanks and other trailing white space removed.

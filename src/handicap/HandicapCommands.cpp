@@ -3,9 +3,7 @@
 #include "handicap/CHandicapRule.h"
 #include "handicap/HandicapRecalculation.h"
 #include "platform/Prompter.h"
-
-#include <array>
-#include <cstdio>
+#include "platform/TextFormat.h"
 
 namespace kip::handicap {
 
@@ -20,22 +18,18 @@ int changeHandicapRule(platform::DialogHost& host, platform::SettingsStore& sett
 }
 
 std::string recalculationOutcome(const RecalculationResult& result) {
-    std::array<char, 160> text{};
     if (result.readFailure != 0)
-        std::snprintf(text.data(), text.size(),
-                      "Could not read every golfer, database error rc = %d; the handicaps of the rest were "
-                      "not recalculated",
-                      result.readFailure);
-    else if (result.failedWrites != 0)
-        std::snprintf(text.data(), text.size(),
-                      "Could not save %d of %d golfer handicaps, database error rc = %d", result.failedWrites,
-                      result.golfers, result.lastFailure);
-    else if (result.syncFailure != 0)
-        std::snprintf(text.data(), text.size(), "Could not save golfer handicaps, database error rc = %d",
-                      result.syncFailure);
-    else
-        return recalcCompleteText;
-    return text.data();
+        return platform::formatText(
+            "Could not read every golfer, database error rc = %d; the handicaps of the rest were "
+            "not recalculated",
+            result.readFailure);
+    if (result.failedWrites != 0)
+        return platform::formatText("Could not save %d of %d golfer handicaps, database error rc = %d",
+                                    result.failedWrites, result.golfers, result.lastFailure);
+    if (result.syncFailure != 0)
+        return platform::formatText("Could not save golfer handicaps, database error rc = %d",
+                                    result.syncFailure);
+    return recalcCompleteText;
 }
 
 bool recalculateHandicaps(golfdb::CKipGolfDoc& doc) {

@@ -1,12 +1,12 @@
 #include "handicap/HandicapIndex.h"
 
 #include "golfdb/TableFields.h"
+#include "platform/TextFormat.h"
 
 #include "store/TableStore.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 
 namespace kip::handicap {
 namespace {
@@ -38,10 +38,8 @@ private:
 };
 
 std::string listingLine(golfdb::ScoreRecord& round) {
-    std::array<char, 96> text{};
-    std::snprintf(text.data(), text.size(), "  %04d/%02d/%02d %3d (%4.1f)", round.year, round.month,
-                  round.day, round.grossScore(), golfdb::fields::storedOneDecimal(round.differential));
-    return text.data();
+    return platform::formatText("  %04d/%02d/%02d %3d (%4.1f)", round.year, round.month, round.day,
+                                round.grossScore(), golfdb::fields::storedOneDecimal(round.differential));
 }
 
 void insertInto(HandicapListing& listing, std::size_t at, golfdb::ScoreRecord& round, long recordNumber) {

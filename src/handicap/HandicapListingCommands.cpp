@@ -1,10 +1,8 @@
 #include "handicap/HandicapListingCommands.h"
 
 #include "handicap/HandicapScoresListing.h"
+#include "platform/TextFormat.h"
 #include "report/CListDlg.h"
-
-#include <array>
-#include <cstdio>
 
 namespace kip::handicap {
 namespace {
@@ -31,9 +29,8 @@ void showHandicap(golfdb::CKipGolfDoc& doc, const ListingServices& services) {
         return;
     golfdb::GolferTable& golfers = doc.golferTable();
     const golfdb::NameParts names = golfdb::GolferTable::splitName(golfers.record().name);
-    std::array<char, 32> index{};
-    std::snprintf(index.data(), index.size(), "%4.1f", golfers.record().handicapIndex);
-    doc.prompter().show({names.first + " " + names.last + " has a handicap of " + index.data(),
+    const std::string index = platform::formatText("%4.1f", golfers.record().handicapIndex);
+    doc.prompter().show({names.first + " " + names.last + " has a handicap of " + index,
                          "Handicap Information", platform::Icon::Information, platform::Buttons::Ok});
 }
 

@@ -1,11 +1,9 @@
 #include "handicap/HandicapLists.h"
 
 #include "handicap/CourseHandicap.h"
+#include "platform/TextFormat.h"
 #include "platform/WaitCursor.h"
 #include "report/ReportPrint.h"
-
-#include <array>
-#include <cstdio>
 
 namespace kip::handicap {
 namespace {
@@ -15,16 +13,12 @@ constexpr int listTabStop = 32;
 
 // "%4.1f \t%s" of the stored index and the golfer key.
 std::string indexLine(double index, const std::string& key) {
-    std::array<char, 64> number{};
-    std::snprintf(number.data(), number.size(), "%4.1f \t", index);
-    return number.data() + key;
+    return platform::formatText("%4.1f \t", index) + key;
 }
 
 // "%4d \t%s" of the course handicap and the golfer key.
 std::string courseHandicapLine(int courseHandicap, const std::string& key) {
-    std::array<char, 64> number{};
-    std::snprintf(number.data(), number.size(), "%4d \t", courseHandicap);
-    return number.data() + key;
+    return platform::formatText("%4d \t", courseHandicap) + key;
 }
 
 } // namespace

@@ -2,11 +2,9 @@
 
 #include "handicap/HandicapIndex.h"
 #include "handicap/ScoreLines.h"
+#include "platform/TextFormat.h"
 #include "platform/WaitCursor.h"
 #include "report/ReportPrint.h"
-
-#include <array>
-#include <cstdio>
 
 namespace kip::handicap {
 namespace {
@@ -85,9 +83,7 @@ void fillHandicapScores(report::CListDlg& dialog, golfdb::CKipGolfDoc& doc, cons
 }
 
 std::string asOfDate(const std::string& text, const platform::Date& date) {
-    std::array<char, 32> when{};
-    std::snprintf(when.data(), when.size(), " as of %02d/%02d/%04d", date.month, date.day, date.year);
-    return text + when.data();
+    return text + platform::formatText(" as of %02d/%02d/%04d", date.month, date.day, date.year);
 }
 
 std::vector<std::string> summaryLines(const golfdb::ItemList& lines) {

@@ -1,10 +1,9 @@
 #include "handicap/ScoreLines.h"
 
 #include "golfdb/TableFields.h"
+#include "platform/TextFormat.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 
 namespace kip::handicap {
 namespace {
@@ -21,10 +20,9 @@ std::size_t newestEntry(const HandicapListing& listing) {
 }
 
 std::string headingLine(const std::string& firstName, const std::string& lastName, double index) {
-    std::array<char, 32> number{};
     // Shown as the golfer row holds it: the same rounding that stores it.
-    std::snprintf(number.data(), number.size(), "%4.1f", golfdb::fields::storedOneDecimal(index));
-    return firstName + " " + lastName + " has a handicap of " + number.data();
+    return firstName + " " + lastName + " has a handicap of " +
+           platform::formatText("%4.1f", golfdb::fields::storedOneDecimal(index));
 }
 
 void removeEntry(HandicapListing& listing, std::size_t at) {

@@ -1,8 +1,9 @@
 #include "manage/CCourseDlg.h"
+#include "manage/FieldChecks.h"
+#include "platform/TextFormat.h"
 
 #include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <optional>
 
@@ -68,9 +69,7 @@ std::string upperCased(std::string text) {
 }
 
 std::string ratingText(double rating) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f", rating);
-    return text;
+    return platform::formatText("%.1f", rating);
 }
 
 std::string between(const char* kind, int low, int high) {
@@ -168,6 +167,9 @@ bool CCourseDlg::takeValues(CourseForm& form) {
     for (std::size_t i = 0; i < static_cast<std::size_t>(CourseText::Rating); ++i)
         if (characters(texts_[i]) > static_cast<std::size_t>(limits[i]))
             return refuse("Enter no more than " + std::to_string(limits[i]) + " characters.");
+    for (std::size_t i = 0; i < static_cast<std::size_t>(CourseText::Rating); ++i)
+        if (!takeStorableText(prompter_, labels[i], texts_[i]))
+            return false;
     form.name = texts_[0];
     form.city = texts_[1];
     form.state = texts_[2];

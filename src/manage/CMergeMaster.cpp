@@ -2,10 +2,10 @@
 
 #include "manage/CourseServices.h"
 #include "manage/ListOrder.h"
+#include "platform/TextFormat.h"
 #include "store/TableStore.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <iterator>
 
 namespace kip::manage {
@@ -14,10 +14,7 @@ namespace {
 constexpr int statusEvery = 100;
 
 std::string formatted(const char* pattern, const std::string& a, const std::string& b, const std::string& c) {
-    const int length = std::snprintf(nullptr, 0, pattern, a.c_str(), b.c_str(), c.c_str());
-    std::string text(static_cast<std::size_t>(std::max(length, 0)), '\0');
-    std::snprintf(text.data(), text.size() + 1, pattern, a.c_str(), b.c_str(), c.c_str());
-    return text;
+    return platform::formatText(pattern, a.c_str(), b.c_str(), c.c_str());
 }
 
 bool sameGroup(const golfdb::CourseRecord& row, const std::string& name, const std::string& city,
@@ -143,10 +140,8 @@ int CMergeMaster::cancel() {
 }
 
 void CMergeMaster::copyFailed(const golfdb::CourseRecord& row, int rc) {
-    char number[16];
-    std::snprintf(number, sizeof number, "%d", rc);
     prompter_.show({"Could not copy course " + row.name + " (" + row.tee +
-                        ") from Master, database error rc = " + number,
+                        ") from Master, database error rc = " + std::to_string(rc),
                     platform::defaultCaption, platform::Icon::Error});
     outcomes_.push_back({row.name, row.tee, CopyResult::Failed, rc});
 }

@@ -70,6 +70,9 @@ int CPeopleDlg::save() {
     for (const Field field : {Street, City, State, Zip, Phone})
         if (!takeText(prompter_, texts_[field], limit(field)))
             return staysOpen;
+    for (const Field field : {LastName, FirstName, Street, City, State, Zip, Phone})
+        if (!takeStorableText(prompter_, label(field), texts_[field]))
+            return staysOpen;
     if (texts_[LastName].empty()) {
         prompter_.show({"You must specify a name for this golfer", "Name Error", platform::Icon::Error,
                         platform::Buttons::Ok});

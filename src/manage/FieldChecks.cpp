@@ -1,9 +1,11 @@
 #include "manage/FieldChecks.h"
 
+#include "golfdb/StoreText.h"
+#include "platform/TextFormat.h"
+
 #include <cctype>
 #include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace kip::manage {
@@ -17,9 +19,7 @@ std::string trimmed(const std::string& text) {
 }
 
 std::string shortNumber(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", value);
-    return text;
+    return platform::formatText("%g", value);
 }
 
 } // namespace
@@ -113,6 +113,19 @@ bool takeText(platform::Prompter& prompter, const std::string& text, std::size_t
     if (characterCount(text) <= limit)
         return true;
     showFieldMessage(prompter, tooLongText(limit));
+    return false;
+}
+
+std::string unstorableLettersText(const std::string& label, const std::string& letters) {
+    return label + " holds letters the database cannot store: " + letters;
+}
+
+bool takeStorableText(platform::Prompter& prompter, const std::string& label, const std::string& text) {
+    const std::string letters = golfdb::lettersOutsideStore(text);
+    if (letters.empty())
+        return true;
+    prompter.show({unstorableLettersText(label, letters), nameErrorCaption, platform::Icon::Error,
+                   platform::Buttons::Ok});
     return false;
 }
 

@@ -34,4 +34,11 @@ std::optional<double> takeNumber(platform::Prompter& prompter, const std::string
                                  double high);
 bool takeText(platform::Prompter& prompter, const std::string& text, std::size_t limit);
 
+// The tables hold one byte per character (golfdb/StoreText): a text with letters outside that set
+// would be stored with '?' in their place, and two names that differ only there would become one.
+// False after "<label> holds letters the database cannot store: <letters>" ("Name Error").
+inline constexpr const char* nameErrorCaption = "Name Error";
+std::string unstorableLettersText(const std::string& label, const std::string& letters);
+bool takeStorableText(platform::Prompter& prompter, const std::string& label, const std::string& text);
+
 } // namespace kip::manage

@@ -6,7 +6,6 @@
 #include "manage/CSelectPersonDlg.h"
 #include "manage/GolferForm.h"
 
-#include <cstdio>
 #include <optional>
 
 namespace kip::manage {
@@ -94,7 +93,7 @@ GolferOutcome addNewGolfer(platform::DialogHost& host, golfdb::CKipGolfDoc& doc)
         record.clear();
         golferFromForm(form, record);
         record.handicapRounds = 0; // stroke control starts with the flat cap until rounds are evaluated
-        const std::string name = messageName(form.firstName, form.lastName);
+        const std::string name = storedMessageName(form);
         const int rc = storeNewGolfer(doc, initial);
         if (rc == store::storeOk) {
             inform(doc, name + " has been added", peopleCaption);
@@ -126,7 +125,7 @@ GolferOutcome changeGolferInformation(platform::DialogHost& host, golfdb::CKipGo
     form.firstName = trimBlanks(form.firstName);
     form.lastName = trimBlanks(form.lastName);
     golferFromForm(form, golfers.record());
-    const std::string newName = messageName(form.firstName, form.lastName);
+    const std::string newName = storedMessageName(form);
 
     if (form.firstName == old.firstName && form.lastName == old.lastName) {
         int rc = golfers.change();

@@ -1,5 +1,7 @@
 #include "manage/GolferForm.h"
 
+#include "golfdb/StoreText.h"
+
 namespace kip::manage {
 
 GolferForm formFromGolfer(const golfdb::GolferRecord& golfer) {
@@ -30,6 +32,14 @@ void golferFromForm(const GolferForm& form, golfdb::GolferRecord& golfer) {
 
 std::string messageName(const std::string& first, const std::string& last) {
     return first + " " + last;
+}
+
+std::string storedMessageName(const GolferForm& form) {
+    const std::string key = golfdb::joinGolferName(form.lastName, form.firstName);
+    if (key == golfdb::trimRight(golfdb::trimRight(form.lastName) + ", " + form.firstName))
+        return messageName(form.firstName, form.lastName);
+    const golfdb::NameParts names = golfdb::splitGolferName(key);
+    return messageName(names.first, names.last);
 }
 
 } // namespace kip::manage

@@ -27,5 +27,9 @@ void golferFromForm(const GolferForm& form, golfdb::GolferRecord& golfer);
 
 // "First Last" as the golfer messages name a golfer (a blank first even without a first name).
 std::string messageName(const std::string& first, const std::string& last);
+// The message name of the golfer the form stores: when last and first name do not fit the
+// 40-character key together, the names split back from the cut key, so a message never names a
+// golfer other than the one in the table.
+std::string storedMessageName(const GolferForm& form);
 
 } // namespace kip::manage

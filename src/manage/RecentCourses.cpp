@@ -1,5 +1,7 @@
 #include "manage/RecentCourses.h"
 
+#include "platform/TextFormat.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -7,9 +9,7 @@ namespace kip::manage {
 namespace {
 
 std::string valueName(int n) {
-    char name[8];
-    std::snprintf(name, sizeof name, "Name%02d", n);
-    return name;
+    return platform::formatText("Name%02d", n);
 }
 
 } // namespace

@@ -2,10 +2,10 @@
 
 #include "handicap/CourseHandicap.h"
 #include "handicap/Differential.h"
+#include "platform/TextFormat.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 
 namespace kip::rounds {
 namespace {
@@ -42,9 +42,7 @@ int count(const std::array<bool, golfdb::holeSlots>& on) {
 }
 
 template <class... Args> std::string format(const char* pattern, Args... args) {
-    std::array<char, 512> text{};
-    std::snprintf(text.data(), text.size(), pattern, args...);
-    return text.data();
+    return platform::formatText(pattern, args...);
 }
 
 } // namespace
@@ -466,12 +464,12 @@ int CScoresDlg::checkRound() {
         else if (!checksOff_ && card_.putts[slot(h)] > card_.strokes[slot(h)])
             problem = format("The number of putts is greater than strokes for hole %d", h);
     }
+    if (problem.empty() && !isValidDate(card_.datePlayed))
+        problem = invalidDateText;
     if (!problem.empty()) {
-        prompter_.show({problem, "Score Error", platform::Icon::Error});
+        prompter_.show({problem, scoreErrorCaption, platform::Icon::Error});
         return 1;
     }
-    if (!takeDatePlayed(card_.datePlayed, prompter_))
-        return 1;
     card_.takeDate();
     return 0;
 }

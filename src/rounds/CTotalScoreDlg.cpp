@@ -2,19 +2,16 @@
 
 #include "handicap/CourseHandicap.h"
 #include "handicap/Differential.h"
+#include "platform/TextFormat.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
-#include <cstdio>
 
 namespace kip::rounds {
 namespace {
 
 template <class... Args> std::string format(const char* pattern, Args... args) {
-    std::array<char, 512> text{};
-    std::snprintf(text.data(), text.size(), pattern, args...);
-    return text.data();
+    return platform::formatText(pattern, args...);
 }
 
 int sumOfHoles(const golfdb::HoleInts& values) {
@@ -136,8 +133,10 @@ bool CTotalScoreDlg::checkTotal() {
         if (answer != platform::Answer::Ok)
             return false;
     }
-    if (!takeDatePlayed(datePlayed_, prompter_))
+    if (!isValidDate(datePlayed_)) {
+        prompter_.show({invalidDateText, scoreErrorCaption, platform::Icon::Error});
         return false;
+    }
     month_ = datePlayed_.month;
     day_ = datePlayed_.day;
     year_ = datePlayed_.year;

@@ -4,14 +4,13 @@
 #include "manage/CSelectPersonDlg.h"
 #include "manage/CourseSelection.h"
 #include "manage/RecentCourses.h"
+#include "platform/TextFormat.h"
 #include "rounds/CScoresDlg.h"
 #include "rounds/CTotalScoreDlg.h"
 #include "rounds/RoundEntry.h"
 #include "rounds/RoundSelectionDlgs.h"
 #include "rounds/RoundViewing.h"
 
-#include <array>
-#include <cstdio>
 #include <optional>
 
 namespace kip::rounds {
@@ -53,15 +52,12 @@ std::optional<int> keptPoints(const CTotalScoreDlg&) {
 
 std::string savedText(const std::string& golferKey, double index, std::optional<int> points) {
     const golfdb::NameParts names = golfdb::splitGolferName(golferKey);
-    std::array<char, 160> text{};
     if (points)
-        std::snprintf(text.data(), text.size(),
-                      "Round saved and %s %s's handicap is now %3.1f\n\nTotal points for round were %d ",
-                      names.first.c_str(), names.last.c_str(), index, *points);
-    else
-        std::snprintf(text.data(), text.size(), "Round saved and %s %s's handicap is now %3.1f ",
-                      names.first.c_str(), names.last.c_str(), index);
-    return text.data();
+        return platform::formatText(
+            "Round saved and %s %s's handicap is now %3.1f\n\nTotal points for round were %d ",
+            names.first.c_str(), names.last.c_str(), index, *points);
+    return platform::formatText("Round saved and %s %s's handicap is now %3.1f ", names.first.c_str(),
+                                names.last.c_str(), index);
 }
 
 // Recalculates the golfer's index from the stored rounds and writes it with the count.
@@ -223,10 +219,8 @@ int deleteRounds(RoundServices& s) {
             s.rebuildLeaderboard();
         const double index = updateIndexIfChanged(s.doc, *golferKey);
         s.doc.syncAll();
-        std::array<char, 160> message{};
-        std::snprintf(message.data(), message.size(),
-                      "Selected rounds deleted and %s's handicap is now %3.1f ", golferKey->c_str(), index);
-        text = message.data();
+        text = platform::formatText("Selected rounds deleted and %s's handicap is now %3.1f ",
+                                    golferKey->c_str(), index);
     }
     s.prompter.show({text, "Rounds", Icon::Information, Buttons::Ok});
     return dialog.resultText().empty() ? dialog.selectedCount() : 0;
@@ -236,10 +230,9 @@ int deleteYearRounds(RoundServices& s) {
     CEnterYearDlg dialog(s.prompter);
     if (s.dialogs.run(dialog) != platform::dialogOk)
         return 0;
-    std::array<char, 96> question{};
-    std::snprintf(question.data(), question.size(),
-                  "Are you sure you want to delete all rounds for all golfers for %04d?", dialog.year());
-    if (s.prompter.show({question.data(), "Confirm Delete", Icon::Question, Buttons::YesNo}) !=
+    const std::string question = platform::formatText(
+        "Are you sure you want to delete all rounds for all golfers for %04d?", dialog.year());
+    if (s.prompter.show({question, "Confirm Delete", Icon::Question, Buttons::YesNo}) !=
         platform::Answer::Yes)
         return 0;
     const int deleted = s.doc.deleteYearRounds(dialog.year());

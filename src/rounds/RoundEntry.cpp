@@ -31,19 +31,13 @@ const char* modeWord(RoundMode mode) {
 }
 
 bool isValidDate(const platform::Date& date) {
-    if (date.year < 1000 || date.year > 9999 || date.month < 1 || date.month > 12 || date.day < 1)
+    if (date.year < earliestPlayedYear || date.year > 9999 || date.month < 1 || date.month > 12 ||
+        date.day < 1)
         return false;
     static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const bool leap = (date.year % 4 == 0 && date.year % 100 != 0) || date.year % 400 == 0;
     const int inMonth = days[date.month - 1] + (date.month == 2 && leap ? 1 : 0);
     return date.day <= inMonth;
-}
-
-bool takeDatePlayed(const platform::Date& date, platform::Prompter& prompter) {
-    if (isValidDate(date))
-        return true;
-    prompter.show({"Date round played is invalid", "Score Error", platform::Icon::Error});
-    return false;
 }
 
 std::optional<long long> wholeNumber(const std::string& text) {

@@ -30,10 +30,14 @@ RoundEntrySettings readRoundEntrySettings(platform::SettingsStore& settings);
 // "Enter", "Change", "View".
 const char* modeWord(RoundMode mode);
 
+// A date a round may be played on: a calendar date from 01/01/1900 to 12/31/9999. Rows dated before
+// 1010 stand for a golfer's starting handicap by their date key, so no played round may carry such
+// a date; the years between are no golf anyone records.
+inline constexpr int earliestPlayedYear = 1900;
 bool isValidDate(const platform::Date& date);
-// The date played of a round being saved: true when it is a valid date; otherwise "Date round
-// played is invalid" has been shown ("Score Error") and the round must not be saved.
-bool takeDatePlayed(const platform::Date& date, platform::Prompter& prompter);
+// What the round editors say when the date played is not such a date.
+inline constexpr const char* invalidDateText = "Date round played is invalid";
+inline constexpr const char* scoreErrorCaption = "Score Error";
 
 // A whole number field: its value when it holds one within low..high; otherwise the refusal has
 // been shown ("Enter an integer." or "Enter an integer between %1 and %2.") and the answer is empty.

@@ -1,8 +1,9 @@
 #include "rounds/RoundPoints.h"
 
+#include "platform/TextFormat.h"
+
 #include <algorithm>
 #include <array>
-#include <cstdio>
 
 namespace kip::rounds {
 namespace {
@@ -42,10 +43,8 @@ golfdb::RoundPoints pointsToStore(const golfdb::ScoreRecord& round, bool pointsI
 }
 
 std::string pointsRulesText(const PointValues& values) {
-    std::array<char, 128> text{};
-    std::snprintf(text.data(), text.size(), "Eagle = %d  Birdie = %d  Par = %d  Bogie = %d  Double = %d",
-                  values[0], values[1], values[2], values[3], values[4]);
-    return text.data();
+    return platform::formatText("Eagle = %d  Birdie = %d  Par = %d  Bogie = %d  Double = %d", values[0],
+                                values[1], values[2], values[3], values[4]);
 }
 
 PointSettings readPointSettings(platform::SettingsStore& settings) {

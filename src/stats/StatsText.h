@@ -1,6 +1,7 @@
 #pragma once
 // printf-style formatting of the statistics' display texts and print lines.
 
+#include "platform/TextFormat.h"
 #include "report/ReportPrint.h"
 
 #include <initializer_list>
@@ -9,7 +10,7 @@
 
 namespace kip::stats {
 
-std::string formatText(const char* pattern, ...) __attribute__((format(printf, 1, 2)));
+using platform::formatText;
 
 // A decimal integer as the dialogs read one: leading blanks skipped, an optional sign, then digits up
 // to the first non-digit; no digits gives 0. Values beyond the int range stop at its limits.

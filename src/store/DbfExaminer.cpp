@@ -1,9 +1,9 @@
 #include "store/DbfExaminer.h"
 
+#include "platform/TextFormat.h"
 #include "store/DbfNumber.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <map>
 
@@ -23,9 +23,7 @@ std::string hex(std::string_view bytes) {
 }
 
 std::string hexByte(unsigned char b) {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%02X", b);
-    return text;
+    return platform::formatText("0x%02X", b);
 }
 
 bool printable(std::string_view text) {
@@ -42,9 +40,7 @@ std::string shownValue(const DbfField& field, const unsigned char* record) {
     const std::string raw(reinterpret_cast<const char*>(record + field.offset),
                           static_cast<size_t>(field.width));
     if (field.type == 'N' || field.type == 'F') {
-        char text[64];
-        std::snprintf(text, sizeof text, "%.*f", field.decimals, parseDoubleText(raw) + 0.0);
-        return text;
+        return platform::formatText("%.*f", field.decimals, parseDoubleText(raw) + 0.0);
     }
     if (!printable(raw))
         return "x:" + hex(raw);

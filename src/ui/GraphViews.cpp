@@ -2,10 +2,10 @@
 
 #include "ui/DateField.h"
 #include "ui/QtPainterSurface.h"
+#include "ui/StatsFields.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -41,9 +41,7 @@ CGraphDraw::CGraphDraw(stats::CGraphStatsDlg& model, QWidget* parent) : QWidget(
     setObjectName("graph");
     setMinimumSize(400, 260);
     // The legend is laid out in average character widths: a fixed-pitch face keeps it exact.
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setStyleHint(QFont::TypeWriter);
-    setFont(fixed);
+    setFont(statsFixedFont());
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

@@ -1,9 +1,9 @@
 #include "ui/ListDialogView.h"
 
+#include "ui/StatsFields.h"
 #include "ui/TabbedText.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
@@ -102,9 +102,7 @@ ListDialogView::ListDialogView(report::CListDlg& model, QWidget* parent)
     setObjectName("listDialogView");
     setSizeGripEnabled(true);
     auto* layout = new QVBoxLayout(this);
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setStyleHint(QFont::TypeWriter);
-    fixed.setFixedPitch(true);
+    const QFont fixed = statsFixedFont();
     list_ = new QListView(this);
     list_->setObjectName("list");
     list_->setFont(fixed);

@@ -1,6 +1,7 @@
 #include "ui/StatsFields.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -14,6 +15,13 @@ QFont statsFixedFont(int points) {
     font.setFixedPitch(true);
     if (points > 0)
         font.setPointSize(points);
+    // The desktop's monospace face is not always one of fixed pitch (fontconfig may hand out a face
+    // whose widths differ), and then columns no longer line up: fall back to a known fixed face.
+    for (const char* family : {"DejaVu Sans Mono", "Liberation Mono", "Courier"}) {
+        if (QFontInfo(font).fixedPitch())
+            break;
+        font.setFamily(family);
+    }
     return font;
 }
 

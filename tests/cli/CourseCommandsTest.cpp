@@ -58,6 +58,19 @@ TEST_F(CourseCommandsTest, CourseAddRefusesWhatTheEditorWouldQuestion) {
     EXPECT_EQ(run(data, "courses").out, "1\tAlder Run\t  Lexington, KY\n");
 }
 
+TEST_F(CourseCommandsTest, NamesWithLettersTheTablesCannotHoldAreRefused) {
+    CliRun r = add(data, "'Ωmega Links' Lexington KY Blue 71.2 125");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, "Course Name holds letters the database cannot store: Ω\n");
+    r = add(data, "'Omega Links' Lexington KY 'Blue ☆' 71.2 125");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, "Tee Color/Name holds letters the database cannot store: ☆\n");
+    EXPECT_EQ(run(data, "courses").out, "");
+    r = add(data, "'Église Links' Montréal QC Blue 71.2 125");
+    EXPECT_EQ(r.exitCode, 0) << r.out;
+    EXPECT_EQ(run(data, "courses").out, "1\tÉglise Links\t  Montréal, QC\n");
+}
+
 TEST_F(CourseCommandsTest, MasterListsAndCopyMasterCopiesEveryTee) {
     EXPECT_EQ(run(data, "master", false).exitCode, 1);
     add(masterDir, "Hillcrest Paris KY Blue 71.2 125");

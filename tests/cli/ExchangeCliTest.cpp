@@ -53,5 +53,20 @@ TEST_F(ExchangeCli, FailuresGoToStandardErrorWithAnExitCode) {
     EXPECT_FALSE(std::filesystem::exists(data.dir.path() + "nothing/Scores.dbf"));
 }
 
+TEST_F(ExchangeCli, ARefusedRoundIsCountedAndTheExitCodeIsNotZero) {
+    ASSERT_EQ(run("export " + shellQuoted(file), data.folder).exitCode, 0);
+    std::string text = test::readFile(file);
+    const auto year = text.find("\"2024\"");
+    ASSERT_NE(year, std::string::npos);
+    text.replace(year, 6, "\"1899\"");
+    std::ofstream(file, std::ios::binary) << text;
+    auto imported = run("import " + shellQuoted(file), empty.folder);
+    EXPECT_EQ(imported.exitCode, 1);
+    EXPECT_EQ(imported.out, "");
+    EXPECT_EQ(imported.err,
+              "All rounds have been imported successfully\n\n1 round was not imported: a date "
+              "before 01/01/1900 or a number the database cannot hold (the first at line 9).\n");
+}
+
 } // namespace
 } // namespace kip::cli

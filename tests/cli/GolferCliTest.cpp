@@ -52,6 +52,20 @@ TEST_F(GolferCli, RefusedValuesAddNothing) {
     EXPECT_EQ(run("golfers").out, "1\tOkonkwo, Ike\n");
 }
 
+TEST_F(GolferCli, NamesWithLettersTheTablesCannotHoldAreRefused) {
+    auto added = run("golfer add Ωmega Αλέξης");
+    EXPECT_EQ(added.exitCode, 1);
+    EXPECT_EQ(added.out, "");
+    EXPECT_NE(added.err.find("Last Name holds letters the database cannot store: Ω"), std::string::npos)
+        << added.err;
+    auto renamed = run("golfer rename 'Okonkwo, Ike' Okonkwo Ικε");
+    EXPECT_EQ(renamed.exitCode, 1);
+    EXPECT_NE(renamed.err.find("First Name holds letters the database cannot store: Ι κ ε"),
+              std::string::npos)
+        << renamed.err;
+    EXPECT_EQ(run("golfers").out, "1\tOkonkwo, Ike\n");
+}
+
 TEST_F(GolferCli, RenameAndDeleteTakeTheRoundsAlong) {
     auto renamed = run("golfer rename 'Okonkwo, Ike' Okonkwo-Bell Ike");
     EXPECT_EQ(renamed.exitCode, 0) << renamed.err;

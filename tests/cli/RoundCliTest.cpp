@@ -48,6 +48,33 @@ TEST_F(RoundCli, TotalRoundsAreEnteredListedAndDeleted) {
     EXPECT_EQ(run("year delete 1899").exitCode, 1);
 }
 
+TEST_F(RoundCli, ARoundBefore1900IsRefusedWithTheEditorsDateMessage) {
+    for (const char* date : {"18991231", "10010105", "20240230"}) {
+        auto refused = run(std::string("round add-total 'Okonkwo, Ike' 'Alder Run' Blue ") + date + " 82");
+        EXPECT_EQ(refused.exitCode, 1) << date;
+        EXPECT_NE(refused.err.find("Date round played is invalid"), std::string::npos) << refused.err;
+    }
+    EXPECT_EQ(run("rounds 'Okonkwo, Ike'").out, "");
+    EXPECT_EQ(run("round add-total 'Okonkwo, Ike' 'Alder Run' Blue 19000101 82").exitCode, 0);
+    EXPECT_EQ(run("rounds 'Okonkwo, Ike'").out, "1\t01/01/1900 \t 82 \tAlder Run\n");
+}
+
+TEST_F(RoundCli, MessagesKeepTheirEndForLongNames) {
+    // Forty three-byte letters: the key alone is 120 bytes.
+    std::string last, first;
+    for (int i = 0; i < 19; ++i)
+        last += "\u20AC";
+    for (int i = 0; i < 19; ++i)
+        first += "\u20AC";
+    const std::string key = last + ", " + first;
+    auto added = run("golfer add '" + last + "' '" + first + "'");
+    ASSERT_EQ(added.exitCode, 0) << added.err;
+    ASSERT_EQ(run("round add-total '" + key + "' 'Alder Run' Blue 20240601 82").exitCode, 0);
+    auto deleted = run("round delete '" + key + "' 1");
+    EXPECT_EQ(deleted.exitCode, 0) << deleted.err;
+    EXPECT_EQ(deleted.out, "Selected rounds deleted and " + key + "'s handicap is now 0.0 \n");
+}
+
 TEST_F(RoundCli, AHoleByHoleRoundComesFromARoundTextFile) {
     const std::string file = data.dir.file("round.txt");
     {

@@ -63,6 +63,40 @@ TEST_F(StatsCli, BasicWithCourseTeeAndDates) {
                     "Eagles  0.0%  Birdies  0.0%  Pars  5.6%  Boogies 94.4%  Doubles  0.0%  Others  0.0%"));
 }
 
+TEST_F(StatsCli, ACourseLimitIsANameWhateverTheCity) {
+    // A second course of that name, in another town, with a tee of its own.
+    for (const char* tee : {"White", "Red"}) {
+        auto& courses = data.doc().courseTable();
+        courses.record().clearCourse();
+        courses.record().name = "Cedar Ridge";
+        courses.record().tee = tee;
+        courses.record().city = "Elmwood";
+        ASSERT_EQ(courses.add(), 0);
+    }
+    addRound(2022, 4, 1, "Red", 5);
+    data.doc().closeDatabase();
+
+    const CliRun white = report("basic 'Okonkwo, Ike' --course 'Cedar Ridge' --tee White");
+    ASSERT_EQ(white.exitCode, 0) << white.err;
+    EXPECT_NE(white.out.find("Total Rounds 2"), std::string::npos) << white.out;
+    const CliRun red = report("basic 'Okonkwo, Ike' --course 'Cedar Ridge' --tee Red");
+    ASSERT_EQ(red.exitCode, 0) << red.err;
+    EXPECT_NE(red.out.find("Total Rounds 1"), std::string::npos) << red.out;
+    const CliRun every = report("basic 'Okonkwo, Ike' --course 'Cedar Ridge'");
+    ASSERT_EQ(every.exitCode, 0) << every.err;
+    EXPECT_NE(every.out.find("Total Rounds 4"), std::string::npos) << every.out;
+
+    const CliRun listed = report("rounds --all --course 'Cedar Ridge' --tee White");
+    ASSERT_EQ(listed.exitCode, 0) << listed.err;
+    EXPECT_NE(listed.out.find("05/02/2024"), std::string::npos) << listed.out;
+    EXPECT_NE(listed.out.find("06/02/2023"), std::string::npos) << listed.out;
+    EXPECT_EQ(listed.out.find("04/01/2022"), std::string::npos) << listed.out;
+
+    const CliRun noTee = report("basic 'Okonkwo, Ike' --course 'Cedar Ridge' --tee Gold");
+    EXPECT_EQ(noTee.exitCode, 1);
+    EXPECT_EQ(noTee.err, "kipgolf-cli: course \"Cedar Ridge\" has no tee \"Gold\"\n");
+}
+
 TEST_F(StatsCli, BasicAllHeadsWithTheLimitsLine) {
     const CliRun all = report("basic-all --course 'Cedar Ridge'");
     ASSERT_EQ(all.exitCode, 0) << all.err;

@@ -196,6 +196,11 @@ TEST(RoundTextFile, FormatErrorsNameTheirLine) {
          "Date round played is invalid"},
         {"\"02/30/2011\",\"n\",\"n\",\"Arnold Palmer\",\"Pine Valley Links\",\"Blue\",\"70.1\"\n",
          "Date round played is invalid"},
+        // Before 1900; a year of 1000 to 1009 would make the stored row a starting handicap.
+        {"\"12/31/1899\",\"n\",\"n\",\"Arnold Palmer\",\"Pine Valley Links\",\"Blue\",\"70.1\"\n",
+         "Date round played is invalid"},
+        {"\"01/10/1001\",\"n\",\"n\",\"Arnold Palmer\",\"Pine Valley Links\",\"Blue\",\"70.1\"\n",
+         "Date round played is invalid"},
         {dateLine + seventeen, "Format error, less than 18 holes of strokes"},
         {dateLine + strokesLine + seventeen, "Format error, less than 18 holes of putts"},
         {dateLine + strokesLine + strokesLine + seventeen,

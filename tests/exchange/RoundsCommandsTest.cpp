@@ -126,5 +126,36 @@ TEST(RoundsStatus, ARoundTheTableRefusedIsNotReportedAsSuccess) {
     EXPECT_EQ(importMessage(summary).text, "The imported rounds could not be saved, database error rc = -15");
 }
 
+TEST(RoundsStatus, RefusedAndChangedRoundsAreCountedAfterThePartsText) {
+    ImportSummary summary;
+    summary.roundsRead = 7;
+    summary.roundsStored = 4;
+    summary.roundsRefused = 3;
+    summary.firstRefusedLine = 17;
+    EXPECT_FALSE(summary.storedAsRead());
+    auto message = importMessage(summary);
+    EXPECT_EQ(message.text, "All rounds have been imported successfully\n\n"
+                            "3 rounds were not imported: a date before 01/01/1900 or a number the database "
+                            "cannot hold (the first at line 17).");
+    EXPECT_EQ(message.icon, platform::Icon::Warning);
+
+    summary.roundsRefused = 0;
+    summary.roundsRead = summary.roundsStored = 4;
+    summary.roundsChanged = 1;
+    summary.firstChangedLine = 9;
+    EXPECT_TRUE(summary.everyRoundStored());
+    EXPECT_FALSE(summary.storedAsRead());
+    EXPECT_EQ(importMessage(summary).text,
+              "All rounds have been imported successfully\n\n"
+              "1 round was imported with a name cut to its field, letters the database cannot hold stored as "
+              "\"?\", or a number rounded to one decimal (the first at line 9).");
+
+    // A file that stops is reported as before, with the counts after it.
+    summary.result = roundsFileIncomplete;
+    message = importMessage(summary);
+    EXPECT_EQ(message.text.rfind("Error reading import file, import did not complete\n\n1 round was", 0), 0u);
+    EXPECT_EQ(message.icon, platform::Icon::Error);
+}
+
 } // namespace
 } // namespace kip::exchange

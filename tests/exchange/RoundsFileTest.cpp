@@ -201,11 +201,12 @@ TEST_F(RoundsFile, ExportThenImportRestoresEveryRound) {
     for (int rc = other.goTop(); rc == 0; rc = other.skip())
         back.push_back(other.record());
     ASSERT_EQ(back.size(), 3u);
-    // Course handicap flag always set; meters and initial handicap flags are not carried.
-    full.flags = golfdb::flagPointsRound | golfdb::flagCourseHandicap;
+    // The course handicap flag comes back as UseCourseHC says; the meters flag has no field; a row
+    // dated before 1010 is an initial handicap row again.
+    full.flags = golfdb::flagPointsRound;
     full.differential = 4.5;
     totalOnly.flags = golfdb::flagTotalOnly | golfdb::flagNoFairwayStats | golfdb::flagCourseHandicap;
-    initial.flags = golfdb::flagTotalOnly | golfdb::flagNoFairwayStats | golfdb::flagCourseHandicap;
+    initial.flags = golfdb::flagInitialHandicap | golfdb::flagTotalOnly | golfdb::flagNoFairwayStats;
     const std::vector<ScoreRecord> wanted = {full, totalOnly, initial};
     for (std::size_t i = 0; i < wanted.size(); ++i) {
         const ScoreRecord& w = wanted[i];
@@ -364,16 +365,19 @@ TEST_F(RoundsFile, MonthsOutOfRangeAndJunkNumbersAreStoredAsRead) {
     // An unquoted field reads as empty (0), and nothing shifts.
     EXPECT_EQ(rounds[0].dateText(), "20200006");
 
-    // Beyond what a field holds, a number is stored at the field's limit.
+    // Beyond what a field holds, a round is refused and counted, never stored with another number.
     std::string big = roundLines("Cole, Cy", "\"5\",\"6\",\"123456\"");
     big.replace(big.find("\"80\",\"12.3\""), 11, "\"5000\",\"123.4\"");
     big.replace(big.find("\"5\",\"5\""), 3, "\"300\"");
-    ASSERT_EQ(import(header + big).result, roundsFileDone);
-    ASSERT_EQ(scores.findNewest("Cole, Cy"), 0);
-    EXPECT_EQ(scores.record().dateText(), "99990506");
-    EXPECT_EQ(scores.record().totalStrokes, 999);
-    EXPECT_DOUBLE_EQ(scores.record().differential, 99.9);
-    EXPECT_EQ(scores.record().strokes[1], 127);
+    const ImportSummary refused = import(header + roundLines("Dunn, Di") + big);
+    EXPECT_EQ(refused.result, roundsFileDone);
+    EXPECT_EQ(refused.roundsRead, 2);
+    EXPECT_EQ(refused.roundsStored, 1);
+    EXPECT_EQ(refused.roundsRefused, 1);
+    EXPECT_EQ(refused.firstRefusedLine, 17);
+    EXPECT_FALSE(refused.everyRoundStored());
+    for (const ScoreRecord& r : stored())
+        EXPECT_NE(r.golfer, "Cole, Cy");
 }
 
 TEST_F(RoundsFile, AFailedExportLeavesTheEarlierFile) {
@@ -382,6 +386,152 @@ TEST_F(RoundsFile, AFailedExportLeavesTheEarlierFile) {
     scores.close();
     EXPECT_EQ(exportRounds(scores, file()), roundsFileTableError);
     EXPECT_EQ(test::readFile(file()), "earlier");
+}
+
+// Export, import into an empty table, export again: the two files are the same bytes.
+void expectByteIdenticalRoundTrip(golfdb::ScoreTable& source, const test::TempDir& dir) {
+    ASSERT_EQ(exportRounds(source, dir.file("first.csv")), roundsFileDone);
+    golfdb::ScoreTable copy(dir.path() + "Copy");
+    ASSERT_EQ(copy.create(), 0);
+    const ImportSummary summary = importRounds(copy, dir.file("first.csv"));
+    EXPECT_TRUE(summary.storedAsRead());
+    EXPECT_EQ(summary.roundsRefused, 0);
+    EXPECT_EQ(summary.roundsChanged, 0);
+    ASSERT_EQ(exportRounds(copy, dir.file("second.csv")), roundsFileDone);
+    EXPECT_EQ(test::readFile(dir.file("second.csv")), test::readFile(dir.file("first.csv")));
+}
+
+TEST(RoundsFilePeerFixture, ExportImportExportIsByteIdentical) {
+    test::TempDir dir;
+    golfdb::ScoreTable peer(dir.copyFixture("Scores"));
+    ASSERT_EQ(peer.open(), 0);
+    expectByteIdenticalRoundTrip(peer, dir);
+
+    golfdb::ScoreTable copy(dir.path() + "Copy");
+    ASSERT_EQ(copy.open(), 0);
+    // The starting handicap row still stands for its ten rounds; two rounds of one day keep their
+    // order; yardages beyond a byte survive.
+    ASSERT_EQ(copy.findRound("Okonkwo, Ike", "10010110"), 0);
+    EXPECT_EQ(copy.record().flags,
+              golfdb::flagInitialHandicap | golfdb::flagTotalOnly | golfdb::flagNoFairwayStats);
+    ASSERT_EQ(copy.findRound("Brightwater, Tomas", "20190805"), 0);
+    EXPECT_EQ(copy.record().name, "Zephyr Point");
+    EXPECT_EQ(copy.record().yardage[1], 386);
+}
+
+TEST_F(RoundsFile, EveryValueTheTablesHoldComesBack) {
+    ScoreRecord high = fullRound();
+    high.flags = golfdb::flagPointsRound | golfdb::flagCourseHandicap;
+    high.totalStrokes = 999;
+    high.differential = 99.9;
+    high.rating = 99.9;
+    high.slope = 9999;
+    high.yardage[0] = 999;
+    high.pointValues = {127, -128, 0, 1, -1};
+    high.totalPoints = 127 * 127 + 126;
+    ScoreRecord low = fullRound();
+    low.golfer = "Ames, Al";
+    low.year = 1900;
+    low.month = 1;
+    low.day = 1;
+    low.flags = golfdb::flagPointsRound;
+    low.totalStrokes = -99;
+    low.differential = -9.9;
+    low.rating = -9.9;
+    low.slope = -999;
+    low.yardage[0] = -99;
+    low.totalPoints = -(127 * 127 + 126);
+    for (int h = 1; h <= 18; ++h) {
+        const auto s = static_cast<std::size_t>(h);
+        high.yardage[s] = h % 2 ? 999 : 128 + h;
+        high.par[s] = high.strokes[s] = high.putts[s] = 127;
+        low.yardage[s] = -99;
+        low.par[s] = low.strokes[s] = low.putts[s] = -128;
+    }
+    add(high);
+    add(low);
+    expectByteIdenticalRoundTrip(scores, dir);
+
+    golfdb::ScoreTable copy(dir.path() + "Copy");
+    ASSERT_EQ(copy.open(), 0);
+    ASSERT_EQ(copy.findNewest(high.golfer), 0);
+    EXPECT_EQ(copy.record().yardage, high.yardage);
+    EXPECT_EQ(copy.record().slope, 9999);
+    EXPECT_EQ(copy.record().totalPoints, high.totalPoints);
+    ASSERT_EQ(copy.findNewest(low.golfer), 0);
+    EXPECT_EQ(copy.record().yardage, low.yardage);
+    EXPECT_EQ(copy.record().strokes, low.strokes);
+    EXPECT_EQ(copy.record().totalStrokes, -99);
+}
+
+TEST_F(RoundsFile, RoundsOfOneDayKeepTheFilesOrder) {
+    for (const char* course : {"First", "Second", "Third"}) {
+        ScoreRecord r = fullRound();
+        r.name = course;
+        add(r);
+    }
+    expectByteIdenticalRoundTrip(scores, dir);
+}
+
+TEST_F(RoundsFile, ValuesTheTablesCannotHoldAreRefusedOrCounted) {
+    auto withField = [](std::string text, const std::string& from, const std::string& to) {
+        const auto at = text.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        return text.replace(at, from.size(), to);
+    };
+    const std::string good = roundLines("Good, Guy");
+    const std::string refused[] = {
+        withField(good, "\"400\"", "\"1000\""),                      // a yardage group holds three
+        withField(good, "\"400\"", "\"-100\""),                      //   characters
+        withField(good, "\"14\"\r\n", "\"1000\"\r\n"),               // course handicap
+        withField(good, "\"125\"", "\"10000\""),                     // slope
+        withField(good, "\"71.5\"", "\"100.0\""),                    // rating
+        withField(good, "\"5\"", "\"128\""),                         // a stroke byte
+        withField(good, "\"2024\"", "\"1899\""),                     // played before 1900
+        withField(good, "\"2024\"", "\"1010\""),                     //
+        withField(good, "\"05\",\"24\"", "\"105\",\"24\""),          // month of three digits
+        withField(good, "\"n\",\"0\",\"0\"", "\"y\",\"200\",\"0\""), // a point value byte
+    };
+    std::string text = header + good;
+    for (const auto& round : refused)
+        text += round;
+    const std::string changed[] = {
+        withField(good, "Good, Guy", "Good, Αλέξης"),           // not in the code page
+        withField(good, "Alder Run", std::string(41, 'x')),     // course name of 41
+        withField(good, "\"Blue\"", "\"Blue Blue Blue Blue\""), // tee of 19
+        withField(good, "\"12.3\"", "\"12.34\""),               // two decimals
+    };
+    for (const auto& round : changed)
+        text += round;
+    // A starting handicap row is no played round: its year stays.
+    text += withField(good, "\"05\",\"24\",\"2024\"", "\"01\",\"12\",\"1001\"");
+
+    const ImportSummary summary = import(text);
+    EXPECT_EQ(summary.result, roundsFileDone);
+    EXPECT_EQ(summary.roundsRead, 16);
+    EXPECT_EQ(summary.roundsRefused, 10);
+    EXPECT_EQ(summary.firstRefusedLine, 17);
+    EXPECT_EQ(summary.roundsChanged, 4);
+    EXPECT_EQ(summary.firstChangedLine, 8 + 8 * 11 + 1);
+    EXPECT_EQ(summary.roundsStored, 6);
+    EXPECT_FALSE(summary.everyRoundStored());
+
+    const auto rounds = stored();
+    ASSERT_EQ(rounds.size(), 6u);
+    std::vector<std::string> names;
+    for (const auto& r : rounds)
+        names.push_back(r.golfer + "|" + r.name + "|" + r.tee + "|" + r.dateText());
+    // Equal keys come newest row first: the three changed rounds read in one run, then the first.
+    EXPECT_EQ(names, (std::vector<std::string>{
+                         "Good, Guy|" + std::string(40, 'x') + "|Blue|20240524",
+                         "Good, Guy|Alder Run|Blue Blue Blue|20240524",
+                         "Good, Guy|Alder Run|Blue|20240524",
+                         "Good, Guy|Alder Run|Blue|20240524",
+                         "Good, Guy|Alder Run|Blue|10010112",
+                         "Good, ??????|Alder Run|Blue|20240524",
+                     }));
+    EXPECT_DOUBLE_EQ(rounds[2].differential, 12.3);
+    EXPECT_EQ(rounds[4].flags & golfdb::flagInitialHandicap, golfdb::flagInitialHandicap);
 }
 
 TEST(RoundsFileText, FieldsSplitAndUnquoteAsTheFormatSays) {

@@ -4,6 +4,7 @@
 #include "golfdb/CourseTable.h"
 #include "golfdb/GolferTable.h"
 #include "golfdb/ScoreTable.h"
+#include "golfdb/StoreText.h"
 #include "golfdb/TableFields.h"
 #include "store/DbfNumber.h"
 #include "support/TempDir.h"
@@ -193,6 +194,13 @@ TEST_F(RecordEncoding, NonAsciiTextIsStoredAsSingleBytesAndFoundByKey) {
     golfers.joinName("Ωmega", "Ann"); // no single-byte form
     ASSERT_EQ(golfers.add(), store::storeOk);
     EXPECT_EQ(golfers.find("?mega, Ann"), store::storeOk);
+}
+
+TEST(StoreText, LettersOutsideTheTablesAreNamedOnceEach) {
+    EXPECT_EQ(lettersOutsideStore("Müller, José € ? ‰ Ÿ"), "");
+    EXPECT_EQ(lettersOutsideStore("Ωmega Ωmega ΑΩ"), "Ω Α");
+    EXPECT_EQ(lettersOutsideStore("Golf ⛳ 🏌"), "⛳ 🏌");
+    EXPECT_EQ(lettersOutsideStore(std::string("Bad \xFF byte \xC3")), "\uFFFD");
 }
 
 TEST(ScoreRecordRules, GrossScoreFallsBackToTheSumOfStrokes) {

@@ -169,6 +169,43 @@ TEST_F(GolferCommands, GolferFormChecksKeepTheDialogOpen) {
     EXPECT_EQ(data.golfer(golfdb::joinGolferName("Okonkwo", "")).team, -999);
 }
 
+TEST_F(GolferCommands, NamesWithLettersTheTablesCannotHoldAreRefusedBeforeAnythingIsWritten) {
+    host.on<CPeopleDlg>([](CPeopleDlg& d) {
+        d.setText(CPeopleDlg::LastName, "Ωmega");
+        d.setText(CPeopleDlg::FirstName, "Αλέξης Αλ");
+        EXPECT_EQ(d.save(), CPeopleDlg::staysOpen);
+        d.setText(CPeopleDlg::LastName, "Omega");
+        EXPECT_EQ(d.save(), CPeopleDlg::staysOpen);
+        d.setText(CPeopleDlg::FirstName, "Renée?");
+        d.setText(CPeopleDlg::City, "Łódź"); // Ł and ź have no single-byte form, ó has
+        EXPECT_EQ(d.save(), CPeopleDlg::staysOpen);
+        d.setText(CPeopleDlg::City, "Lódž");
+        return d.save();
+    });
+    EXPECT_EQ(addNewGolfer(host, data.doc()), GolferOutcome::Done);
+    EXPECT_EQ(texts(),
+              (std::vector<std::string>{"Last Name holds letters the database cannot store: Ω",
+                                        "First Name holds letters the database cannot store: Α λ έ ξ η ς",
+                                        "City holds letters the database cannot store: Ł ź",
+                                        "Renée? Omega has been added"}));
+    EXPECT_EQ(data.prompter.shown[0].caption, "Name Error");
+    EXPECT_EQ(data.prompter.shown[0].icon, platform::Icon::Error);
+    data.reopen();
+    EXPECT_EQ(data.golfer("Omega, Renée?").city, "Lódž");
+}
+
+TEST_F(GolferCommands, MessagesNameTheGolferAsStored) {
+    const std::string last(30, 'L');
+    fillAndSave({last, "Maximilian", "0", "", false});
+    EXPECT_EQ(addNewGolfer(host, data.doc()), GolferOutcome::Done);
+    // The key "LLL..., Maximilian" is cut at 40 characters.
+    EXPECT_EQ(texts(), std::vector<std::string>{"Maximili " + last + " has been added"});
+    fillAndSave({last, "Maximilian", "0", "", false});
+    host.on<CPeopleDlg>([](CPeopleDlg& d) { return d.cancel(); });
+    addNewGolfer(host, data.doc());
+    EXPECT_EQ(data.prompter.last().text, "Maximili " + last + " is already in the golfer database");
+}
+
 TEST_F(GolferCommands, DuplicateReopensTheTypedFormAndLeavesNoStrayInitialRound) {
     data.addGolfer("Okonkwo, Ike");
     fillAndSave({"Okonkwo", "Ike", "3", "14 Birch Lane", true});

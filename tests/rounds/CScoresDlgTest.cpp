@@ -293,20 +293,24 @@ TEST(CScoresDlg, CheckRoundRefusesAnIncompleteCardAndTooManyPutts) {
     EXPECT_EQ(lenient.dlg.card().year, 2026);
 }
 
-TEST(CScoresDlg, ADateThatIsNoDateIsRefusedAndNeverStored) {
-    // The window gives no date for a half-typed one; neither it nor an impossible day is saved.
-    for (const platform::Date date : {platform::Date{0, 0, 0}, platform::Date{2026, 2, 30}}) {
-        Editor e;
-        test::typeRound(e.dlg, parRound);
-        e.dlg.setDatePlayed(date);
-        EXPECT_EQ(e.dlg.saveAndQuit(), stayOpen);
-        ASSERT_EQ(e.prompter.shown.size(), 1u);
+TEST(CScoresDlg, APlayedRoundIsDatedFrom1900On) {
+    Editor e;
+    CScoresDlg& d = e.dlg;
+    test::typeRound(d, parRound);
+    // Before 1900 (a year of 1000 to 1009 would make the row a starting handicap), or no date at all.
+    for (const platform::Date date : {platform::Date{1899, 12, 31}, platform::Date{1005, 1, 10},
+                                      platform::Date{2026, 2, 30}, platform::Date{0, 0, 0}}) {
+        d.setDatePlayed(date);
+        EXPECT_EQ(d.saveAndQuit(), stayOpen);
         EXPECT_EQ(e.prompter.last().text, "Date round played is invalid");
         EXPECT_EQ(e.prompter.last().caption, "Score Error");
-        e.dlg.setDatePlayed({2026, 2, 28});
-        EXPECT_EQ(e.dlg.saveAndQuit(), platform::dialogOk);
-        EXPECT_EQ(e.dlg.card().day, 28);
+        EXPECT_EQ(e.prompter.last().icon, platform::Icon::Error);
     }
+    const auto shown = e.prompter.shown.size();
+    d.setDatePlayed({1900, 1, 1});
+    EXPECT_EQ(d.saveAndQuit(), platform::dialogOk);
+    EXPECT_EQ(e.prompter.shown.size(), shown);
+    EXPECT_EQ(d.card().year, 1900);
 }
 
 TEST(CScoresDlg, ValuesAboveOneByteAreRefusedAndTheFieldTakesTheFocusBack) {

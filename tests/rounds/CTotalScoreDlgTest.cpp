@@ -57,13 +57,17 @@ TEST(CTotalScoreDlg, TotalIsCheckedAndQuestionedWhenExcessive) {
     EXPECT_TRUE(lenient.prompter.shown.empty());
 }
 
-TEST(CTotalScoreDlg, ADateThatIsNoDateIsRefused) {
+TEST(CTotalScoreDlg, APlayedRoundIsDatedFrom1900On) {
     Quick q;
-    q.dlg.changeTotalText("88");
-    q.dlg.setDatePlayed({0, 0, 0});
-    EXPECT_EQ(q.dlg.saveAndQuit(), stayOpen);
-    EXPECT_EQ(q.prompter.last().text, "Date round played is invalid");
-    q.dlg.setDatePlayed({2026, 11, 20});
+    q.dlg.changeTotalText("85");
+    for (const platform::Date date :
+         {platform::Date{1899, 12, 31}, platform::Date{1001, 1, 5}, platform::Date{2026, 13, 1}}) {
+        q.dlg.setDatePlayed(date);
+        EXPECT_EQ(q.dlg.saveAndQuit(), stayOpen);
+        EXPECT_EQ(q.prompter.last().text, "Date round played is invalid");
+        EXPECT_EQ(q.prompter.last().caption, "Score Error");
+    }
+    q.dlg.setDatePlayed({1900, 1, 1});
     EXPECT_EQ(q.dlg.saveAndQuit(), platform::dialogOk);
 }
 
