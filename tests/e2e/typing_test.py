@@ -100,12 +100,23 @@ class Desktop:
 
     def window(self, title):
         """Waits until a window of that title is up and has the keyboard; answers its id."""
-        try:
-            found = self.xdotool("search", "--sync", "--onlyvisible", "--name",
-                                 "^" + re.escape(title) + "$").split()
-        except subprocess.TimeoutExpired:
-            self.shot("timeout-" + re.sub(r"\W+", "-", title).strip("-").lower())
-            raise Failure(f'no window "{title}" (active: "{self.active_title()}")')
+        pattern = "^" + re.escape(title) + "$"
+        deadline = time.monotonic() + WINDOW_TIMEOUT
+        found = []
+        while not found:
+            remaining = deadline - time.monotonic()
+            if remaining <= 0:
+                self.shot("timeout-" + re.sub(r"\W+", "-", title).strip("-").lower())
+                raise Failure(f'no window "{title}" (active: "{self.active_title()}")')
+            # A window closing while xdotool walks the tree makes it fail (BadWindow): ask again.
+            try:
+                search = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", pattern],
+                                        env=self.env, capture_output=True, text=True, timeout=remaining)
+                found = search.stdout.split() if search.returncode == 0 else []
+            except subprocess.TimeoutExpired:
+                pass
+            if not found:
+                time.sleep(0.05)
         wid = found[-1]
         if self.active() != wid:
             self.xdotool("windowactivate", wid, check=False)
