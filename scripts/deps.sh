@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(cmake g++ make clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libgl-dev fonts-dejavu-core
-          fonts-liberation poppler-utils)
+          fonts-liberation poppler-utils
+          python3 xvfb openbox xdotool x11-utils imagemagick)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,5 +1,6 @@
 #include "stats/CGraphSelectDlg.h"
 
+#include "rounds/RoundEntry.h"
 #include "stats/StatsText.h"
 
 namespace kip::stats {
@@ -88,7 +89,7 @@ bool CGraphSelectDlg::ok() {
     fromKey_ = dateKey(from_);
     toKey_ = dateKey(to_);
     const char* refusal = nullptr;
-    if (fromKey_ > toKey_)
+    if (!rounds::isValidDate(from_) || !rounds::isValidDate(to_) || fromKey_ > toKey_)
         refusal = "The from date must be before the to date";
     else if (!checked(GraphBox::Scores) && !checked(GraphBox::Putts) && !checked(GraphBox::Fairways) &&
              !checked(GraphBox::Greens) && !checked(GraphBox::ParsOrLess))

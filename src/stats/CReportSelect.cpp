@@ -171,7 +171,8 @@ bool CReportSelect::ok() {
         takeDate(toDate_, toYear_, toMonth_, toDay_);
         fromKey_ = formatText("%04d%02d%02d", fromYear_, fromMonth_, fromDay_);
         toKey_ = formatText("%04d%02d%02d", toYear_, toMonth_, toDay_);
-        if (fromKey_ > toKey_) {
+        // A picker without a whole date (half typed) cannot bound the range.
+        if (!validDate(fromDate_) || !validDate(toDate_) || fromKey_ > toKey_) {
             refuse("The from date must be before the to date");
             return false;
         }

@@ -2,6 +2,7 @@
 
 #include "manage/CourseServices.h"
 #include "ui/CourseLists.h"
+#include "ui/DialogParts.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -14,6 +15,7 @@ template <class Model>
 void bindSingleChoice(CourseListDialog* view, Model& model, const std::function<void(int)>& finish) {
     QListWidget* list = view->list();
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    selectCurrentRow(list);
     QObject::connect(list, &QListWidget::currentRowChanged, view, [&model](int row) { model.select(row); });
     QObject::connect(list, &QListWidget::itemDoubleClicked, view,
                      [&model, list, finish](QListWidgetItem* item) {

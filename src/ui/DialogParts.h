@@ -4,6 +4,7 @@
 #include <functional>
 #include <initializer_list>
 
+class QAbstractItemView;
 class QHBoxLayout;
 class QListWidget;
 class QPushButton;
@@ -17,10 +18,20 @@ QPushButton* button(const char* text, const char* name, QWidget* parent);
 // The buttons in a row at the right.
 QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons);
 
-// A list where one row is chosen: `select` hears of the selected row (-1 for none), not of the
-// current row, since a list that gets the focus has a current row without a choice; `doubleClick`
-// hears of the row double-clicked.
+// A list where one row is chosen: `select` hears of the selected row (-1 for none); `doubleClick`
+// hears of the row double-clicked. The row shown as current is always the chosen one, also the
+// first row a list highlights when it gets the focus, so Enter there means OK on that row.
 void followSingleChoice(QListWidget* list, std::function<void(int)> select,
                         std::function<void(int)> doubleClick);
+
+// A single-choice list selects the row that becomes current, as the user sees it highlighted.
+void selectCurrentRow(QAbstractItemView* list);
+
+// A list where several rows may be chosen, with none chosen, takes its highlighted row (before OK).
+void chooseHighlightedRow(QAbstractItemView* list);
+
+// Enter and Return in `field` press `button` (Find in a find box) instead of the dialog's default
+// button.
+void pressOnEnter(QWidget* field, QPushButton* button);
 
 } // namespace kip::ui

@@ -1,11 +1,11 @@
 #include "ui/GraphViews.h"
 
+#include "ui/DateField.h"
 #include "ui/QtPainterSurface.h"
 #include "ui/StatsFields.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -107,15 +107,11 @@ GraphSelectView::GraphSelectView(stats::CGraphSelectDlg& model, QWidget* parent)
         golfer_->addItem(QString::fromStdString(line.text));
     golfer_->setCurrentIndex(model.selectedGolfer());
     form->addRow(tr("Select Golfer"), golfer_);
-    from_ = new QDateEdit(toQDate(model.fromDate()), this);
+    from_ = new DateField(toQDate(model.fromDate()), this);
     from_->setObjectName("fromDate");
-    from_->setCalendarPopup(true);
-    from_->setDisplayFormat("MM/dd/yyyy");
     form->addRow(tr("From Date"), from_);
-    to_ = new QDateEdit(toQDate(model.toDate()), this);
+    to_ = new DateField(toQDate(model.toDate()), this);
     to_->setObjectName("toDate");
-    to_->setCalendarPopup(true);
-    to_->setDisplayFormat("MM/dd/yyyy");
     form->addRow(tr("To Date"), to_);
     layout->addLayout(form);
 

@@ -14,9 +14,10 @@
 
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 
 namespace kip::ui {
+
+class DateField;
 
 class CGraphDraw : public QWidget {
     Q_OBJECT
@@ -58,8 +59,8 @@ private:
 
     stats::CGraphSelectDlg& model_;
     QComboBox* golfer_ = nullptr;
-    QDateEdit* from_ = nullptr;
-    QDateEdit* to_ = nullptr;
+    DateField* from_ = nullptr;
+    DateField* to_ = nullptr;
     std::array<QCheckBox*, stats::CGraphSelectDlg::boxCount> boxes_{};
 };
 

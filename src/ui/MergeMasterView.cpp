@@ -2,6 +2,7 @@
 
 #include "manage/CourseServices.h"
 #include "ui/CourseLists.h"
+#include "ui/DialogParts.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -98,6 +99,9 @@ MergeMasterView::MergeMasterView(manage::CMergeMaster& model, QWidget* parent)
     for (auto* b : {findState_, findName_, copy_, cancel_, help})
         b->setAutoDefault(false);
     connect(copy_, &QPushButton::clicked, this, &MergeMasterView::copySelected);
+    pressOnEnter(state_, findState_);
+    pressOnEnter(name_, findName_);
+    pressOnEnter(master_, copy_);
     connect(cancel_, &QPushButton::clicked, this, &MergeMasterView::reject);
     connect(help, &QPushButton::clicked, this, &MergeMasterView::showHelp);
     buttons->addWidget(copy_);
@@ -171,6 +175,7 @@ void MergeMasterView::scrollToTop(int line) {
 }
 
 void MergeMasterView::copySelected() {
+    chooseHighlightedRow(master_);
     std::vector<int> rows;
     for (const QModelIndex& index : master_->selectionModel()->selectedRows())
         rows.push_back(index.row());

@@ -1,11 +1,11 @@
 #include "ui/ReportSelectView.h"
 
 #include "report/CListDlg.h"
+#include "ui/DateField.h"
 #include "ui/TabbedText.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -102,14 +102,10 @@ ReportSelectView::ReportSelectView(stats::CReportSelect& model, QWidget* parent)
     right->addWidget(allDates_, 1, 0, 1, 2);
     fromLabel_ = new QLabel("From Date", this);
     toLabel_ = new QLabel("To Date", this);
-    from_ = new QDateEdit(toQDate(model.fromDate()), this);
+    from_ = new DateField(toQDate(model.fromDate()), this);
     from_->setObjectName("fromDate");
-    to_ = new QDateEdit(toQDate(model.toDate()), this);
+    to_ = new DateField(toQDate(model.toDate()), this);
     to_->setObjectName("toDate");
-    for (QDateEdit* picker : {from_, to_}) {
-        picker->setCalendarPopup(true);
-        picker->setDisplayFormat("MM/dd/yyyy");
-    }
     right->addWidget(fromLabel_, 2, 0);
     right->addWidget(from_, 2, 1);
     right->addWidget(toLabel_, 3, 0);
@@ -167,9 +163,9 @@ ReportSelectView::ReportSelectView(stats::CReportSelect& model, QWidget* parent)
         model_.setAllDates(on);
         showModel();
     });
-    connect(from_, &QDateEdit::dateChanged, this,
+    connect(from_, &DateField::dateChanged, this,
             [this](const QDate& d) { model_.setFromDate(fromQDate(d)); });
-    connect(to_, &QDateEdit::dateChanged, this, [this](const QDate& d) { model_.setToDate(fromQDate(d)); });
+    connect(to_, &DateField::dateChanged, this, [this](const QDate& d) { model_.setToDate(fromQDate(d)); });
     connect(score_, &QSpinBox::textChanged, this, [this] { takeScoreText(); });
     connect(greater_, &QCheckBox::clicked, this, [this](bool on) {
         model_.setScoreGreater(on);

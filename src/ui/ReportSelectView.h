@@ -5,13 +5,14 @@
 #include "ui/ModelDialog.h"
 
 class QCheckBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QSpinBox;
 
 namespace kip::ui {
+
+class DateField;
 
 class ReportSelectView : public ModelDialog {
     Q_OBJECT
@@ -24,8 +25,8 @@ public:
     QListWidget* teeList() const { return tees_; }
     QLineEdit* holeField() const { return hole_; }
     QCheckBox* allDates() const { return allDates_; }
-    QDateEdit* fromDate() const { return from_; }
-    QDateEdit* toDate() const { return to_; }
+    DateField* fromDate() const { return from_; }
+    DateField* toDate() const { return to_; }
     QCheckBox* scoreGreater() const { return greater_; }
     QCheckBox* scoreLess() const { return less_; }
     QSpinBox* scoreField() const { return score_; }
@@ -46,8 +47,8 @@ private:
     QCheckBox* allDates_ = nullptr;
     QLabel* fromLabel_ = nullptr;
     QLabel* toLabel_ = nullptr;
-    QDateEdit* from_ = nullptr;
-    QDateEdit* to_ = nullptr;
+    DateField* from_ = nullptr;
+    DateField* to_ = nullptr;
     QCheckBox* greater_ = nullptr;
     QCheckBox* less_ = nullptr;
     QLabel* scoreLabel_ = nullptr;

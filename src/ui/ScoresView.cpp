@@ -1,6 +1,6 @@
 #include "ui/ScoresView.h"
 
-#include "ui/RoundDateEdit.h"
+#include "ui/DateField.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -111,12 +111,12 @@ QWidget* ScoresView::buildHeader() {
     grid->addWidget(new QLabel("Tee", box), 0, 4);
     grid->addWidget(readOnly(card.tee, "tee"), 0, 5);
     grid->addWidget(new QLabel("Date Played", box), 1, 0);
-    date_ = new RoundDateEdit(box);
+    date_ = new DateField(box);
     date_->setObjectName("datePlayed");
     if (rounds::isValidDate(card.datePlayed))
         date_->setDate(qDate(card.datePlayed));
     date_->setEnabled(model_.optionsEnabled());
-    connect(date_, &QDateEdit::dateChanged, this, [this](QDate d) {
+    connect(date_, &DateField::dateChanged, this, [this](QDate d) {
         model_.setDatePlayed({d.year(), d.month(), d.day()});
     });
     grid->addWidget(date_, 1, 1);
@@ -401,8 +401,16 @@ bool ScoresView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ScoresView::fieldLeft(QLineEdit* field) {
-    if (closing_ || !isVisible() || !model_.holeFieldsEditable())
+    if (!isVisible())
         return;
+    const Focus back = takeField(field);
+    if (back.kind != Focus::Stay)
+        QTimer::singleShot(0, this, [this, back] { moveFocus(back); });
+}
+
+Focus ScoresView::takeField(QWidget* field) {
+    if (closing_ || !model_.holeFieldsEditable())
+        return {};
     for (int h = 1; h < golfdb::holeSlots; ++h) {
         Focus back;
         if (field == strokes_[slot(h)])
@@ -412,10 +420,9 @@ void ScoresView::fieldLeft(QLineEdit* field) {
         else
             continue;
         showModel();
-        if (back.kind != Focus::Stay)
-            QTimer::singleShot(0, this, [this, back] { moveFocus(back); });
-        return;
+        return back;
     }
+    return {};
 }
 
 void ScoresView::moveFocus(const Focus& focus) {
@@ -441,6 +448,12 @@ void ScoresView::moveFocus(const Focus& focus) {
 }
 
 void ScoresView::pressSave(int (CScoresDlg::*button)()) {
+    // Enter and the shortcuts press a button while the focus stays in the field being typed: its
+    // value counts as if the field had been left, so the totals saved are those of the holes shown.
+    if (const Focus back = takeField(focusWidget()); back.kind != Focus::Stay) {
+        moveFocus(back);
+        return;
+    }
     const int result = (model_.*button)();
     if (result != rounds::stayOpen) {
         closing_ = true;

@@ -8,12 +8,13 @@
 #include <array>
 
 class QCheckBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace kip::ui {
+
+class DateField;
 
 class ScoresView : public ModelDialog {
     Q_OBJECT
@@ -27,7 +28,7 @@ public:
     QLineEdit* puttsField(int hole) const { return putts_.at(static_cast<std::size_t>(hole)); }
     QCheckBox* fairwayBox(int hole) const { return fairways_.at(static_cast<std::size_t>(hole)); }
     QCheckBox* greenBox(int hole) const { return greens_.at(static_cast<std::size_t>(hole)); }
-    QDateEdit* datePicker() const { return date_; }
+    DateField* datePicker() const { return date_; }
     QPushButton* saveAndQuitButton() const { return saveAndQuit_; }
 
 protected:
@@ -47,6 +48,8 @@ private:
     void strokesEdited(int hole, const QString& text);
     void puttsEdited(int hole, const QString& text);
     void fieldLeft(QLineEdit* field);
+    // The model takes the hole field's text as on leaving it; the answer is where the focus goes back.
+    rounds::Focus takeField(QWidget* field);
     void moveFocus(const rounds::Focus& focus);
     void pressSave(int (rounds::CScoresDlg::*button)());
     void showModel();
@@ -54,7 +57,7 @@ private:
 
     rounds::CScoresDlg& model_;
     bool closing_ = false; // the fields are no longer left once a button has ended the dialog
-    QDateEdit* date_ = nullptr;
+    DateField* date_ = nullptr;
     std::array<QLineEdit*, golfdb::holeSlots> strokes_{};
     std::array<QLineEdit*, golfdb::holeSlots> putts_{};
     std::array<QCheckBox*, golfdb::holeSlots> fairways_{};

@@ -1,6 +1,7 @@
 #include "ui/SelectCourseView.h"
 
 #include "ui/CourseLists.h"
+#include "ui/DialogParts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,6 +38,7 @@ SelectCourseView::SelectCourseView(manage::CSelectCourseDlg& model, QWidget* par
     auto* masterButton = new QPushButton("Add from Master", this);
     for (auto* b : {findButton, nextButton, masterButton})
         b->setAutoDefault(false);
+    pressOnEnter(find_, findButton);
     findRow->addWidget(find_, 1);
     findRow->addWidget(findButton);
     findRow->addWidget(nextButton);
@@ -47,14 +49,8 @@ SelectCourseView::SelectCourseView(manage::CSelectCourseDlg& model, QWidget* par
     groups_->setMinimumSize(dialogUnits(groups_, 280), 240);
     layout->addWidget(groups_);
 
-    connect(findButton, &QPushButton::clicked, this, [this] {
-        model_.find();
-        showSelection();
-    });
-    connect(nextButton, &QPushButton::clicked, this, [this] {
-        model_.findNext();
-        showSelection();
-    });
+    connect(findButton, &QPushButton::clicked, this, [this] { showFound(model_.find()); });
+    connect(nextButton, &QPushButton::clicked, this, [this] { showFound(model_.findNext()); });
     connect(masterButton, &QPushButton::clicked, this, [this] {
         model_.addFromMaster();
         const bool wasSyncing = syncing_;
@@ -108,6 +104,13 @@ void SelectCourseView::showSelection() {
     show(recent_, model_.recentSelected());
     show(groups_, model_.groupSelected());
     syncing_ = false;
+}
+
+void SelectCourseView::showFound(bool found) {
+    showSelection();
+    // Only once the row is current, or the list would make its first row current on the focus.
+    if (found)
+        groups_->setFocus(Qt::OtherFocusReason);
 }
 
 void SelectCourseView::end(int result) {

@@ -19,6 +19,9 @@ public:
 
 private:
     void showSelection();
+    // After Find: the course found is highlighted in its list, which takes the focus, so that a
+    // second Enter takes it.
+    void showFound(bool found);
     void end(int result);
 
     manage::CSelectCourseDlg& model_;

@@ -1,5 +1,7 @@
 #include "ui/SelectGolferRoundsView.h"
 
+#include "ui/DialogParts.h"
+
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -58,6 +60,7 @@ SelectGolferRoundsView::SelectGolferRoundsView(stats::CSelectGolferRounds& model
             model_.setSelected(i, list_->item(i)->isSelected());
     });
     connect(ok, &QPushButton::clicked, this, [this] {
+        chooseHighlightedRow(list_);
         if (model_.ok())
             finish(platform::dialogOk);
     });

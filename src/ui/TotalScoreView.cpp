@@ -1,6 +1,6 @@
 #include "ui/TotalScoreView.h"
 
-#include "ui/RoundDateEdit.h"
+#include "ui/DateField.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -39,14 +39,14 @@ TotalScoreView::TotalScoreView(CTotalScoreDlg& model, QWidget* parent)
         form->addRow(label, field);
     }
 
-    date_ = new RoundDateEdit(this);
+    date_ = new DateField(this);
     date_->setObjectName("datePlayed");
     const platform::Date played = model_.datePlayed();
     if (rounds::isValidDate(played))
         date_->setDate(QDate(played.year, played.month, played.day));
     date_->setEnabled(model_.dateEnabled());
     date_->setFixedWidth(140);
-    connect(date_, &QDateEdit::dateChanged, this, [this](QDate d) {
+    connect(date_, &DateField::dateChanged, this, [this](QDate d) {
         model_.setDatePlayed({d.year(), d.month(), d.day()});
     });
     form->addRow("Date Played", date_);

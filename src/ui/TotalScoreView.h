@@ -4,11 +4,12 @@
 #include "rounds/CTotalScoreDlg.h"
 #include "ui/ModelDialog.h"
 
-class QDateEdit;
 class QLineEdit;
 class QPushButton;
 
 namespace kip::ui {
+
+class DateField;
 
 class TotalScoreView : public ModelDialog {
     Q_OBJECT
@@ -17,7 +18,7 @@ public:
 
     void reject() override;
     QLineEdit* totalField() const { return total_; }
-    QDateEdit* datePicker() const { return date_; }
+    DateField* datePicker() const { return date_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -26,7 +27,7 @@ private:
     void pressSave(int (rounds::CTotalScoreDlg::*button)());
 
     rounds::CTotalScoreDlg& model_;
-    QDateEdit* date_ = nullptr;
+    DateField* date_ = nullptr;
     QLineEdit* total_ = nullptr;
     QPushButton* saveAndQuit_ = nullptr;
 };

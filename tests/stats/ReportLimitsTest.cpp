@@ -138,6 +138,20 @@ TEST(ReportSelect, DateRangeChecks) {
     reversed.setToDate({2024, 3, 5});
     EXPECT_FALSE(reversed.ok());
     EXPECT_THAT(l.messages(), ElementsAre("The from date must be before the to date"));
+
+    // A picker holding no whole date (half typed) bounds nothing: it is refused, either end.
+    for (const bool fromEnd : {true, false}) {
+        CReportSelect halfTyped = l.dialog();
+        halfTyped.setAllDates(false);
+        if (fromEnd)
+            halfTyped.setFromDate({0, 0, 0});
+        else
+            halfTyped.setToDate({0, 0, 0});
+        EXPECT_FALSE(halfTyped.ok());
+    }
+    EXPECT_THAT(l.messages(), ElementsAre("The from date must be before the to date",
+                                          "The from date must be before the to date",
+                                          "The from date must be before the to date"));
 }
 
 TEST(ReportSelect, ScoreBoundsExcludeEachOtherAndAreValidated) {

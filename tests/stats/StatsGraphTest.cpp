@@ -286,6 +286,9 @@ TEST(GraphSelect, RefusalsAndTheDocumentError) {
     d.setFromDate({2026, 5, 18});
     EXPECT_FALSE(d.ok());
     EXPECT_EQ(data.prompter.last().text, "The from date must be before the to date");
+    d.setFromDate({0, 0, 0}); // half typed
+    EXPECT_FALSE(d.ok());
+    EXPECT_EQ(data.prompter.last().text, "The from date must be before the to date");
     d.setFromDate({2026, 5, 17});
     EXPECT_TRUE(d.ok());
     EXPECT_EQ(d.fromKey(), "20260517");

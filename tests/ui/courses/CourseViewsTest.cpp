@@ -126,6 +126,7 @@ private slots:
     void viewAndChangeModesFollowTheModel();
     void courseListsAndSelections();
     void selectStateEnablesTheFieldWithItsChoice();
+    void enterFindsInTheFindBoxAndTakesTheHighlightedRow();
     void masterDialogCannotCloseWhileLoading();
     void courseCommandsRunFromTheWindow();
 };
@@ -250,6 +251,42 @@ void CourseViewsTest::selectStateEnablesTheFieldWithItsChoice() {
     shoot(view, "dialog-select-state.png");
     view.findChild<QPushButton*>("ok")->click();
     QCOMPARE(model.choice().state, std::string("OH"));
+}
+
+void CourseViewsTest::enterFindsInTheFindBoxAndTakesTheHighlightedRow() {
+    Courses data;
+    test::ScriptedDialogHost host;
+    test::MemorySettingsStore settings;
+    manage::CourseServices services{*data.doc, host, data.prompter, settings, false};
+    manage::CSelectCourseDlg select(services);
+    ui::SelectCourseView selectView(select, nullptr);
+    selectView.show();
+    QApplication::setActiveWindow(&selectView);
+    QVERIFY(QTest::qWaitForWindowActive(&selectView));
+    QCOMPARE(QApplication::focusWidget(), selectView.findField());
+    QTest::keyClicks(selectView.findField(), "bir");
+    QTest::keyClick(selectView.findField(), Qt::Key_Return);
+    QVERIFY(selectView.isVisible());
+    QCOMPARE(select.groupSelected(), 1);
+    // The course found has the focus in its list: the second Enter takes it.
+    QCOMPARE(QApplication::focusWidget(), selectView.groupList());
+    QCOMPARE(selectView.groupList()->currentRow(), 1);
+    QTest::keyClick(selectView.groupList(), Qt::Key_Return);
+    QCOMPARE(selectView.result(), platform::dialogOk);
+    QCOMPARE(select.groupSelected(), 1);
+
+    // A tee list highlights its first row when it gets the focus; Enter takes that row.
+    manage::CSelectTeeDlg tees(*data.doc, data.prompter, 1);
+    ui::SelectTeeView teesView(tees, nullptr);
+    teesView.show();
+    QApplication::setActiveWindow(&teesView);
+    QVERIFY(QTest::qWaitForWindowActive(&teesView));
+    teesView.list()->setFocus();
+    QVERIFY(teesView.list()->item(0)->isSelected());
+    QTest::keyClick(teesView.list(), Qt::Key_Down);
+    QTest::keyClick(teesView.list(), Qt::Key_Return);
+    QCOMPARE(teesView.result(), platform::dialogOk);
+    QCOMPARE(tees.selected(), 1);
 }
 
 void CourseViewsTest::masterDialogCannotCloseWhileLoading() {

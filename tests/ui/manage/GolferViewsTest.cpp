@@ -70,6 +70,7 @@ class GolferViewsTest : public QObject {
 private slots:
     void peopleViewUpperCasesTheStateAndChecksTheName();
     void selectGolferViewNeedsAChoice();
+    void selectGolferTakesTheHighlightedGolferOnEnter();
     void addChangeAndDeleteFromTheWindow();
     void handicapListingsFromTheWindow();
     void enterARoundWithTheKeyboard();
@@ -127,6 +128,7 @@ void GolferViewsTest::selectGolferViewNeedsAChoice() {
     shot(&view, "dialog-select-golfer.png");
     test::MessageBoxAnswerer boxes;
     boxes.screenshotNext("message-select-a-golfer.png");
+    view.list()->clearSelection(); // the highlighted golfer taken back
     buttonOf(&view, "ok")->click();
     QCOMPARE(boxes.texts, QStringList{"You must select a golfer!"});
     QCOMPARE(boxes.captions, QStringList{"Selection Error"});
@@ -141,6 +143,20 @@ void GolferViewsTest::selectGolferViewNeedsAChoice() {
     buttonOf(&view, "ok")->click();
     QCOMPARE(view.result(), platform::dialogOk);
     QCOMPARE(model.chosen(), manage::allGolfers);
+}
+
+void GolferViewsTest::selectGolferTakesTheHighlightedGolferOnEnter() {
+    ui::QtPrompter prompter;
+    manage::CSelectPersonDlg model({{"Brandt, Ola", 2}, {"Okonkwo, Ike", 1}}, prompter, {true, false});
+    ui::SelectPersonView view(model, nullptr);
+    view.show();
+    QApplication::setActiveWindow(&view);
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    QCOMPARE(QApplication::focusWidget(), view.list());
+    QVERIFY(view.list()->item(0)->isSelected());
+    QTest::keyClick(view.list(), Qt::Key_Return);
+    QCOMPARE(view.result(), platform::dialogOk);
+    QCOMPARE(model.chosen(), 2L);
 }
 
 void GolferViewsTest::addChangeAndDeleteFromTheWindow() {
@@ -432,7 +448,10 @@ void GolferViewsTest::roundSelectionDialogsFromTheWindow() {
     player.then("selectPersonView", chooseIke);
     player.then("selectScoreView", [](QWidget* d) {
         shot(d, "dialog-select-round.png");
-        buttonOf(d, "ok")->click(); // nothing chosen: the message, and the dialog stays
+        // The highlighted first round is the choice; with that taken back, OK gives the message and
+        // the dialog stays.
+        d->findChild<QListWidget*>("rounds")->clearSelection();
+        buttonOf(d, "ok")->click();
         buttonOf(d, "cancel")->click();
     });
     window.runCommand(app::CommandId::ViewRound);

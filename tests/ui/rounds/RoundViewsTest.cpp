@@ -6,6 +6,7 @@
 #include "rounds/CTotalScoreDlg.h"
 #include "support/Doubles.h"
 #include "support/TempDir.h"
+#include "ui/DateField.h"
 #include "ui/HelpWindow.h"
 #include "ui/QtDialogHost.h"
 #include "ui/QtPrompter.h"
@@ -14,7 +15,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -85,6 +85,12 @@ private slots:
     void registeredViewsRunThroughTheHost();
     void roundTextFileButtonsSaveAndLoadTheCard();
     void helpButtonsOpenTheirTopics();
+    void dateFieldTakesDatesAsPeopleTypeThem();
+    void dateFieldArrowsStepThePartUnderTheCursor();
+    void typedDateAndEnterOnTheLastHoleSaveWhatIsShown();
+    void changedHoleCountsWhenEnterIsPressedInIt();
+    void halfTypedDateIsRefusedNotReplaced();
+    void totalOnlyRoundTakesTypedDateAndTotalOnEnter();
     void cleanupTestCase() { ui::HelpWindow::closeAll(); }
 };
 
@@ -401,6 +407,205 @@ void RoundViewsTest::helpButtonsOpenTheirTopics() {
     QVERIFY(window->browser()->toPlainText().contains("Entering a Round Hole by Hole"));
     window->open("total-round");
     QVERIFY(window->browser()->toPlainText().contains("Entering a Round as a Total Score"));
+}
+
+namespace {
+
+// A date field in a window of its own with a second field after it, typed into as a user does.
+struct DateFieldWindow {
+    QWidget window;
+    ui::DateField* field = new ui::DateField(QDate(2026, 12, 9), &window);
+    QLineEdit* next = new QLineEdit(&window);
+    DateFieldWindow() {
+        next->move(0, 40);
+        waitUntilShown(window);
+        field->setFocus();
+    }
+    void type(const QString& keys) {
+        field->selectAll();
+        QTest::keyClicks(field, keys);
+    }
+};
+
+} // namespace
+
+void RoundViewsTest::dateFieldTakesDatesAsPeopleTypeThem() {
+    DateFieldWindow w;
+    QList<QDate> heard;
+    connect(w.field, &ui::DateField::dateChanged, this, [&heard](const QDate& d) { heard.push_back(d); });
+    const std::pair<const char*, QDate> typed[] = {
+        {"11/20/2026", QDate(2026, 11, 20)},
+        {"11202026", QDate(2026, 11, 20)},
+        {"1/5/2026", QDate(2026, 1, 5)},
+        {"2-29-2028", QDate(2028, 2, 29)},
+        {"12.31.1999", QDate(1999, 12, 31)},
+        {"01/01/1900", QDate(1900, 1, 1)},
+        {"11/2", QDate()},
+        {"1120202", QDate()},
+        {"02/30/2026", QDate()},
+        {"13/01/2026", QDate()},
+        {"12/31/1899", QDate()},
+        {"1/5/26", QDate()},
+    };
+    for (const auto& [text, date] : typed) {
+        w.type(text);
+        QCOMPARE(w.field->text(), QString(text));
+        QCOMPARE(w.field->date(), date);
+        QCOMPARE(heard.last(), date);
+        // Whatever was typed, the focus stays in the date until the user leaves it.
+        QCOMPARE(QApplication::focusWidget(), w.field);
+    }
+
+    // Letters are not taken; a whole date is shown in its one form when the field is left, and a
+    // half-typed one stays as it was typed.
+    w.type("1/5/2026x");
+    QCOMPARE(w.field->text(), QString("1/5/2026"));
+    QTest::keyClick(w.field, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.next);
+    QCOMPARE(w.field->text(), QString("01/05/2026"));
+    w.field->setFocus();
+    w.type("11/2");
+    w.next->setFocus();
+    QCOMPARE(w.field->text(), QString("11/2"));
+    QVERIFY(!w.field->date().isValid());
+}
+
+void RoundViewsTest::dateFieldArrowsStepThePartUnderTheCursor() {
+    DateFieldWindow w;
+    w.type("11/20/2026");
+    w.field->setCursorPosition(4); // in the day
+    QTest::keyClick(w.field, Qt::Key_Up);
+    QCOMPARE(w.field->date(), QDate(2026, 11, 21));
+    QCOMPARE(w.field->selectedText(), QString("21"));
+    w.field->setCursorPosition(0); // in the month
+    QTest::keyClick(w.field, Qt::Key_Down);
+    QCOMPARE(w.field->date(), QDate(2026, 10, 21));
+    w.field->setCursorPosition(8); // in the year
+    QTest::keyClick(w.field, Qt::Key_Up);
+    QCOMPARE(w.field->text(), QString("10/21/2027"));
+
+    // The arrows stop at the lowest date instead of going round to another one.
+    w.type("01/01/1900");
+    w.field->setCursorPosition(4);
+    QTest::keyClick(w.field, Qt::Key_Down);
+    QCOMPARE(w.field->date(), QDate(1900, 1, 1));
+    // On a half-typed date they start again from the last whole date.
+    w.type("3/1");
+    w.field->setCursorPosition(0);
+    QTest::keyClick(w.field, Qt::Key_Up);
+    QCOMPARE(w.field->date(), QDate(1900, 2, 1));
+}
+
+namespace {
+
+// The hole-by-hole editor of a new round on the sample course, shown, with the focus in the date.
+struct EnterRoundWindow {
+    test::ScriptedPrompter prompter;
+    rounds::CScoresDlg model{rounds::RoundMode::Enter, prompter, today};
+    std::unique_ptr<ui::ScoresView> view;
+    EnterRoundWindow() {
+        model.fillFromCourse("Palmer, Arnold", test::sampleCourse(), {});
+        model.prepareShow();
+        view = std::make_unique<ui::ScoresView>(model, nullptr);
+        waitUntilShown(*view);
+    }
+};
+
+} // namespace
+
+void RoundViewsTest::typedDateAndEnterOnTheLastHoleSaveWhatIsShown() {
+    EnterRoundWindow w;
+    ui::ScoresView& view = *w.view;
+    QCOMPARE(QApplication::focusWidget(), view.datePicker());
+    view.datePicker()->selectAll();
+    typeKeys("11/20/2026");
+    QCOMPARE(QApplication::focusWidget(), view.datePicker());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    for (int h = 1; h <= 17; ++h) {
+        QCOMPARE(QApplication::focusWidget(), view.strokesField(h));
+        typeKeys("42");
+    }
+    // A hole in one on the last hole: the one waits for a second digit, and Enter saves.
+    typeKeys("1");
+    QCOMPARE(QApplication::focusWidget(), view.strokesField(18));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(!view.isVisible());
+    QCOMPARE(view.result(), platform::dialogOk);
+    QCOMPARE(w.prompter.texts(), std::vector<std::string>{});
+    const rounds::ScoresCard& card = w.model.card();
+    QCOMPARE(card.totalStrokes, 17 * 4 + 1);
+    QCOMPARE(card.strokes[18], 1);
+    QCOMPARE(card.totalPutts, 17 * 2);
+    QVERIFY((std::array{card.month, card.day, card.year}) == (std::array{11, 20, 2026}));
+}
+
+void RoundViewsTest::changedHoleCountsWhenEnterIsPressedInIt() {
+    test::ScriptedPrompter prompter;
+    rounds::CScoresDlg model(rounds::RoundMode::Change, prompter, today);
+    model.loadFromRound(storedRound(0));
+    model.applyChangeSettings({});
+    model.prepareShow();
+    ui::ScoresView view(model, nullptr);
+    waitUntilShown(view);
+    view.findChild<QCheckBox*>("tabbingOff")->click();
+    view.strokesField(5)->setFocus();
+    view.strokesField(5)->selectAll();
+    typeKeys("9"); // was 6
+    QCOMPARE(QApplication::focusWidget(), view.strokesField(5));
+    // Enter on the keypad takes the field as well; a refused value keeps the focus in it.
+    typeKeys("999");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+    QVERIFY(view.isVisible());
+    QCOMPARE(prompter.texts(), std::vector<std::string>{"Enter an integer between 0 and 127."});
+    QCOMPARE(QApplication::focusWidget(), view.strokesField(5));
+    view.strokesField(5)->selectAll();
+    typeKeys("9");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+    QVERIFY(!view.isVisible());
+    QCOMPARE(model.card().totalStrokes, 75 + 3);
+    QCOMPARE(view.findChild<QLineEdit*>("totalStrokes")->text(), QString("78"));
+}
+
+void RoundViewsTest::halfTypedDateIsRefusedNotReplaced() {
+    EnterRoundWindow w;
+    ui::ScoresView& view = *w.view;
+    test::typeRound(w.model, test::parRound);
+    view.datePicker()->selectAll();
+    typeKeys("11/2");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(view.isVisible());
+    QCOMPARE(w.prompter.texts(), std::vector<std::string>{"Date round played is invalid"});
+    QCOMPARE(view.datePicker()->text(), QString("11/2"));
+    typeKeys("0/2026");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(!view.isVisible());
+    const rounds::ScoresCard& card = w.model.card();
+    QVERIFY((std::array{card.month, card.day, card.year}) == (std::array{11, 20, 2026}));
+}
+
+void RoundViewsTest::totalOnlyRoundTakesTypedDateAndTotalOnEnter() {
+    test::ScriptedPrompter prompter;
+    rounds::CTotalScoreDlg model(rounds::RoundMode::Enter, prompter, today);
+    model.fillFromCourse("Palmer, Arnold", test::sampleCourse(), false);
+    ui::TotalScoreView view(model, nullptr);
+    waitUntilShown(view);
+    QCOMPARE(QApplication::focusWidget(), view.datePicker());
+    view.datePicker()->selectAll();
+    typeKeys("13/20/2026");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), view.totalField());
+    view.totalField()->selectAll();
+    typeKeys("87");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(prompter.texts(), std::vector<std::string>{"Date round played is invalid"});
+    QVERIFY(view.isVisible());
+    view.datePicker()->setFocus();
+    view.datePicker()->selectAll();
+    typeKeys("1/5/2026");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(!view.isVisible());
+    QCOMPARE(model.totalStrokes(), 87);
+    QVERIFY(model.datePlayed().year == 2026 && model.datePlayed().month == 1 && model.datePlayed().day == 5);
 }
 
 QTEST_MAIN(RoundViewsTest)

@@ -10,6 +10,7 @@
 #include "support/Doubles.h"
 #include "support/TempDir.h"
 #include "ui/BasicStatsView.h"
+#include "ui/DateField.h"
 #include "ui/FairwaysView.h"
 #include "ui/HoleStatsView.h"
 #include "ui/ListDialogView.h"
@@ -21,7 +22,6 @@
 #include "ui/SelectGolferRoundsView.h"
 
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QListWidget>
