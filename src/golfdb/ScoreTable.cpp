@@ -93,6 +93,10 @@ void ScoreTable::readCurrent() {
     fields::readBytes(field(fPutts), r.putts);
     fields::readBytes(field(fScores), r.strokes);
     fields::readBytes(field(fHoleFlags), r.holeFlags);
+    r.pcc = 0;
+    if (const auto stored = static_cast<std::int8_t>(*store::fieldBytes(field(fExtra), pccOffset));
+        stored >= lowestPcc && stored <= highestPcc)
+        r.pcc = stored;
 }
 
 void ScoreTable::writeCurrent() {
@@ -105,6 +109,10 @@ void ScoreTable::writeCurrent() {
     fields::writeBytes(field(fPutts), r.putts);
     fields::writeBytes(field(fScores), r.strokes);
     fields::writeBytes(field(fHoleFlags), r.holeFlags);
+    // A PCC of 0 stays blank; a value outside the range cannot have been entered and is not kept.
+    if (r.pcc != 0 && r.pcc >= lowestPcc && r.pcc <= highestPcc)
+        *store::fieldBytes(field(fExtra), pccOffset) =
+            static_cast<unsigned char>(static_cast<std::int8_t>(r.pcc));
 }
 
 int ScoreTable::findRound(const std::string& golfer, const std::string& dateText) {

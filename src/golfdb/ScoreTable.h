@@ -17,6 +17,7 @@ using RoundsUsedTable = std::array<int, roundsUsedSize>;
 inline constexpr int ruleUsga = 0;
 inline constexpr int ruleLowestHalf = 1;
 inline constexpr int ruleAllRecent = 2;
+inline constexpr int ruleWorld = 3; // the World Handicap System: no rounds-used table of its own
 
 class ScoreTable : public CourseTable {
 public:
@@ -37,7 +38,8 @@ public:
     bool isInitialHandicapRound() const { return score_.isInitialHandicapRound(); }
     int totalPutts() const { return score_.totalPutts(); }
 
-    // Rule 1 selects ceil(n/2), rule 2 selects n, any other value the USGA table.
+    // Rule 1 selects ceil(n/2), rule 2 selects n, any other value the USGA table (rule 3 too, which
+    // computes its index otherwise and keeps its number in handicapRule()).
     void selectRoundsUsedTable(int rule);
     int handicapRule() const { return rule_; }
     const RoundsUsedTable& roundsUsedTable() const { return active_; }
