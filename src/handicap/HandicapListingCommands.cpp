@@ -1,6 +1,7 @@
 #include "handicap/HandicapListingCommands.h"
 
 #include "handicap/HandicapScoresListing.h"
+#include "handicap/IndexText.h"
 #include "report/CListDlg.h"
 
 #include <array>
@@ -31,9 +32,8 @@ void showHandicap(golfdb::CKipGolfDoc& doc, const ListingServices& services) {
         return;
     golfdb::GolferTable& golfers = doc.golferTable();
     const golfdb::NameParts names = golfdb::GolferTable::splitName(golfers.record().name);
-    std::array<char, 32> index{};
-    std::snprintf(index.data(), index.size(), "%4.1f", golfers.record().handicapIndex);
-    doc.prompter().show({names.first + " " + names.last + " has a handicap of " + index.data(),
+    const std::string index = indexText(golfers.record().handicapIndex, 4, doc.handicapRule());
+    doc.prompter().show({names.first + " " + names.last + " has a handicap of " + index,
                          "Handicap Information", platform::Icon::Information, platform::Buttons::Ok});
 }
 

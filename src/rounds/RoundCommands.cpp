@@ -1,6 +1,7 @@
 #include "rounds/RoundCommands.h"
 
 #include "handicap/HandicapIndex.h"
+#include "handicap/IndexText.h"
 #include "manage/CSelectPersonDlg.h"
 #include "manage/CourseSelection.h"
 #include "manage/RecentCourses.h"
@@ -51,16 +52,17 @@ std::optional<int> keptPoints(const CTotalScoreDlg&) {
     return std::nullopt;
 }
 
-std::string savedText(const std::string& golferKey, double index, std::optional<int> points) {
+std::string savedText(const std::string& golferKey, double index, std::optional<int> points, int rule) {
     const golfdb::NameParts names = golfdb::splitGolferName(golferKey);
+    const std::string shown = handicap::indexText(index, 3, rule);
     std::array<char, 160> text{};
     if (points)
         std::snprintf(text.data(), text.size(),
-                      "Round saved and %s %s's handicap is now %3.1f\n\nTotal points for round were %d ",
-                      names.first.c_str(), names.last.c_str(), index, *points);
+                      "Round saved and %s %s's handicap is now %s\n\nTotal points for round were %d ",
+                      names.first.c_str(), names.last.c_str(), shown.c_str(), *points);
     else
-        std::snprintf(text.data(), text.size(), "Round saved and %s %s's handicap is now %3.1f ",
-                      names.first.c_str(), names.last.c_str(), index);
+        std::snprintf(text.data(), text.size(), "Round saved and %s %s's handicap is now %s ",
+                      names.first.c_str(), names.last.c_str(), shown.c_str());
     return text.data();
 }
 
@@ -107,7 +109,7 @@ template <class Dialog> int editorLoop(RoundServices& s, Dialog& dialog, std::st
                 s.offerRound(round);
             const double index = storeNewIndex(s.doc, golferKey);
             s.doc.syncAll();
-            text = savedText(golferKey, index, keptPoints(dialog));
+            text = savedText(golferKey, index, keptPoints(dialog), s.doc.handicapRule());
             if (result != platform::dialogOk)
                 clearForNext(dialog);
         } else {
@@ -193,11 +195,13 @@ int changeRound(RoundServices& s) {
     const RoundEntrySettings settings = readRoundEntrySettings(s.settings);
     if (round.isTotalOnly()) {
         CTotalScoreDlg dialog(RoundMode::Change, s.prompter, s.clock.today());
+        dialog.setHandicapRule(s.doc.handicapRule());
         dialog.loadFromRound(round);
         dialog.setChecksOff(settings.checksOff);
         return rewriteRound(s, dialog, *record, *golferKey);
     }
     CScoresDlg dialog(RoundMode::Change, s.prompter, s.clock.today());
+    dialog.setHandicapRule(s.doc.handicapRule());
     dialog.loadFromRound(round);
     dialog.applyChangeSettings(settings);
     return rewriteRound(s, dialog, *record, *golferKey);
@@ -224,8 +228,8 @@ int deleteRounds(RoundServices& s) {
         const double index = updateIndexIfChanged(s.doc, *golferKey);
         s.doc.syncAll();
         std::array<char, 160> message{};
-        std::snprintf(message.data(), message.size(),
-                      "Selected rounds deleted and %s's handicap is now %3.1f ", golferKey->c_str(), index);
+        std::snprintf(message.data(), message.size(), "Selected rounds deleted and %s's handicap is now %s ",
+                      golferKey->c_str(), handicap::indexText(index, 3, s.doc.handicapRule()).c_str());
         text = message.data();
     }
     s.prompter.show({text, "Rounds", Icon::Information, Buttons::Ok});
@@ -273,11 +277,13 @@ int enterRound(RoundServices& s) {
     const RoundEntrySettings settings = readRoundEntrySettings(s.settings);
     if (holeByHole) {
         CScoresDlg dialog(RoundMode::Enter, s.prompter, s.clock.today());
+        dialog.setHandicapRule(s.doc.handicapRule());
         dialog.fillFromCourse(*golferKey, course, settings);
         dialog.setTextFiles(s.textFiles);
         return editorLoop(s, dialog, *golferKey);
     }
     CTotalScoreDlg dialog(RoundMode::Enter, s.prompter, s.clock.today());
+    dialog.setHandicapRule(s.doc.handicapRule());
     dialog.fillFromCourse(*golferKey, course, settings.checksOff);
     return editorLoop(s, dialog, *golferKey);
 }
