@@ -29,8 +29,10 @@ std::string yardageText(const std::array<std::int32_t, holeSlots>& yardage) {
 constexpr int pointsBase = 127;
 constexpr int pointsBlockBytes = 7;
 
+} // namespace
+
 // Anything but a full set of 18 (blanks, another program's bytes) reads as no stroke indexes.
-void readStrokeIndexes(store::Field* extra, HoleBytes& strokeIndex) {
+void CourseTable::readStrokeIndexes(store::Field* extra, HoleBytes& strokeIndex) {
     strokeIndex.fill(0);
     for (int hole = 1; hole < holeSlots; ++hole)
         strokeIndex[static_cast<std::size_t>(hole)] =
@@ -38,8 +40,6 @@ void readStrokeIndexes(store::Field* extra, HoleBytes& strokeIndex) {
     if (!isStrokeIndexSet(strokeIndex))
         strokeIndex.fill(0);
 }
-
-} // namespace
 
 CourseTable::CourseTable(std::string path) : CourseTable(std::move(path), courseTagName) {}
 

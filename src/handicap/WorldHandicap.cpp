@@ -64,8 +64,8 @@ int adjustedGross(const PlayedRound& round, std::optional<int> indexInEffect) {
         handicap = courseHandicap(*indexInEffect, round.slope, round.ratingTenths, par);
     int adjusted = 0;
     for (std::size_t hole = 1; hole <= holes; ++hole)
-        adjusted +=
-            std::min(round.strokes[hole], holeMaximum(round.par[hole], handicap, round.strokeIndex[hole]));
+        adjusted += std::min<int>(round.strokes[hole],
+                                  holeMaximum(round.par[hole], handicap, round.strokeIndex[hole]));
     return adjusted;
 }
 
@@ -110,16 +110,26 @@ IndexRow indexRow(int k) {
     return {8, 0};
 }
 
-std::optional<int> averagedIndex(const std::vector<int>& differentials) {
-    const int k = static_cast<int>(differentials.size());
+namespace {
+
+// The step 5 average of k values (at most 20), which it reorders.
+std::optional<int> averageOf(int* values, int k) {
     if (k < 3)
         return std::nullopt;
-    std::vector<int> sorted = differentials;
-    std::sort(sorted.begin(), sorted.end());
     const IndexRow row = indexRow(k);
-    const long long sum = std::accumulate(sorted.begin(), sorted.begin() + row.used, 0LL);
+    std::nth_element(values, values + row.used - 1, values + k);
+    const long long sum = std::accumulate(values, values + row.used, 0LL);
     const long long average = roundHalfUp(sum, row.used) + row.adjustment;
     return static_cast<int>(std::min<long long>(average, highestIndexTenths));
+}
+
+} // namespace
+
+std::optional<int> averagedIndex(const std::vector<int>& differentials) {
+    std::array<int, window> values{};
+    const int k = static_cast<int>(std::min<std::size_t>(differentials.size(), window));
+    std::copy(differentials.end() - k, differentials.end(), values.begin());
+    return averageOf(values.data(), k);
 }
 
 CappedIndex capped(int averageTenths, int lowTenths) {
@@ -159,6 +169,8 @@ long dayNumber(int year, int month, int day) {
 void Replay::play(const std::vector<PlayedRound>& rounds) {
     record_.clear();
     days_.clear();
+    record_.reserve(rounds.size());
+    days_.reserve(rounds.size());
     std::size_t first = 0;
     while (first < rounds.size()) {
         const long day = rounds[first].day;
@@ -223,11 +235,13 @@ void Replay::closeDay(long day, std::size_t firstRound, bool initial) {
     entry.day = day;
     entry.firstRound = firstRound;
     entry.initial = initial;
-    std::vector<int> values;
-    for (const std::size_t i : recent())
-        values.push_back(record_[i].value());
-    entry.counted = static_cast<int>(values.size());
-    entry.index = averagedIndex(values);
+    // Once per day with rounds over a golfer's whole record: kept free of allocations.
+    std::array<int, window> values{};
+    const std::size_t from = record_.size() > window ? record_.size() - window : 0;
+    for (std::size_t i = from; i < record_.size(); ++i)
+        values[i - from] = record_[i].value();
+    entry.counted = static_cast<int>(record_.size() - from);
+    entry.index = averageOf(values.data(), entry.counted);
     if (entry.index && entry.counted == window) {
         entry.low = lowIndexBefore(day);
         if (entry.low) {

@@ -5,6 +5,7 @@
 // because binary doubles get the halves wrong (29.15 is 29.149999... as a double).
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -80,9 +81,10 @@ struct PlayedRound {
     int slope = 113;
     int ratingTenths = 0;
     int pcc = 0;
-    std::array<int, holes + 1> par{};
-    std::array<int, holes + 1> strokes{};
-    std::array<int, holes + 1> strokeIndex{}; // all 0 when the round has none
+    // Bytes as the rows hold them: a golfer's whole record is copied and reordered on every replay.
+    std::array<std::int8_t, holes + 1> par{};
+    std::array<std::int8_t, holes + 1> strokes{};
+    std::array<std::int8_t, holes + 1> strokeIndex{}; // all 0 when the round has none
 };
 
 // The adjusted gross of a round: a total-only round's typed total, else the sum over the holes of the

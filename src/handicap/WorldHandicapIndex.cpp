@@ -18,7 +18,7 @@ int tenthsOf(double value) {
     return std::isfinite(value) ? static_cast<int>(std::lround(value * 10.0)) : 0;
 }
 
-whs::PlayedRound playedFrom(golfdb::ScoreRecord& round, bool initial) {
+whs::PlayedRound playedFrom(const golfdb::ScoreRecord& round, bool initial) {
     whs::PlayedRound played;
     played.initial = initial;
     if (initial) {
@@ -30,7 +30,10 @@ whs::PlayedRound playedFrom(golfdb::ScoreRecord& round, bool initial) {
     }
     played.day = whs::dayNumber(round.year, round.month, round.day);
     played.totalOnly = round.isTotalOnly();
-    played.total = round.grossScore();
+    played.total = round.totalStrokes;
+    if (played.total == 0)
+        for (const auto strokes : round.strokes)
+            played.total += strokes;
     played.slope = round.slope;
     played.ratingTenths = tenthsOf(round.rating);
     played.pcc = round.pcc;
@@ -42,11 +45,8 @@ whs::PlayedRound playedFrom(golfdb::ScoreRecord& round, bool initial) {
     return played;
 }
 
-struct Row {
-    std::string date;
-    whs::PlayedRound played;
-    ReplayedRound round;
-};
+// Dates below this are initial handicap rows.
+constexpr long firstRealDate = 10100101;
 
 std::string listingLine(const ReplayedRound& round, int adjustedGross, int tenths) {
     std::array<char, 96> text{};
@@ -58,29 +58,45 @@ std::string listingLine(const ReplayedRound& round, int adjustedGross, int tenth
 } // namespace
 
 WorldHandicapRecord replayGolfer(golfdb::ScoreTable& scores, const std::string& golfer) {
-    std::vector<Row> rows;
-    for (int rc = scores.findNewest(golfer); rc == store::storeOk; rc = scores.skip()) {
-        golfdb::ScoreRecord& round = scores.record();
-        if (round.golfer != golfer)
-            break;
-        const bool initial = round.isInitialHandicapRound();
-        rows.push_back(
-            {initial ? std::string() : round.dateText(),
-             playedFrom(round, initial),
-             {scores.recordNumber(), round.year, round.month, round.day, round.name, round.differential}});
-    }
-    std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
-        if (a.date != b.date)
-            return a.date < b.date;
-        return a.round.recordNumber < b.round.recordNumber;
-    });
     WorldHandicapRecord out;
-    out.played.reserve(rows.size());
-    out.rounds.reserve(rows.size());
-    for (Row& row : rows) {
-        out.played.push_back(row.played);
-        out.rounds.push_back(std::move(row.round));
+    std::vector<long> dates;
+    constexpr std::size_t usualRecord = 128;
+    dates.reserve(usualRecord);
+    out.played.reserve(usualRecord);
+    out.rounds.reserve(usualRecord);
+    const std::string key = golfdb::ScoreTable::storedGolferKey(golfer);
+    // A golfer's whole record is walked, not 20 rows: only the figures the replay uses are read.
+    golfdb::ScoreRecord round;
+    for (int rc = scores.findNewest(golfer); rc == store::storeOk; rc = scores.skipRow()) {
+        if (!scores.rowIsGolfer(key))
+            break;
+        scores.readHandicapPart(round);
+        const long date = round.year * 10000L + round.month * 100L + round.day;
+        const bool initial = date < firstRealDate;
+        dates.push_back(initial ? 0 : date);
+        out.played.push_back(playedFrom(round, initial));
+        out.rounds.push_back({scores.recordNumber(), round.year, round.month, round.day, round.differential});
     }
+    // The tag gives the rows newest first, so oldest first is nearly the reverse; rows of one date
+    // go by record number.
+    std::vector<std::size_t> order(dates.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = order.size() - 1 - i;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        if (dates[a] != dates[b])
+            return dates[a] < dates[b];
+        return out.rounds[a].recordNumber < out.rounds[b].recordNumber;
+    });
+    std::vector<whs::PlayedRound> played;
+    std::vector<ReplayedRound> rounds;
+    played.reserve(order.size());
+    rounds.reserve(order.size());
+    for (const std::size_t i : order) {
+        played.push_back(out.played[i]);
+        rounds.push_back(out.rounds[i]);
+    }
+    out.played = std::move(played);
+    out.rounds = std::move(rounds);
     out.replay.play(out.played);
     return out;
 }
@@ -109,7 +125,8 @@ HandicapResult computeWorldHandicapIndex(golfdb::ScoreTable& scores, const std::
         if (i < used)
             line += " *";
         listing->lines.push_back(std::move(line));
-        listing->courseNames.push_back(round.courseName);
+        const bool read = scores.goTo(round.recordNumber) == store::storeOk;
+        listing->courseNames.push_back(read ? scores.record().name : std::string());
         listing->recordNumbers.push_back(round.recordNumber);
     }
     return result;

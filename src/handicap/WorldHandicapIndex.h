@@ -16,7 +16,6 @@ namespace kip::handicap {
 struct ReplayedRound {
     long recordNumber = 0;
     int year = 0, month = 0, day = 0;
-    std::string courseName;
     double differential = 0.0; // as stored in HCINDEX, for the other rules' history
 };
 

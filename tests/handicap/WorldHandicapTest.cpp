@@ -55,8 +55,8 @@ PlayedRound workedExampleRound() {
     round.slope = 131;
     round.ratingTenths = 718;
     round.pcc = 1;
-    const std::array<int, 19> par = {0, 4, 4, 3, 5, 4, 4, 3, 5, 4, 4, 4, 3, 5, 4, 4, 3, 5, 4};
-    const std::array<int, 19> si = {0, 1, 11, 17, 7, 3, 13, 15, 5, 9, 2, 10, 18, 6, 4, 12, 14, 8, 16};
+    const std::array<std::int8_t, 19> par = {0, 4, 4, 3, 5, 4, 4, 3, 5, 4, 4, 4, 3, 5, 4, 4, 3, 5, 4};
+    const std::array<std::int8_t, 19> si = {0, 1, 11, 17, 7, 3, 13, 15, 5, 9, 2, 10, 18, 6, 4, 12, 14, 8, 16};
     round.par = par;
     round.strokeIndex = si;
     for (int hole = 1; hole <= 18; ++hole)
@@ -72,7 +72,7 @@ TEST(WorldHandicapWorkedExample, AdjustedGrossAndDifferential) {
     for (const int s : round.strokes)
         gross += s;
     // Two holes over the maximum by 2 and 1; make the rest add up to the example's 97.
-    round.strokes[5] += 97 - gross;
+    round.strokes[5] = static_cast<std::int8_t>(round.strokes[5] + 97 - gross);
     EXPECT_EQ(adjustedGross(round, 124), 94);
     EXPECT_EQ(scoreDifferential(94, 718, 131, 1).tenths(), 183); // 18.287...
     round.totalOnly = true;
