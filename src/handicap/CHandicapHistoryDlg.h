@@ -37,11 +37,16 @@ public:
     // The low index of the newest point that had one (World Handicap System).
     std::optional<double> lowIndex() const;
 
+    // Draws the chart in the box on any surface (the window's chart control and the print): the
+    // index as a line over the days spaced by date, the low index dashed, S and H over capped days.
+    void drawChart(int left, int top, int width, int height, platform::PrintSurface& surface) const;
+
     bool printEnabled() const { return printer_ != nullptr && !lines_.empty(); }
     void setPrinter(platform::Printer* printer) { printer_ = printer; }
-    // The heading and the lines "Print" prints.
+    // The lines "Print" prints under the title and the chart.
     std::vector<std::string> printedLines() const;
-    void print();
+    // The title, the chart and the list; false without a printer or when the print was cancelled.
+    bool print();
     int ok() { return platform::dialogOk; }
 
 private:

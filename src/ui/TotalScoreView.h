@@ -18,6 +18,7 @@ public:
     void reject() override;
     QLineEdit* totalField() const { return total_; }
     QDateEdit* datePicker() const { return date_; }
+    QLineEdit* pccField() const { return pcc_; } // rule 3 only
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -28,6 +29,7 @@ private:
     rounds::CTotalScoreDlg& model_;
     QDateEdit* date_ = nullptr;
     QLineEdit* total_ = nullptr;
+    QLineEdit* pcc_ = nullptr;
     QPushButton* saveAndQuit_ = nullptr;
 };
 
