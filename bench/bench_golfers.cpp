@@ -144,10 +144,10 @@ BENCHMARK(BM_ShowAllHandicapScores)->Unit(benchmark::kMillisecond);
 // The steps Enter a Round takes for each saved round, without the sync that ends the command: the
 // round appended, offered to the leaderboard, the golfer's index recalculated and the golfer row
 // written.
-void BM_SaveEnteredRound(benchmark::State& state) {
+void saveEnteredRounds(benchmark::State& state, int rule, const std::string& key) {
     auto& doc = database().doc();
+    doc.setHandicapRule(rule);
     app::Leaderboard board(2024);
-    const std::string key = golferName(golferCount / 2);
     int n = 0;
     for (auto _ : state) {
         auto& scores = doc.scoreTable();
@@ -176,7 +176,18 @@ void BM_SaveEnteredRound(benchmark::State& state) {
         golfers.record().handicapRounds = result.counted;
         golfers.change();
     }
+    doc.setHandicapRule(golfdb::ruleUsga);
+}
+
+void BM_SaveEnteredRound(benchmark::State& state) {
+    saveEnteredRounds(state, golfdb::ruleUsga, golferName(golferCount / 2));
 }
 BENCHMARK(BM_SaveEnteredRound)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+// Under the World Handicap System the index replays the golfer's whole record (100 to 300 rounds).
+void BM_SaveEnteredRoundWorld(benchmark::State& state) {
+    saveEnteredRounds(state, golfdb::ruleWorld, golferName(golferCount / 2 + 1));
+}
+BENCHMARK(BM_SaveEnteredRoundWorld)->Unit(benchmark::kMillisecond)->Iterations(200);
 
 } // namespace

@@ -60,6 +60,22 @@ void BM_RecalculateAllHandicaps(benchmark::State& state) {
 }
 BENCHMARK(BM_RecalculateAllHandicaps)->Unit(benchmark::kMillisecond);
 
+// The same recalculation under the World Handicap System, which replays every round of each golfer
+// (100 here) where the legacy rules read the newest 20.
+void BM_RecalculateAllHandicapsWorld(benchmark::State& state) {
+    auto& doc = database().doc();
+    doc.setHandicapRule(golfdb::ruleWorld);
+    for (auto _ : state) {
+        const auto result = handicap::recalculateAllHandicaps(doc);
+        benchmark::DoNotOptimize(result);
+        if (result.golfers != golferCount || result.failedWrites != 0)
+            state.SkipWithError("recalculation did not write every golfer");
+    }
+    doc.setHandicapRule(golfdb::ruleUsga);
+    state.counters["golfers"] = golferCount;
+}
+BENCHMARK(BM_RecalculateAllHandicapsWorld)->Unit(benchmark::kMillisecond);
+
 void BM_ComputeHandicapIndex(benchmark::State& state) {
     auto& scores = database().doc().scoreTable();
     int g = 0;
@@ -70,6 +86,19 @@ void BM_ComputeHandicapIndex(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ComputeHandicapIndex)->Unit(benchmark::kMicrosecond);
+
+void BM_ComputeHandicapIndexWorld(benchmark::State& state) {
+    auto& scores = database().doc().scoreTable();
+    scores.selectRoundsUsedTable(golfdb::ruleWorld);
+    int g = 0;
+    for (auto _ : state) {
+        const auto result = handicap::computeHandicapIndex(scores, golferName(g));
+        benchmark::DoNotOptimize(result);
+        g = (g + 37) % golferCount;
+    }
+    scores.selectRoundsUsedTable(golfdb::ruleUsga);
+}
+BENCHMARK(BM_ComputeHandicapIndexWorld)->Unit(benchmark::kMicrosecond);
 
 void BM_ComputeHandicapIndexWithListing(benchmark::State& state) {
     auto& scores = database().doc().scoreTable();

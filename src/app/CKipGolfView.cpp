@@ -8,6 +8,7 @@
 #include "exchange/RoundTextFile.h"
 #include "exchange/RoundsCommands.h"
 #include "golfdb/DatabaseBackup.h"
+#include "handicap/CHandicapHistoryDlg.h"
 #include "handicap/HandicapCommands.h"
 #include "handicap/HandicapListingCommands.h"
 #include "handicap/HandicapRule.h"
@@ -110,6 +111,7 @@ bool CKipGolfView::isAvailable(CommandId id) const {
     case CommandId::ShowAllHandicapsByHandicap:
     case CommandId::CourseHandicapsByGolfer:
     case CommandId::CourseHandicapsByHandicap:
+    case CommandId::HandicapHistory:
     case CommandId::EnterRound:
     case CommandId::ChangeRound:
     case CommandId::ViewRound:
@@ -225,6 +227,7 @@ CommandOutcome CKipGolfView::run(CommandId id) {
     case CommandId::ShowAllHandicapsByHandicap:
     case CommandId::CourseHandicapsByGolfer:
     case CommandId::CourseHandicapsByHandicap:
+    case CommandId::HandicapHistory:
         handicapListing(id);
         return CommandOutcome::None;
     case CommandId::EnterRound:
@@ -359,6 +362,9 @@ void CKipGolfView::handicapListing(CommandId id) {
         break;
     case CommandId::CourseHandicapsByHandicap:
         handicap::showCourseHandicaps(dialogs, doc_, listing, HandicapOrder::ByHandicap);
+        break;
+    case CommandId::HandicapHistory:
+        handicap::showHandicapHistory(dialogs, doc_, listing);
         break;
     default: // Show All Handicaps (By Golfer) and List Golfers
         handicap::showAllHandicaps(dialogs, doc_, listing, HandicapOrder::ByGolfer);

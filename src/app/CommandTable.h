@@ -32,6 +32,7 @@ enum class CommandId {
     RecalculateHandicaps,
     CourseHandicapsByGolfer,
     CourseHandicapsByHandicap,
+    HandicapHistory,
     AddCourse,
     ViewCourse,
     ChangeCourse,

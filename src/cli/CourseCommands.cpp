@@ -238,14 +238,17 @@ int runCopyMaster(Invocation& call) {
 int runCourse(Invocation& call) {
     const char* usageText =
         "usage: kipgolf-cli course add \"Name\" \"City\" \"State\" \"Tee\" RATING SLOPE PARS YARDS "
-        "[--zip Z] [--phone P] [--meters] [--accept]\n";
+        "[--stroke-index SI] [--zip Z] [--phone P] [--meters] [--accept]\n";
     std::vector<std::string> values;
     std::string zip, phone;
+    std::optional<std::string> strokeIndexes;
     bool meters = false, accept = false;
     for (std::size_t i = 1; i < call.args.size(); ++i) {
         const std::string& arg = call.args[i];
         if ((arg == "--zip" || arg == "--phone") && i + 1 < call.args.size())
             (arg == "--zip" ? zip : phone) = call.args[++i];
+        else if (arg == "--stroke-index" && i + 1 < call.args.size())
+            strokeIndexes = call.args[++i];
         else if (arg == "--meters")
             meters = true;
         else if (arg == "--accept")
@@ -255,7 +258,8 @@ int runCourse(Invocation& call) {
     }
     const auto pars = values.size() == 8 ? holeNumbers(values[6]) : std::nullopt;
     const auto yards = values.size() == 8 ? holeNumbers(values[7]) : std::nullopt;
-    if (call.args.empty() || call.args[0] != "add" || !pars || !yards) {
+    const auto strokeIndex = strokeIndexes ? holeNumbers(*strokeIndexes) : std::nullopt;
+    if (call.args.empty() || call.args[0] != "add" || !pars || !yards || (strokeIndexes && !strokeIndex)) {
         call.err << usageText;
         return exitUsage;
     }
@@ -290,6 +294,8 @@ int runCourse(Invocation& call) {
                           std::to_string(pars->at(static_cast<std::size_t>(h - 1))));
             d.setHoleText(manage::CourseRow::Yardage, h,
                           std::to_string(yards->at(static_cast<std::size_t>(h - 1))));
+            if (strokeIndex)
+                d.setStrokeIndexText(h, std::to_string(strokeIndex->at(static_cast<std::size_t>(h - 1))));
         }
         d.setMeters(meters);
         const int result = d.pressSaveAndQuit();

@@ -67,7 +67,8 @@ int runHandicap(Invocation& call) {
     const auto result = handicap::computeHandicapIndex(tables.scores, key, &listing);
     const auto parts = golfdb::GolferTable::splitName(key);
     golfdb::ItemList lines;
-    handicap::buildScoreLines(std::move(listing), parts.first, parts.last, result.index, lines);
+    handicap::buildScoreLines(std::move(listing), parts.first, parts.last, result.index, lines,
+                              tables.scores.handicapRule());
     for (const auto& line : lines)
         call.out << line.text << '\n';
     return exitOk;
@@ -93,9 +94,9 @@ int runRecalc(Invocation& call) {
 
 int runRule(Invocation& call) {
     const bool valid =
-        call.args.size() == 1 && call.args[0].size() == 1 && call.args[0][0] >= '0' && call.args[0][0] <= '2';
+        call.args.size() == 1 && call.args[0].size() == 1 && call.args[0][0] >= '0' && call.args[0][0] <= '3';
     if (!valid) {
-        call.err << "usage: kipgolf-cli rule 0|1|2\n";
+        call.err << "usage: kipgolf-cli rule 0|1|2|3\n";
         return exitUsage;
     }
     platform::IniSettingsStore settings(platform::IniSettingsStore::defaultPath());

@@ -3,6 +3,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/CliSession.h"
+#include "handicap/CHandicapHistoryDlg.h"
 #include "handicap/HandicapListingCommands.h"
 #include "report/CListDlg.h"
 
@@ -65,11 +66,24 @@ int printScores(CliSession& session, const handicap::ListingServices& services, 
     return failed ? exitWriteFailed : exitDone;
 }
 
+int printHistory(CliSession& session, const handicap::ListingServices& services) {
+    session.dialogs.on<handicap::CHandicapHistoryDlg>([&](handicap::CHandicapHistoryDlg& d) {
+        for (const auto& line : d.lines())
+            session.call.out << line << '\n';
+        return d.ok();
+    });
+    handicap::showHandicapHistory(session.dialogs, session.doc, services);
+    const bool failed = !session.prompter.messages.empty();
+    session.prompter.print(session.call, !failed);
+    return failed ? exitWriteFailed : exitDone;
+}
+
 int usageError(Invocation& call) {
     call.err << "usage: kipgolf-cli report handicaps [--by-handicap]\n"
                 "       kipgolf-cli report course-handicaps \"Course\" \"Tee\" [--by-handicap]\n"
                 "       kipgolf-cli report handicap-scores --all\n"
-                "       kipgolf-cli report handicap \"Last, First\"\n";
+                "       kipgolf-cli report handicap \"Last, First\"\n"
+                "       kipgolf-cli report history \"Last, First\"\n";
     return exitBadUsage;
 }
 
@@ -100,7 +114,7 @@ int runHandicapReport(Invocation& call, const std::string& kind, const std::vect
             return session.openFailure();
         return printScores(session, chosen(std::nullopt, std::nullopt), true);
     }
-    if (kind == "handicap" && args.size() == 1) {
+    if ((kind == "handicap" || kind == "history") && args.size() == 1) {
         if (!session.open())
             return session.openFailure();
         if (args[0].empty() || session.doc.golferTable().find(args[0]) != store::storeOk) {
@@ -108,6 +122,8 @@ int runHandicapReport(Invocation& call, const std::string& kind, const std::vect
             return exitRefused;
         }
         const long golfer = session.doc.golferTable().recordNumber();
+        if (kind == "history")
+            return printHistory(session, chosen(golfer, std::nullopt));
         return printScores(session, chosen(golfer, std::nullopt), false);
     }
     return usageError(call);

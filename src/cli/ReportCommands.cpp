@@ -72,6 +72,9 @@ int reportHandicapScores(Invocation& call, const std::vector<std::string>& args)
 int reportHandicap(Invocation& call, const std::vector<std::string>& args) {
     return runHandicapReport(call, "handicap", args);
 }
+int reportHistory(Invocation& call, const std::vector<std::string>& args) {
+    return runHandicapReport(call, "history", args);
+}
 
 const ReportKind kinds[] = {
     {"card", "card RECNO", reportCard},
@@ -83,6 +86,7 @@ const ReportKind kinds[] = {
     {"course-handicaps", "course-handicaps \"Course\" \"Tee\" [--by-handicap]", reportCourseHandicaps},
     {"handicap-scores", "handicap-scores --all", reportHandicapScores},
     {"handicap", "handicap \"Last, First\"", reportHandicap},
+    {"history", "history \"Last, First\"", reportHistory},
     {"lowest", "lowest \"Last, First\" | lowest --all", reportLowest},
     {"putts", "putts \"Last, First\" | putts --all", reportPutts},
     {"course", "course \"Course\" \"Tee\" [\"Last, First\"]", reportCourse},

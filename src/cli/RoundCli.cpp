@@ -14,13 +14,17 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace kip::cli {
 namespace {
 
 constexpr const char* roundUsage =
-    "usage: kipgolf-cli round add \"Last, First\" \"Course\" \"Tee\" FILE\n"
-    "       kipgolf-cli round add-total \"Last, First\" \"Course\" \"Tee\" YYYYMMDD TOTAL [--accept]\n"
+    "usage: kipgolf-cli round add \"Last, First\" \"Course\" \"Tee\" FILE [--pcc N]\n"
+    "       kipgolf-cli round add-total \"Last, First\" \"Course\" \"Tee\" YYYYMMDD TOTAL [--accept] [--pcc "
+    "N]\n"
     "       kipgolf-cli round delete \"Last, First\" RECNO...\n";
 
 bool allDigits(const std::string& text, std::size_t length) {
@@ -33,6 +37,29 @@ bool knownGolfer(CliSession& session, const std::string& key) {
     if (!key.empty() && session.doc.golferTable().find(key) == store::storeOk)
         return true;
     session.call.err << "kipgolf-cli: no golfer named \"" << key << "\"\n";
+    return false;
+}
+
+// Takes "--pcc N" out of the arguments: the text to type into the PCC field, "" when not given, or
+// nothing when the option has no value.
+std::optional<std::string> takePcc(std::vector<std::string>& args) {
+    const auto at = std::find(args.begin(), args.end(), "--pcc");
+    if (at == args.end())
+        return std::string();
+    if (at + 1 == args.end())
+        return std::nullopt;
+    std::string value = *(at + 1);
+    args.erase(at, at + 2);
+    if (value.empty())
+        return std::nullopt;
+    return value;
+}
+
+// The PCC field is shown under the World Handicap System only; typing into a hidden field is refused.
+template <class Dialog> bool typePcc(Dialog& dialog, const std::string& pcc, Invocation& call) {
+    if (pcc.empty() || dialog.changePccText(pcc))
+        return true;
+    call.err << "kipgolf-cli: refused: the PCC is kept only under the World Handicap System (rule 3)\n";
     return false;
 }
 
@@ -60,7 +87,8 @@ int addTotal(Invocation& call) {
     const bool accepted = accept != args.end();
     if (accepted)
         args.erase(accept);
-    if (args.size() != 5 || !allDigits(args[3], 8) || args[4].empty()) {
+    const auto pcc = takePcc(args);
+    if (!pcc || args.size() != 5 || !allDigits(args[3], 8) || args[4].empty()) {
         call.err << roundUsage;
         return exitBadUsage;
     }
@@ -81,12 +109,19 @@ int addTotal(Invocation& call) {
     const platform::Date date{std::stoi(args[3].substr(0, 4)), std::stoi(args[3].substr(4, 2)),
                               std::stoi(args[3].substr(6, 2))};
     const std::string total = args[4];
-    session.dialogs.on<rounds::CTotalScoreDlg>([date, total](rounds::CTotalScoreDlg& d) {
+    bool pccRefused = false;
+    session.dialogs.on<rounds::CTotalScoreDlg>([&, date, total](rounds::CTotalScoreDlg& d) {
         d.setDatePlayed(date);
         d.changeTotalText(total);
+        if (!typePcc(d, *pcc, call)) {
+            pccRefused = true;
+            return d.cancel();
+        }
         return closedOr(d.saveAndQuit(), rounds::stayOpen);
     });
     const int saved = rounds::enterRound(run.services);
+    if (pccRefused)
+        return exitRefused;
     session.prompter.print(call, saved > 0);
     if (saved > 0)
         return exitDone;
@@ -103,33 +138,42 @@ int addTotal(Invocation& call) {
 }
 
 int addHoleByHole(Invocation& call) {
-    if (call.args.size() != 5) {
+    std::vector<std::string> args(call.args.begin(), call.args.end());
+    const auto pcc = takePcc(args);
+    if (!pcc || args.size() != 5) {
         call.err << roundUsage;
         return exitBadUsage;
     }
     CliSession session(call);
     if (!session.open())
         return session.openFailure();
-    const std::string key = call.args[1];
+    const std::string key = args[1];
     if (!knownGolfer(session, key))
         return exitRefused;
-    const auto course = namedCourse(session, call.args[2], call.args[3]);
+    const auto course = namedCourse(session, args[2], args[3]);
     if (!course)
         return exitRefused;
     RoundRun run(session);
     run.services.chooseCourse = [course] { return course; };
     chooseGolfer(session, key);
     session.prompter.answers = {platform::Answer::Yes, platform::Answer::No, platform::Answer::No};
-    const std::string path = call.args[4];
+    const std::string path = args[4];
     bool loaded = false;
+    bool pccRefused = false;
     session.dialogs.on<rounds::CScoresDlg>([&](rounds::CScoresDlg& d) {
         // A golfer or course in the file that is not the one named is refused (the questions answer No).
         loaded = exchange::readRoundText(path, d, session.prompter) == exchange::roundTextOk;
         if (!loaded)
             return platform::dialogCancel;
+        if (!typePcc(d, *pcc, call)) {
+            pccRefused = true;
+            return platform::dialogCancel;
+        }
         return closedOr(d.saveAndQuit(), rounds::stayOpen);
     });
     const int saved = rounds::enterRound(run.services);
+    if (pccRefused)
+        return exitRefused;
     session.prompter.print(call, saved > 0);
     if (!loaded && session.prompter.messages.size() <= 1)
         call.err << "kipgolf-cli: the round in " << path << " was not loaded\n";

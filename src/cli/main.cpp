@@ -20,7 +20,7 @@ const Command commands[] = {
     {"reindex", "reindex TABLE|all", kip::cli::runReindex},
     {"handicap", "handicap \"Last, First\"", kip::cli::runHandicap},
     {"recalc", "recalc", kip::cli::runRecalc},
-    {"rule", "rule 0|1|2", kip::cli::runRule},
+    {"rule", "rule 0|1|2|3", kip::cli::runRule},
     {"init", "init", kip::cli::runInit},
     {"backup", "backup FOLDER", kip::cli::runBackup},
     {"restore", "restore FOLDER", kip::cli::runRestore},

@@ -15,6 +15,17 @@ void appendPadded(std::string& key, const std::string& text, std::size_t width) 
 
 } // namespace
 
+bool isStrokeIndexSet(const HoleBytes& strokeIndex) {
+    std::array<bool, holeSlots> seen{};
+    for (int hole = 1; hole < holeSlots; ++hole) {
+        const int value = strokeIndex[static_cast<std::size_t>(hole)];
+        if (value < 1 || value >= holeSlots || seen[static_cast<std::size_t>(value)])
+            return false;
+        seen[static_cast<std::size_t>(value)] = true;
+    }
+    return true;
+}
+
 std::string courseKey(const std::string& name, const std::string& city, const std::string& state,
                       const std::string& tee) {
     std::string key;

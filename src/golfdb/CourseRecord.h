@@ -28,6 +28,18 @@ inline constexpr std::uint8_t holeGreenInRegulation = 0x02;
 using HoleBytes = std::array<std::int8_t, holeSlots>;
 using HoleInts = std::array<int, holeSlots>;
 
+// EXTRA of course and round rows: the points block of a round in bytes 0 to 6, then the stroke index
+// of holes 1 to 18 as one binary byte each (the same offset in course and round rows, so a round
+// copies them as it copies par), then a round's playing conditions calculation as one signed byte.
+// Blanks where nothing was entered, so rows without them are written as they always were.
+inline constexpr int strokeIndexOffset = 7;
+inline constexpr int pccOffset = strokeIndexOffset + holeSlots - 1;
+inline constexpr int lowestPcc = -1;
+inline constexpr int highestPcc = 3;
+
+// True when holes 1 to 18 hold the stroke indexes 1 to 18, each once (slot 0 is not looked at).
+bool isStrokeIndexSet(const HoleBytes& strokeIndex);
+
 struct CourseRecord {
     std::string name;
     std::string zip;   // course table only
@@ -43,9 +55,11 @@ struct CourseRecord {
     std::string extra;                                 // always empty after a read
     std::array<std::int8_t, pointKinds> pointValues{}; // rounds only, 0 unless flagPointsRound
     std::int32_t totalPoints = 0;                      // rounds only, 0 unless flagPointsRound
+    HoleBytes strokeIndex{};                           // 1 (hardest) to 18 per hole, or all 0
 
     void clearCourse() { *this = CourseRecord{}; }
     bool inMetres() const { return (flags & flagMetres) != 0; }
+    bool hasStrokeIndexes() const { return isStrokeIndexSet(strokeIndex); }
 };
 
 // The key of COURSETAG: "%-40s%-20s%-20s%-15s" of name, city, state, tee (UTF-8 texts in, the

@@ -28,6 +28,16 @@ constexpr int pointsBlockBytes = 7;
 
 } // namespace
 
+// Anything but a full set of 18 (blanks, another program's bytes) reads as no stroke indexes.
+void CourseTable::readStrokeIndexes(store::Field* extra, HoleBytes& strokeIndex) {
+    strokeIndex.fill(0);
+    for (int hole = 1; hole < holeSlots; ++hole)
+        strokeIndex[static_cast<std::size_t>(hole)] =
+            static_cast<std::int8_t>(*store::fieldBytes(extra, strokeIndexOffset + hole - 1));
+    if (!isStrokeIndexSet(strokeIndex))
+        strokeIndex.fill(0);
+}
+
 CourseTable::CourseTable(std::string path) : CourseTable(std::move(path), courseTagName) {}
 
 CourseTable::CourseTable(std::string path, const char* tagName) : GolfTableBase(std::move(path), tagName) {}
@@ -69,6 +79,7 @@ void CourseTable::readCoursePart(bool scoreVariant) {
     for (size_t i = 0; i < r.yardage.size(); ++i)
         r.yardage[i] = fields::groupValue(yardage, i * yardageGroup, yardageGroup);
     r.extra.clear();
+    readStrokeIndexes(field(fExtra), r.strokeIndex);
     r.pointValues.fill(0);
     r.totalPoints = 0;
     if (scoreVariant && (r.flags & flagPointsRound)) {
@@ -95,6 +106,10 @@ void CourseTable::writeCoursePart(bool scoreVariant) {
         block[pointKinds + 1] = static_cast<std::int8_t>(r.totalPoints / pointsBase);
         fields::writeBytes(field(fExtra), block);
     }
+    if (r.hasStrokeIndexes())
+        for (int hole = 1; hole < holeSlots; ++hole)
+            *store::fieldBytes(field(fExtra), strokeIndexOffset + hole - 1) =
+                static_cast<unsigned char>(r.strokeIndex[static_cast<std::size_t>(hole)]);
     *store::fieldBytes(field(fFlags), 0) = r.flags;
     fields::writeText(field(fTee), r.tee);
     store::assignLong(field(fSlope), r.slope);

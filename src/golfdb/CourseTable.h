@@ -58,6 +58,7 @@ protected:
     CourseTable(std::string path, const char* tagName);
     std::vector<store::FieldSpec> layout() const override;
     void readCoursePart(bool scoreVariant);
+    static void readStrokeIndexes(store::Field* extra, HoleBytes& strokeIndex);
     void writeCoursePart(bool scoreVariant);
 
 private:

@@ -26,6 +26,7 @@ struct ScoreRecord : CourseRecord {
     HoleBytes putts{};
     std::array<std::uint8_t, holeSlots> holeFlags{};
     double differential = 0.0;
+    std::int32_t pcc = 0; // playing conditions calculation, lowestPcc to highestPcc
 
     void clear() { *this = ScoreRecord{}; }
 

@@ -17,6 +17,7 @@ using RoundsUsedTable = std::array<int, roundsUsedSize>;
 inline constexpr int ruleUsga = 0;
 inline constexpr int ruleLowestHalf = 1;
 inline constexpr int ruleAllRecent = 2;
+inline constexpr int ruleWorld = 3; // the World Handicap System: no rounds-used table of its own
 
 class ScoreTable : public CourseTable {
 public:
@@ -35,9 +36,20 @@ public:
     int findNewest(const std::string& golfer);
 
     bool isInitialHandicapRound() const { return score_.isInitialHandicapRound(); }
+
+    // A walk over many rounds that needs only their handicap figures (the World Handicap System
+    // replays a golfer's whole record): skipRow moves one row along the tag without reading it,
+    // rowIsGolfer compares the row's GOLFER with a key from storedGolferKey, and readHandicapPart
+    // reads date, flags, slope, rating, par, strokes, total, differential, stroke indexes and PCC
+    // into `into` (its other members are left as they are).
+    static std::string storedGolferKey(const std::string& golfer);
+    int skipRow();
+    bool rowIsGolfer(const std::string& storedKey) const;
+    void readHandicapPart(ScoreRecord& into) const;
     int totalPutts() const { return score_.totalPutts(); }
 
-    // Rule 1 selects ceil(n/2), rule 2 selects n, any other value the USGA table.
+    // Rule 1 selects ceil(n/2), rule 2 selects n, any other value the USGA table (rule 3 too, which
+    // computes its index otherwise and keeps its number in handicapRule()).
     void selectRoundsUsedTable(int rule);
     int handicapRule() const { return rule_; }
     const RoundsUsedTable& roundsUsedTable() const { return active_; }

@@ -7,10 +7,10 @@ namespace kip::handicap {
 namespace {
 
 static_assert(RuleUsga == golfdb::ruleUsga && RuleLowestHalf == golfdb::ruleLowestHalf &&
-              RuleAllRecent == golfdb::ruleAllRecent);
+              RuleAllRecent == golfdb::ruleAllRecent && RuleWorld == golfdb::ruleWorld);
 
 int choiceFor(int rule) {
-    return rule >= RuleUsga && rule <= RuleAllRecent ? rule : -1;
+    return rule >= RuleUsga && rule <= RuleWorld ? rule : -1;
 }
 
 } // namespace
@@ -36,6 +36,7 @@ const std::vector<std::string>& CHandicapRule::choices() const {
         "Strong USGA - Except for first 5 rounds, based on USGA number of rounds rule.",
         "Use the lowest half of the recent rounds.",
         "Use all recent rounds.",
+        "World Handicap System",
     };
     return choices;
 }

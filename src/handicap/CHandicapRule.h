@@ -11,7 +11,7 @@ namespace kip::handicap {
 
 class CHandicapRule : public platform::DialogModel {
 public:
-    // currentRule selects the matching choice; a value outside 0 to 2 selects none.
+    // currentRule selects the matching choice; a value outside 0 to 3 selects none.
     CHandicapRule(platform::SettingsStore& settings, int currentRule);
 
     const std::string& title() const;

@@ -1,6 +1,7 @@
 #include "handicap/HandicapIndex.h"
 
 #include "golfdb/TableFields.h"
+#include "handicap/WorldHandicapIndex.h"
 #include "platform/TextFormat.h"
 
 #include "store/TableStore.h"
@@ -62,6 +63,8 @@ int repetitionsOf(const golfdb::ScoreTable& scores) {
 
 HandicapResult computeHandicapIndex(golfdb::ScoreTable& scores, const std::string& golfer,
                                     HandicapListing* listing) {
+    if (scores.handicapRule() == golfdb::ruleWorld)
+        return computeWorldHandicapIndex(scores, golfer, listing);
     HandicapResult result;
     // Entries are inserted by their position among the differentials, so stale ones would misplace them.
     if (listing)

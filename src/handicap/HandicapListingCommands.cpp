@@ -1,6 +1,7 @@
 #include "handicap/HandicapListingCommands.h"
 
 #include "handicap/HandicapScoresListing.h"
+#include "handicap/IndexText.h"
 #include "platform/TextFormat.h"
 #include "report/CListDlg.h"
 
@@ -29,7 +30,7 @@ void showHandicap(golfdb::CKipGolfDoc& doc, const ListingServices& services) {
         return;
     golfdb::GolferTable& golfers = doc.golferTable();
     const golfdb::NameParts names = golfdb::GolferTable::splitName(golfers.record().name);
-    const std::string index = platform::formatText("%4.1f", golfers.record().handicapIndex);
+    const std::string index = indexText(golfers.record().handicapIndex, 4, doc.handicapRule());
     doc.prompter().show({names.first + " " + names.last + " has a handicap of " + index,
                          "Handicap Information", platform::Icon::Information, platform::Buttons::Ok});
 }

@@ -1,6 +1,8 @@
 #include "handicap/HandicapLists.h"
 
 #include "handicap/CourseHandicap.h"
+#include "handicap/IndexText.h"
+#include "handicap/WorldHandicap.h"
 #include "platform/TextFormat.h"
 #include "platform/WaitCursor.h"
 #include "report/ReportPrint.h"
@@ -12,13 +14,13 @@ namespace {
 constexpr int listTabStop = 32;
 
 // "%4.1f \t%s" of the stored index and the golfer key.
-std::string indexLine(double index, const std::string& key) {
-    return platform::formatText("%4.1f \t", index) + key;
+std::string indexLine(double index, const std::string& key, int rule) {
+    return indexText(index, 4, rule) + " \t" + key;
 }
 
 // "%4d \t%s" of the course handicap and the golfer key.
-std::string courseHandicapLine(int courseHandicap, const std::string& key) {
-    return platform::formatText("%4d \t", courseHandicap) + key;
+std::string courseHandicapLine(int courseHandicap, const std::string& key, int rule) {
+    return handicap::courseHandicapText(courseHandicap, 4, rule) + " \t" + key;
 }
 
 } // namespace
@@ -33,15 +35,16 @@ void fillHandicapList(report::CListDlg& dialog, golfdb::CKipGolfDoc& doc, const 
     dialog.setHelpTopic("handicap-lists");
     dialog.setTabStops({listTabStop});
     dialog.setSorted(order == HandicapOrder::ByHandicap);
+    const int rule = doc.handicapRule();
     {
         const platform::WaitCursorScope busy(doc.waitCursor());
         golfdb::GolferTable& golfers = doc.golferTable();
         for (int rc = golfers.goTop(); rc == store::storeOk; rc = golfers.skip()) {
             const golfdb::GolferRecord& golfer = golfers.record();
             dialog.addLine(course
-                               ? courseHandicapLine(
-                                     computeCourseHandicap(golfer.handicapIndex, course->slope), golfer.name)
-                               : indexLine(golfer.handicapIndex, golfer.name));
+                               ? courseHandicapLine(ruleCourseHandicap(golfer.handicapIndex, *course, rule),
+                                                    golfer.name, rule)
+                               : indexLine(golfer.handicapIndex, golfer.name, rule));
         }
     }
     dialog.setPrintEnabled(services.printer != nullptr);

@@ -7,6 +7,7 @@ enum HandicapRule : int {
     RuleUsga = 0,       // the USGA number-of-rounds table, lowest one for the first rounds
     RuleLowestHalf = 1, // the lowest half, rounded up
     RuleAllRecent = 2,  // every counted round
+    RuleWorld = 3,      // the World Handicap System
 };
 
 // Where the rule is kept in the per-user settings.

@@ -19,7 +19,7 @@ void addGolferBlock(golfdb::ScoreTable& scores, const std::string& key, golfdb::
     HandicapListing listing;
     const HandicapResult result = computeHandicapIndex(scores, key, &listing);
     const golfdb::NameParts names = golfdb::splitGolferName(key);
-    buildScoreLines(std::move(listing), names.first, names.last, result.index, lines);
+    buildScoreLines(std::move(listing), names.first, names.last, result.index, lines, scores.handicapRule());
 }
 
 platform::Date today(const ListingServices& services) {

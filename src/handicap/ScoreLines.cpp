@@ -1,6 +1,7 @@
 #include "handicap/ScoreLines.h"
 
 #include "golfdb/TableFields.h"
+#include "handicap/IndexText.h"
 #include "platform/TextFormat.h"
 
 #include <algorithm>
@@ -19,10 +20,10 @@ std::size_t newestEntry(const HandicapListing& listing) {
     return newest;
 }
 
-std::string headingLine(const std::string& firstName, const std::string& lastName, double index) {
+std::string headingLine(const std::string& firstName, const std::string& lastName, double index, int rule) {
     // Shown as the golfer row holds it: the same rounding that stores it.
     return firstName + " " + lastName + " has a handicap of " +
-           platform::formatText("%4.1f", golfdb::fields::storedOneDecimal(index));
+           indexText(golfdb::fields::storedOneDecimal(index), 4, rule);
 }
 
 void removeEntry(HandicapListing& listing, std::size_t at) {
@@ -35,8 +36,8 @@ void removeEntry(HandicapListing& listing, std::size_t at) {
 } // namespace
 
 void buildScoreLines(HandicapListing listing, const std::string& firstName, const std::string& lastName,
-                     double index, golfdb::ItemList& lines) {
-    lines.push_back({headingLine(firstName, lastName, index), noRoundRecord});
+                     double index, golfdb::ItemList& lines, int rule) {
+    lines.push_back({headingLine(firstName, lastName, index, rule), noRoundRecord});
     // A listing put together by hand may have sequences of different lengths; list only whole entries.
     const std::size_t entries =
         std::min({listing.lines.size(), listing.courseNames.size(), listing.recordNumbers.size()});

@@ -2,6 +2,7 @@
 #include "manage/FieldChecks.h"
 #include "platform/TextFormat.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -97,6 +98,8 @@ void CCourseDlg::load(const CourseForm& form) {
     for (std::size_t h = 1; h < golfdb::holeSlots; ++h) {
         holes_[0][h] = std::to_string(form.yardage[h]);
         holes_[1][h] = std::to_string(form.par[h]);
+        strokeIndexTexts_[h] =
+            golfdb::isStrokeIndexSet(form.strokeIndex) ? std::to_string(form.strokeIndex[h]) : "";
     }
     meters_ = form.meters;
     computeSums(CourseRow::Yardage);
@@ -145,6 +148,15 @@ const std::string& CCourseDlg::holeText(CourseRow row, int hole) const {
 void CCourseDlg::setHoleText(CourseRow row, int hole, std::string text) {
     if (hole >= 1 && hole < golfdb::holeSlots)
         holes_.at(index(row)).at(static_cast<std::size_t>(hole)) = std::move(text);
+}
+
+const std::string& CCourseDlg::strokeIndexText(int hole) const {
+    return strokeIndexTexts_.at(static_cast<std::size_t>(hole));
+}
+
+void CCourseDlg::setStrokeIndexText(int hole, std::string text) {
+    if (hole >= 1 && hole < golfdb::holeSlots)
+        strokeIndexTexts_.at(static_cast<std::size_t>(hole)) = std::move(text);
 }
 
 void CCourseDlg::leaveHole(CourseRow row, int) {
@@ -212,6 +224,23 @@ bool CCourseDlg::takeValues(CourseForm& form) {
     return true;
 }
 
+bool CCourseDlg::takeStrokeIndexes(CourseForm& form) {
+    form.strokeIndex.fill(0);
+    const bool allEmpty = std::all_of(strokeIndexTexts_.begin() + 1, strokeIndexTexts_.end(),
+                                      [](const std::string& text) { return trimmed(text).empty(); });
+    if (allEmpty)
+        return true;
+    for (std::size_t h = 1; h < golfdb::holeSlots; ++h) {
+        const auto value = wholeNumber(strokeIndexTexts_[h]);
+        if (!value || *value < 1 || *value > golfdb::holeSlots - 1)
+            return courseError(strokeIndexError());
+        form.strokeIndex[h] = static_cast<std::int8_t>(*value);
+    }
+    if (!golfdb::isStrokeIndexSet(form.strokeIndex))
+        return courseError(strokeIndexError());
+    return true;
+}
+
 bool CCourseDlg::courseError(const char* text) {
     prompter_.show({text, courseErrorCaption, platform::Icon::Error, platform::Buttons::Ok});
     return false;
@@ -227,6 +256,8 @@ bool CCourseDlg::validate(CourseForm& form) {
     for (std::size_t h = 1; h < golfdb::holeSlots; ++h)
         if (form.par[h] == 0 || form.yardage[h] == 0)
             return courseError("You must enter a yardage and par for all holes");
+    if (!takeStrokeIndexes(form))
+        return false;
     if (mode_ == CourseMode::Change && form.key() != openingKey_) {
         const auto answer =
             prompter_.show({"You have changed the course and/or tees. Do you want to create a new "

@@ -51,6 +51,13 @@ public:
     void setHoleText(CourseRow row, int hole, std::string text);
     // Leaving a hole field recomputes the sums of its row; a field that holds no number counts 0.
     void leaveHole(CourseRow row, int hole);
+    // The Stroke Index row: 1 (hardest) to 18 on every hole, each once, or every field empty.
+    static const char* strokeIndexLabel() { return "Stroke Index"; }
+    static const char* strokeIndexError() {
+        return "Enter the stroke indexes 1 to 18, each number on one hole, or leave every stroke index empty";
+    }
+    const std::string& strokeIndexText(int hole) const;
+    void setStrokeIndexText(int hole, std::string text);
     int out(CourseRow row) const { return sums_.at(index(row)).at(0); }
     int in(CourseRow row) const { return sums_.at(index(row)).at(1); }
     int total(CourseRow row) const { return sums_.at(index(row)).at(2); }
@@ -75,6 +82,7 @@ private:
     bool refuse(const std::string& text);
     bool courseError(const char* text);
     bool validate(CourseForm& form);
+    bool takeStrokeIndexes(CourseForm& form);
     int press(int result);
 
     platform::Prompter& prompter_;
@@ -85,6 +93,7 @@ private:
     std::array<std::string, courseTextCount> texts_;
     std::array<std::array<std::string, golfdb::holeSlots>, 2> holes_;
     std::array<std::array<int, 3>, 2> sums_{};
+    std::array<std::string, golfdb::holeSlots> strokeIndexTexts_;
     std::string openingKey_;
     CourseForm form_;
 };

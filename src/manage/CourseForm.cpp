@@ -41,6 +41,7 @@ CourseForm formFromRecord(const golfdb::CourseRecord& record) {
         form.yardage[h] = record.yardage[h];
     }
     form.meters = record.inMetres();
+    form.strokeIndex = record.strokeIndex;
     return form;
 }
 
@@ -58,6 +59,7 @@ void recordFromForm(const CourseForm& form, golfdb::CourseRecord& record) {
         record.par[h] = static_cast<std::int8_t>(std::clamp(form.par[h], -128, 127));
         record.yardage[h] = std::clamp(form.yardage[h], 0, 999);
     }
+    record.strokeIndex = golfdb::isStrokeIndexSet(form.strokeIndex) ? form.strokeIndex : golfdb::HoleBytes{};
     if (form.meters)
         record.flags = static_cast<std::uint8_t>(record.flags | golfdb::flagMetres);
     else

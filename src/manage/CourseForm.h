@@ -14,6 +14,7 @@ struct CourseForm {
     golfdb::HoleInts par{};     // slot 0 belongs to no hole and stays 0
     golfdb::HoleInts yardage{}; // as typed: yards or metres, never converted
     bool meters = false;
+    golfdb::HoleBytes strokeIndex{}; // 1 to 18 on holes 1 to 18, each once, or all 0
 
     std::string key() const;
 };

@@ -1,5 +1,6 @@
 #include "rounds/CScoresDlg.h"
 
+#include "golfdb/ScoreTable.h"
 #include "handicap/CourseHandicap.h"
 #include "handicap/Differential.h"
 #include "platform/TextFormat.h"
@@ -115,6 +116,7 @@ void CScoresDlg::fillFromCourse(const std::string& golferKey, const golfdb::Cour
         card_.par[slot(h)] = course.par[slot(h)];
         card_.yardage[slot(h)] = course.yardage[slot(h)];
     }
+    card_.strokeIndex = course.strokeIndex;
     checksOff_ = settings.checksOff;
     pointsInUse_ = settings.points.usePoints;
     card_.keepPoints = pointsInUse_;
@@ -142,6 +144,9 @@ void CScoresDlg::loadFromRound(const golfdb::ScoreRecord& round) {
         card_.green[s] = greens[s] != 0;
     }
     card_.showNumbers();
+    card_.strokeIndex = round.strokeIndex;
+    card_.pcc = round.pcc;
+    card_.pccText = std::to_string(round.pcc);
     card_.month = round.month;
     card_.day = round.day;
     card_.year = round.year;
@@ -470,6 +475,13 @@ int CScoresDlg::checkRound() {
         prompter_.show({problem, scoreErrorCaption, platform::Icon::Error});
         return 1;
     }
+    if (pccShown()) {
+        const auto pcc = takeWholeNumber(card_.pccText, golfdb::lowestPcc, golfdb::highestPcc, prompter_);
+        if (!pcc)
+            return 1;
+        card_.pcc = *pcc;
+        card_.pccText = std::to_string(*pcc);
+    }
     card_.takeDate();
     return 0;
 }
@@ -550,12 +562,26 @@ void CScoresDlg::buildRound(golfdb::ScoreRecord& round, const golfdb::GolferReco
     if (card_.keepPoints)
         points = {true, card_.pointValues, card_.totalPoints};
     round.storePoints(points);
+    round.strokeIndex = card_.strokeIndex;
+    round.pcc = card_.pcc;
     if (mode_ == RoundMode::Enter) {
         round.flags |= golfdb::flagCourseHandicap;
-        round.yardage[0] = handicap::computeCourseHandicap(golfer.handicapIndex, round.slope);
+        round.yardage[0] = handicap::ruleCourseHandicap(golfer.handicapIndex, round, rule_);
     }
     handicap::computeDifferential(round, round.slope, golfer.handicapRounds, false,
                                   mode_ == RoundMode::Change, round.rating);
+}
+
+bool CScoresDlg::pccShown() const {
+    return rule_ == golfdb::ruleWorld;
+}
+
+bool CScoresDlg::changePccText(const std::string& text) {
+    if (mode_ == RoundMode::View || !pccShown())
+        return false;
+    card_.pccText = text;
+    changed_ = true;
+    return true;
 }
 
 std::vector<report::PrintLine> CScoresDlg::cardLines() {
@@ -567,12 +593,17 @@ std::vector<report::PrintLine> CScoresDlg::cardLines() {
     lines.push_back({format("%s   %s Tees   Rating/Slope: %4.1f/%d", c.courseName.c_str(), c.tee.c_str(),
                             c.rating, c.slope),
                      2});
-    lines.push_back({"Hole \t Yardage \t Par \t Score \t Putts \t Fairway \t Green", 1});
+    // The stroke index column is added only for a round that has them, so other cards stay as they were.
+    const bool strokeIndexes = golfdb::isStrokeIndexSet(c.strokeIndex);
+    lines.push_back({std::string("Hole \t Yardage \t Par \t Score \t Putts \t Fairway \t Green") +
+                         (strokeIndexes ? " \t SI" : ""),
+                     1});
     for (int h = firstHole; h <= lastHole; ++h) {
         const auto s = slot(h);
         lines.push_back(
             {format("%2d \t  %3d \t %2d \t  %2d \t   %2d \t    %c \t   %c", h, c.yardage[s], c.par[s],
-                    c.strokes[s], c.putts[s], c.fairway[s] ? 'Y' : ' ', c.green[s] ? 'Y' : ' '),
+                    c.strokes[s], c.putts[s], c.fairway[s] ? 'Y' : ' ', c.green[s] ? 'Y' : ' ') +
+                 (strokeIndexes ? format(" \t %2d", c.strokeIndex[s]) : std::string()),
              1});
         if (h == lastFrontHole) {
             lines.push_back({dashes, 1});

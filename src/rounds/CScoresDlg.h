@@ -73,6 +73,9 @@ struct ScoresCard {
     PointValues pointValues{};
     int totalPoints = 0;
     std::string pointsText = "N/A";
+    golfdb::HoleBytes strokeIndex{}; // copied from the course; all 0 when it has none
+    std::string pccText = "0";       // the playing conditions calculation, shown under rule 3 only
+    int pcc = 0;
 
     void recountCourseTotals(); // par and yardage
     void recountTotals();       // every total from the numbers
@@ -139,6 +142,11 @@ public:
     bool skipPutts() const { return skipPutts_; }
     bool checksOff() const { return checksOff_; }
     bool pointsInUse() const { return pointsInUse_; }
+    // The handicap rule in force: rule 3 shows the PCC field and gives a new round the course
+    // handicap of the World Handicap System.
+    void setHandicapRule(int rule) { rule_ = rule; }
+    bool pccShown() const;
+    bool changePccText(const std::string& text);
 
     // The user's actions. A text change answers where the focus moves; leaving a field answers
     // where the focus must go back to when a value was refused (Stay when all is well).
@@ -195,6 +203,7 @@ private:
     bool changed_ = false;
     bool shownOnce_ = false;
     bool suppressNextTab_ = false;
+    int rule_ = 0;
 };
 
 } // namespace kip::rounds

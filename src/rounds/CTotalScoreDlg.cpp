@@ -1,5 +1,6 @@
 #include "rounds/CTotalScoreDlg.h"
 
+#include "golfdb/ScoreTable.h"
 #include "handicap/CourseHandicap.h"
 #include "handicap/Differential.h"
 #include "platform/TextFormat.h"
@@ -46,6 +47,7 @@ void CTotalScoreDlg::fillFromCourse(const std::string& golferKey, const golfdb::
         yardage_[h] = course.yardage[h];
     }
     totalPar_ = sumOfHoles(par_);
+    strokeIndex_ = course.strokeIndex;
     checksOff_ = checksOff;
 }
 
@@ -58,6 +60,8 @@ void CTotalScoreDlg::loadFromRound(const golfdb::ScoreRecord& round) {
     datePlayed_ = {round.year, round.month, round.day};
     totalStrokes_ = copy.grossScore();
     totalText_ = std::to_string(totalStrokes_);
+    pcc_ = round.pcc;
+    pccText_ = std::to_string(round.pcc);
 }
 
 void CTotalScoreDlg::clearTotal() {
@@ -133,6 +137,13 @@ bool CTotalScoreDlg::checkTotal() {
         if (answer != platform::Answer::Ok)
             return false;
     }
+    if (pccShown()) {
+        const auto pcc = takeWholeNumber(pccText_, golfdb::lowestPcc, golfdb::highestPcc, prompter_);
+        if (!pcc)
+            return false;
+        pcc_ = *pcc;
+        pccText_ = std::to_string(pcc_);
+    }
     if (!isValidDate(datePlayed_)) {
         prompter_.show({invalidDateText, scoreErrorCaption, platform::Icon::Error});
         return false;
@@ -182,11 +193,24 @@ void CTotalScoreDlg::buildRound(golfdb::ScoreRecord& round, const golfdb::Golfer
     round.year = year_;
     round.totalStrokes = totalStrokes_;
     round.flags |= golfdb::flagTotalOnly | golfdb::flagNoFairwayStats;
+    round.strokeIndex = strokeIndex_;
+    round.pcc = pcc_;
     if (mode_ == RoundMode::Enter) {
         round.flags |= golfdb::flagCourseHandicap;
-        round.yardage[0] = handicap::computeCourseHandicap(golfer.handicapIndex, round.slope);
+        round.yardage[0] = handicap::ruleCourseHandicap(golfer.handicapIndex, round, rule_);
     }
     handicap::computeDifferential(round, round.slope, golfer.handicapRounds, true, false, round.rating);
+}
+
+bool CTotalScoreDlg::pccShown() const {
+    return rule_ == golfdb::ruleWorld;
+}
+
+bool CTotalScoreDlg::changePccText(const std::string& text) {
+    if (!totalEditable() || !pccShown())
+        return false;
+    pccText_ = text;
+    return true;
 }
 
 std::vector<report::PrintLine> CTotalScoreDlg::cardLines() {

@@ -63,6 +63,12 @@ public:
     bool totalEditable() const;
 
     bool changeTotalText(const std::string& text);
+    // The handicap rule in force: rule 3 shows the PCC field and gives a new round the course
+    // handicap of the World Handicap System.
+    void setHandicapRule(int rule) { rule_ = rule; }
+    bool pccShown() const;
+    const std::string& pccText() const { return pccText_; }
+    bool changePccText(const std::string& text);
     void setDatePlayed(platform::Date date);
     // "Print" (View mode) prints on this printer.
     void setPrinter(platform::Printer* printer) { printer_ = printer; }
@@ -95,6 +101,10 @@ private:
     platform::Date datePlayed_;
     int month_ = 0, day_ = 0, year_ = 0;
     bool checksOff_ = false;
+    golfdb::HoleBytes strokeIndex_{};
+    std::string pccText_ = "0";
+    int pcc_ = 0;
+    int rule_ = 0;
 };
 
 } // namespace kip::rounds

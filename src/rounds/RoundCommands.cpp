@@ -1,6 +1,7 @@
 #include "rounds/RoundCommands.h"
 
 #include "handicap/HandicapIndex.h"
+#include "handicap/IndexText.h"
 #include "manage/CSelectPersonDlg.h"
 #include "manage/CourseSelection.h"
 #include "manage/RecentCourses.h"
@@ -50,14 +51,15 @@ std::optional<int> keptPoints(const CTotalScoreDlg&) {
     return std::nullopt;
 }
 
-std::string savedText(const std::string& golferKey, double index, std::optional<int> points) {
+std::string savedText(const std::string& golferKey, double index, std::optional<int> points, int rule) {
     const golfdb::NameParts names = golfdb::splitGolferName(golferKey);
+    const std::string shown = handicap::indexText(index, 3, rule);
     if (points)
         return platform::formatText(
-            "Round saved and %s %s's handicap is now %3.1f\n\nTotal points for round were %d ",
-            names.first.c_str(), names.last.c_str(), index, *points);
-    return platform::formatText("Round saved and %s %s's handicap is now %3.1f ", names.first.c_str(),
-                                names.last.c_str(), index);
+            "Round saved and %s %s's handicap is now %s\n\nTotal points for round were %d ",
+            names.first.c_str(), names.last.c_str(), shown.c_str(), *points);
+    return platform::formatText("Round saved and %s %s's handicap is now %s ", names.first.c_str(),
+                                names.last.c_str(), shown.c_str());
 }
 
 // Recalculates the golfer's index from the stored rounds and writes it with the count.
@@ -103,7 +105,7 @@ template <class Dialog> int editorLoop(RoundServices& s, Dialog& dialog, std::st
                 s.offerRound(round);
             const double index = storeNewIndex(s.doc, golferKey);
             s.doc.syncAll();
-            text = savedText(golferKey, index, keptPoints(dialog));
+            text = savedText(golferKey, index, keptPoints(dialog), s.doc.handicapRule());
             if (result != platform::dialogOk)
                 clearForNext(dialog);
         } else {
@@ -189,11 +191,13 @@ int changeRound(RoundServices& s) {
     const RoundEntrySettings settings = readRoundEntrySettings(s.settings);
     if (round.isTotalOnly()) {
         CTotalScoreDlg dialog(RoundMode::Change, s.prompter, s.clock.today());
+        dialog.setHandicapRule(s.doc.handicapRule());
         dialog.loadFromRound(round);
         dialog.setChecksOff(settings.checksOff);
         return rewriteRound(s, dialog, *record, *golferKey);
     }
     CScoresDlg dialog(RoundMode::Change, s.prompter, s.clock.today());
+    dialog.setHandicapRule(s.doc.handicapRule());
     dialog.loadFromRound(round);
     dialog.applyChangeSettings(settings);
     return rewriteRound(s, dialog, *record, *golferKey);
@@ -219,8 +223,9 @@ int deleteRounds(RoundServices& s) {
             s.rebuildLeaderboard();
         const double index = updateIndexIfChanged(s.doc, *golferKey);
         s.doc.syncAll();
-        text = platform::formatText("Selected rounds deleted and %s's handicap is now %3.1f ",
-                                    golferKey->c_str(), index);
+        text =
+            platform::formatText("Selected rounds deleted and %s's handicap is now %s ", golferKey->c_str(),
+                                 handicap::indexText(index, 3, s.doc.handicapRule()).c_str());
     }
     s.prompter.show({text, "Rounds", Icon::Information, Buttons::Ok});
     return dialog.resultText().empty() ? dialog.selectedCount() : 0;
@@ -266,11 +271,13 @@ int enterRound(RoundServices& s) {
     const RoundEntrySettings settings = readRoundEntrySettings(s.settings);
     if (holeByHole) {
         CScoresDlg dialog(RoundMode::Enter, s.prompter, s.clock.today());
+        dialog.setHandicapRule(s.doc.handicapRule());
         dialog.fillFromCourse(*golferKey, course, settings);
         dialog.setTextFiles(s.textFiles);
         return editorLoop(s, dialog, *golferKey);
     }
     CTotalScoreDlg dialog(RoundMode::Enter, s.prompter, s.clock.today());
+    dialog.setHandicapRule(s.doc.handicapRule());
     dialog.fillFromCourse(*golferKey, course, settings.checksOff);
     return editorLoop(s, dialog, *golferKey);
 }

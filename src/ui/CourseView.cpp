@@ -150,7 +150,7 @@ QWidget* CourseView::makeCard() {
     grid->setHorizontalSpacing(2);
     grid->setVerticalSpacing(2);
     addNine(grid, 0, 1);
-    addNine(grid, 4, 10);
+    addNine(grid, 5, 10);
     return card;
 }
 
@@ -200,6 +200,29 @@ void CourseView::addNine(QGridLayout* grid, int top, int first) {
             grid->addWidget(sum, line, 10 + static_cast<int>(s));
         }
         ++line;
+    }
+    addStrokeIndexRow(grid, line, first);
+}
+
+// Under Par: the stroke index of each hole, which has no sums.
+void CourseView::addStrokeIndexRow(QGridLayout* grid, int line, int first) {
+    QWidget* card = grid->parentWidget();
+    grid->addWidget(cell(manage::CCourseDlg::strokeIndexLabel(), "row", card), line, 0);
+    const auto validator = QRegularExpression("[0-9]*");
+    for (int i = 0; i < 9; ++i) {
+        const int hole = first + i;
+        auto* edit = new QLineEdit(QString::fromStdString(model_.strokeIndexText(hole)), card);
+        edit->setProperty("cell", "hole");
+        edit->setObjectName(QString("strokeIndex%1").arg(hole));
+        edit->setAlignment(Qt::AlignCenter);
+        edit->setFixedWidth(46);
+        edit->setMaxLength(2);
+        edit->setValidator(new QRegularExpressionValidator(validator, edit));
+        edit->setReadOnly(model_.readOnly());
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, hole](const QString& text) { model_.setStrokeIndexText(hole, text.toStdString()); });
+        strokeIndexes_.at(static_cast<std::size_t>(hole)) = edit;
+        grid->addWidget(edit, line, 1 + i);
     }
 }
 

@@ -24,6 +24,7 @@ public:
         return texts_.at(static_cast<std::size_t>(field));
     }
     QLineEdit* holeField(manage::CourseRow row, int hole) const;
+    QLineEdit* strokeIndexField(int hole) const { return strokeIndexes_.at(static_cast<std::size_t>(hole)); }
     QLabel* sumLabel(manage::CourseRow row, int which) const; // 0 Out, 1 In, 2 Total
     QPushButton* saveAndQuitButton() const { return saveAndQuit_; }
     QPushButton* saveAndNewTeeButton() const { return saveAndNewTee_; }
@@ -32,6 +33,7 @@ private:
     QWidget* makeDetails();
     QWidget* makeCard();
     void addNine(QGridLayout* grid, int top, int first);
+    void addStrokeIndexRow(QGridLayout* grid, int line, int first);
     void showSums();
     void press(int result);
 
@@ -39,6 +41,7 @@ private:
     std::array<QLineEdit*, manage::courseTextCount> texts_{};
     std::array<std::array<QLineEdit*, golfdb::holeSlots>, 2> holes_{};
     std::array<std::array<QLabel*, 3>, 2> sums_{};
+    std::array<QLineEdit*, golfdb::holeSlots> strokeIndexes_{};
     QCheckBox* meters_ = nullptr;
     QPushButton* saveAndQuit_ = nullptr;
     QPushButton* saveAndNewTee_ = nullptr;

@@ -124,6 +124,18 @@ QWidget* ScoresView::buildHeader() {
     grid->addWidget(readOnly(QString::number(card.rating, 'f', 1).toStdString(), "rating"), 1, 3);
     grid->addWidget(new QLabel("Slope", box), 1, 4);
     grid->addWidget(readOnly(std::to_string(card.slope), "slope"), 1, 5);
+    if (model_.pccShown()) {
+        grid->addWidget(new QLabel("PCC", box), 1, 6);
+        pcc_ = new QLineEdit(QString::fromStdString(card.pccText), box);
+        pcc_->setObjectName("pcc");
+        pcc_->setMaxLength(4);
+        pcc_->setFixedWidth(holeColumnWidth);
+        pcc_->setReadOnly(!model_.optionsEnabled());
+        pcc_->setToolTip("Playing conditions calculation of the day, from -1 to 3");
+        connect(pcc_, &QLineEdit::textEdited, this,
+                [this](const QString& text) { model_.changePccText(text.toStdString()); });
+        grid->addWidget(pcc_, 1, 7);
+    }
     return box;
 }
 

@@ -29,6 +29,7 @@ public:
     QCheckBox* fairwayBox(int hole) const { return fairways_.at(static_cast<std::size_t>(hole)); }
     QCheckBox* greenBox(int hole) const { return greens_.at(static_cast<std::size_t>(hole)); }
     DateField* datePicker() const { return date_; }
+    QLineEdit* pccField() const { return pcc_; } // rule 3 only
     QPushButton* saveAndQuitButton() const { return saveAndQuit_; }
 
 protected:
@@ -58,6 +59,7 @@ private:
     rounds::CScoresDlg& model_;
     bool closing_ = false; // the fields are no longer left once a button has ended the dialog
     DateField* date_ = nullptr;
+    QLineEdit* pcc_ = nullptr;
     std::array<QLineEdit*, golfdb::holeSlots> strokes_{};
     std::array<QLineEdit*, golfdb::holeSlots> putts_{};
     std::array<QCheckBox*, golfdb::holeSlots> fairways_{};

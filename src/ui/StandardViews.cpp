@@ -12,6 +12,7 @@
 #include "ui/FairwaysView.h"
 #include "ui/GolferViews.h"
 #include "ui/GraphViews.h"
+#include "ui/HandicapHistoryView.h"
 #include "ui/HandicapRuleView.h"
 #include "ui/HoleStatsView.h"
 #include "ui/ListDialogView.h"
@@ -36,6 +37,7 @@ void registerStandardViews(QtDialogHost& host) {
     host.registerView<app::CPreferencesDlg, PreferencesView>();
     host.registerView<app::CBackupReminderDlg, BackupReminderView>();
     host.registerView<handicap::CHandicapRule, HandicapRuleView>();
+    host.registerView<handicap::CHandicapHistoryDlg, HandicapHistoryView>();
     host.registerView<report::CListDlg, ListDialogView>();
     host.registerView<rounds::CScoresDlg, ScoresView>();
     host.registerView<rounds::CTotalScoreDlg, TotalScoreView>();

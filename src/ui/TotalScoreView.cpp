@@ -59,6 +59,17 @@ TotalScoreView::TotalScoreView(CTotalScoreDlg& model, QWidget* parent)
     connect(total_, &QLineEdit::textEdited, this,
             [this](const QString& text) { model_.changeTotalText(text.toStdString()); });
     form->addRow("Total Stokes", total_);
+    if (model_.pccShown()) {
+        pcc_ = new QLineEdit(QString::fromStdString(model_.pccText()), this);
+        pcc_->setObjectName("pcc");
+        pcc_->setMaxLength(4);
+        pcc_->setFixedWidth(80);
+        pcc_->setReadOnly(!model_.totalEditable());
+        pcc_->setToolTip("Playing conditions calculation of the day, from -1 to 3");
+        connect(pcc_, &QLineEdit::textEdited, this,
+                [this](const QString& text) { model_.changePccText(text.toStdString()); });
+        form->addRow("PCC", pcc_);
+    }
     layout->addLayout(form);
 
     auto* buttons = new QHBoxLayout;
@@ -87,6 +98,10 @@ TotalScoreView::TotalScoreView(CTotalScoreDlg& model, QWidget* parent)
     layout->addLayout(buttons);
     QWidget::setTabOrder(date_, total_);
     QWidget::setTabOrder(total_, saveAndQuit_);
+    if (pcc_) {
+        QWidget::setTabOrder(total_, pcc_);
+        QWidget::setTabOrder(pcc_, saveAndQuit_);
+    }
 }
 
 void TotalScoreView::showEvent(QShowEvent* event) {

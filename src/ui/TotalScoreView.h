@@ -19,6 +19,7 @@ public:
     void reject() override;
     QLineEdit* totalField() const { return total_; }
     DateField* datePicker() const { return date_; }
+    QLineEdit* pccField() const { return pcc_; } // rule 3 only
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -29,6 +30,7 @@ private:
     rounds::CTotalScoreDlg& model_;
     DateField* date_ = nullptr;
     QLineEdit* total_ = nullptr;
+    QLineEdit* pcc_ = nullptr;
     QPushButton* saveAndQuit_ = nullptr;
 };
 

@@ -68,8 +68,8 @@ TEST_F(HandicapCli, RecalcStoresEveryGolferUnderTheRuleInForce) {
     EXPECT_DOUBLE_EQ(stored("Okonkwo, Ike").handicapIndex, 8.2); // (8.0 + 9.1) / 2 * 0.96 - 0.05
 }
 
-TEST_F(HandicapCli, RuleRefusesAnythingButZeroOneOrTwo) {
-    for (const char* bad : {"3", "-1", "01", "x", "", "1 2"}) {
+TEST_F(HandicapCli, RuleRefusesAnythingButZeroToThree) {
+    for (const char* bad : {"4", "-1", "01", "x", "", "1 2"}) {
         const auto result = run(std::string("rule ") + bad);
         EXPECT_NE(result.exitCode, 0) << bad;
         EXPECT_NE(result.err, "") << bad;

@@ -14,10 +14,11 @@ TEST(CHandicapRule, ShowsItsTextsAndChoicesInRuleOrder) {
                              "Generally this means how many of the 20 most recent rounds are used in the "
                              "handicap calculation. The handicap calculation itself remains the same "
                              "(USGA formula).");
-    EXPECT_EQ(dialog.choices(),
-              (std::vector<std::string>{
-                  "Strong USGA - Except for first 5 rounds, based on USGA number of rounds rule.",
-                  "Use the lowest half of the recent rounds.", "Use all recent rounds."}));
+    EXPECT_EQ(
+        dialog.choices(),
+        (std::vector<std::string>{
+            "Strong USGA - Except for first 5 rounds, based on USGA number of rounds rule.",
+            "Use the lowest half of the recent rounds.", "Use all recent rounds.", "World Handicap System"}));
     EXPECT_EQ(dialog.buttons(), (std::vector<std::string>{"OK", "Cancel", "Help"}));
 }
 
@@ -26,8 +27,10 @@ TEST(CHandicapRule, OpensOnTheRuleInForceAndOnNothingForAnUnknownRule) {
     EXPECT_EQ(CHandicapRule(settings, 2).selectedIndex(), 2);
     EXPECT_EQ(CHandicapRule(settings, 7).selectedIndex(), -1);
     CHandicapRule dialog(settings, 1);
-    dialog.select(3);
+    dialog.select(4);
     EXPECT_EQ(dialog.selectedIndex(), 1) << "no such choice";
+    dialog.select(3);
+    EXPECT_EQ(dialog.selectedIndex(), 3);
 }
 
 TEST(CHandicapRule, OkWithNothingChosenStoresNothing) {

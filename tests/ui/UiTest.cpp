@@ -4,13 +4,17 @@
 #include "app/CBackupReminderDlg.h"
 #include "app/CPreferencesDlg.h"
 #include "app/LeaderboardLayout.h"
+#include "golfdb/ScoreTable.h"
 #include "handicap/CHandicapRule.h"
+#include "handicap/WorldHandicap.h"
 #include "platform/IniSettingsStore.h"
 #include "support/Doubles.h"
 #include "support/ScriptedFileChooser.h"
 #include "support/TempDir.h"
 #include "ui/AboutView.h"
 #include "ui/BackupReminderView.h"
+#include "ui/CourseView.h"
+#include "ui/HandicapHistoryView.h"
 #include "ui/HandicapRuleView.h"
 #include "ui/HelpWindow.h"
 #include "ui/LeaderboardWidget.h"
@@ -26,6 +30,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -124,6 +129,7 @@ private slots:
     void preferencesViewFollowsTheModel();
     void backupReminderViewStoresTheChoice();
     void handicapRuleViewAndAboutSplash();
+    void handicapHistoryAndStrokeIndexViews();
     void messageBoxesShowCaptionIconAndButtons();
     void helpWindowShowsTopics();
     void helpFromAModalDialogTakesInputWhileTheDialogStaysOpen();
@@ -256,7 +262,7 @@ void UiTest::classicMenusCarryEveryCommand() {
     int items = 0;
     for (QAction* menu : menus)
         items += static_cast<int>(menuTexts(menu->menu()).size());
-    QCOMPARE(items, 42);
+    QCOMPARE(items, 43); // with Handicap History
     auto* toolbar = window.findChild<QToolBar*>("classicToolbar");
     QVERIFY(toolbar);
     QCOMPARE(toolbar->actions().size(), 7);
@@ -349,6 +355,46 @@ void UiTest::handicapRuleViewAndAboutSplash() {
     aboutView.grab().save(test::screenshotPath("dialog-about.png"));
     QVERIFY(aboutView.isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(!aboutView.isVisible(), 4000); // the splash closes itself
+}
+
+void UiTest::handicapHistoryAndStrokeIndexViews() {
+    test::MemorySettingsStore settings;
+    handicap::CHandicapRule rule(settings, 3);
+    ui::HandicapRuleView ruleView(rule, nullptr);
+    QCOMPARE(ruleView.choice(3)->text(), QString("World Handicap System"));
+    QVERIFY(ruleView.choice(3)->isChecked());
+
+    std::vector<handicap::HistoryPoint> points;
+    const double indexes[] = {-1.2, 3.4, 8.0};
+    for (int i = 0; i < 3; ++i) {
+        handicap::HistoryPoint p;
+        p.year = 2025;
+        p.month = 3 + i;
+        p.day = 8;
+        p.dayNumber = handicap::whs::dayNumber(p.year, p.month, p.day);
+        p.index = indexes[i];
+        p.low = -1.2;
+        p.softCapped = i == 2;
+        points.push_back(p);
+    }
+    handicap::CHandicapHistoryDlg history("Okonkwo, Ike", points, golfdb::ruleWorld);
+    ui::HandicapHistoryView historyView(history, nullptr);
+    QCOMPARE(historyView.windowTitle(), QString("Handicap History for Ike Okonkwo"));
+    QCOMPARE(historyView.list()->count(), 3);
+    QCOMPARE(historyView.list()->item(0)->text(), QString("2025/03/08   +1.2"));
+    QVERIFY(!historyView.findChild<QPushButton*>("print")->isEnabled()); // no printer
+    historyView.show();
+    historyView.grab().save(test::screenshotPath("dialog-handicap-history.png"));
+
+    test::ScriptedPrompter prompter;
+    manage::CCourseDlg course(prompter, manage::CourseMode::Add, false);
+    ui::CourseView courseView(course, nullptr);
+    QLineEdit* si = courseView.strokeIndexField(18);
+    QVERIFY(si);
+    QTest::keyClicks(si, "7");
+    QCOMPARE(course.strokeIndexText(18), std::string("7"));
+    courseView.show();
+    courseView.grab().save(test::screenshotPath("dialog-course-stroke-index.png"));
 }
 
 void UiTest::messageBoxesShowCaptionIconAndButtons() {
