@@ -14,7 +14,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStyle>
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -41,20 +40,17 @@ QScreen* screenOf(const QWidget& window) {
     return QGuiApplication::primaryScreen();
 }
 
-// What the window manager's frame adds to a window. Before a window is first shown its frame is
-// unknown: the frame of its parent's window stands in, or a title bar's height on a desktop that
-// draws frames.
+// What the window manager's frame adds to a window. Until the window manager has framed a window
+// its frame is unknown: the frame of its parent's window stands in, or else a title bar and borders.
 app::FrameSize frameOf(const QWidget& window) {
     const auto measured = [](const QWidget& w) {
         return app::FrameSize{w.frameGeometry().width() - w.width(), w.frameGeometry().height() - w.height()};
     };
-    if (window.isVisible())
-        return measured(window);
+    if (const app::FrameSize own = measured(window); own.width > 0 || own.height > 0)
+        return own;
     if (const QWidget* parent = window.parentWidget(); parent && parent->window()->isVisible())
-        return measured(*parent->window());
-    const QString platform = QGuiApplication::platformName();
-    if (platform == "offscreen" || platform == "minimal")
-        return {};
+        if (const app::FrameSize theirs = measured(*parent->window()); theirs.width > 0 || theirs.height > 0)
+            return theirs;
     return {8, 34};
 }
 
@@ -151,6 +147,9 @@ void scrollWhenTooLarge(QDialog& dialog) {
         auto* outer = new QVBoxLayout(&dialog);
         outer->setContentsMargins(0, 0, 0, 0);
         outer->addWidget(scroll);
+        // Made while the dialog shows, the scroll area would show only after the event loop turns,
+        // and the field the dialog focuses now could not take the focus.
+        scroll->show();
         // The field that takes the focus is scrolled into view, so Tab reaches the buttons at the bottom.
         QPointer<QScrollArea> watched = scroll;
         QObject::connect(qApp, &QApplication::focusChanged, scroll, [watched](QWidget*, QWidget* now) {
@@ -158,9 +157,14 @@ void scrollWhenTooLarge(QDialog& dialog) {
                 watched->ensureWidgetVisible(now, 8, 8);
         });
     }
-    const int bar = dialog.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &dialog);
-    const QSize whole =
-        need + QSize(need.height() > room.height() ? bar + 2 : 0, need.width() > room.width() ? bar + 2 : 0);
+    // The scroll bars come only in the direction that does not fit, and take room beside the fields
+    // rather than from them.
+    const bool tall = need.height() > room.height();
+    const bool wide = need.width() > room.width();
+    scroll->setHorizontalScrollBarPolicy(wide ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    scroll->setVerticalScrollBarPolicy(tall ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    const QSize whole = need + QSize(tall ? scroll->verticalScrollBar()->sizeHint().width() + 2 : 0,
+                                     wide ? scroll->horizontalScrollBar()->sizeHint().height() + 2 : 0);
     dialog.setMinimumSize(0, 0);
     dialog.resize(whole.boundedTo(room));
 }
