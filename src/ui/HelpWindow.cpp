@@ -45,16 +45,16 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
 
 QString HelpWindow::helpFolder() {
     static const QString folder = [] {
-        // Installed: share/kipgolf/help beside the program's bin/ folder, wherever the prefix is, then
-        // the system's data folders.
+        // Installed: share/kipgolf/help beside the program's bin/ folder, wherever the prefix is. Run
+        // from the build folder: the pages beside the sources. Else the system's data folders.
         QStringList candidates{QCoreApplication::applicationDirPath() + "/../share/kipgolf/help"};
+#ifdef KIP_SOURCE_HELP_DIR
+        candidates << QString(KIP_SOURCE_HELP_DIR);
+#endif
         const QString system = QStandardPaths::locate(QStandardPaths::GenericDataLocation, "kipgolf/help",
                                                       QStandardPaths::LocateDirectory);
         if (!system.isEmpty())
             candidates << system;
-#ifdef KIP_SOURCE_HELP_DIR
-        candidates << QString(KIP_SOURCE_HELP_DIR); // run from the build folder
-#endif
         for (const QString& candidate : candidates)
             if (QFileInfo::exists(candidate + "/index.html"))
                 return QDir(candidate).canonicalPath();

@@ -27,6 +27,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -39,9 +40,9 @@
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTextBrowser>
-#include <QVBoxLayout>
 #include <QToolBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include <filesystem>
@@ -386,6 +387,9 @@ void UiTest::messageBoxesShowCaptionIconAndButtons() {
 }
 
 void UiTest::helpWindowShowsTopics() {
+    // Run from the build folder, the pages are read from the sources, not the copy built in.
+    QVERIFY(QFileInfo::exists(ui::HelpWindow::helpFolder() + "/index.html"));
+    QVERIFY(ui::HelpWindow::topicUrl("backup").startsWith("file:"));
     ui::HelpWindow* help = ui::HelpWindow::showTopic("index");
     QVERIFY(help->browser()->toPlainText().contains("Kip Golf Help"));
     for (const char* topic : {"quickstart", "main-window", "preferences", "handicap-rules", "recalculate",
