@@ -1,6 +1,5 @@
 #include "ui/WindowFit.h"
 
-#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -10,13 +9,11 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTextEdit>
 #include <QVBoxLayout>
-#include <QWindow>
 
 #include <algorithm>
 #include <cstdlib>
@@ -151,10 +148,9 @@ void scrollWhenTooLarge(QDialog& dialog) {
         // and the field the dialog focuses now could not take the focus.
         scroll->show();
         // The field that takes the focus is scrolled into view, so Tab reaches the buttons at the bottom.
-        QPointer<QScrollArea> watched = scroll;
-        QObject::connect(qApp, &QApplication::focusChanged, scroll, [watched](QWidget*, QWidget* now) {
-            if (watched && now && watched->widget()->isAncestorOf(now))
-                watched->ensureWidgetVisible(now, 8, 8);
+        QObject::connect(qApp, &QApplication::focusChanged, scroll, [scroll](QWidget*, QWidget* now) {
+            if (now && scroll->widget()->isAncestorOf(now))
+                scroll->ensureWidgetVisible(now, 8, 8);
         });
     }
     // The scroll bars come only in the direction that does not fit, and take room beside the fields
