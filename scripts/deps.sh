@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need (as root), when any is missing.
 set -euo pipefail
 packages=(cmake g++ make clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev libgl-dev fonts-dejavu-core
+          qt6-base-dev libgl-dev fonts-dejavu-core librsvg2-bin
           fonts-liberation poppler-utils
           python3 xvfb openbox xdotool x11-utils imagemagick)
 missing=()

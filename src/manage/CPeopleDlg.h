@@ -37,7 +37,7 @@ public:
     // The check box exists in add mode only.
     bool showsInitialHandicapCheck() const { return mode_ == Mode::Add; }
     // The field that has the cursor when the dialog opens.
-    Field initialFocus() const { return mode_ == Mode::Change ? Street : Team; }
+    Field initialFocus() const { return mode_ == Mode::Change ? Street : FirstName; }
 
     const std::string& text(Field field) const { return texts_.at(field); }
     // As typed: the state's letters become capitals.

@@ -80,6 +80,7 @@ GraphStatsView::GraphStatsView(stats::CGraphStatsDlg& model, QWidget* parent)
     : ModelDialog(parent, QString::fromStdString(model.title()), "stats-graph"), model_(model) {
     setObjectName("graphStatsView");
     setSizeGripEnabled(true);
+    rememberPlaceAs("Graph");
     auto* layout = new QVBoxLayout(this);
     graph_ = new CGraphDraw(model, this);
     layout->addWidget(graph_, 1);

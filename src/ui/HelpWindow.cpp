@@ -1,12 +1,17 @@
 #include "ui/HelpWindow.h"
 
 #include "ui/Resources.h"
+#include "ui/WindowFit.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -18,7 +23,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
     setWindowTitle("Kip Golf Help");
     setWindowIcon(QIcon(":/kipgolf.png"));
     browser_->setOpenExternalLinks(false);
-    browser_->setSearchPaths({":/help"});
+    browser_->setSearchPaths({helpFolder() == "qrc:" ? ":/help" : helpFolder()});
 
     auto* contents = new QPushButton("Contents", this);
     auto* back = new QPushButton("Back", this);
@@ -38,8 +43,37 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
     resize(720, 560);
 }
 
+QString HelpWindow::helpFolder() {
+    static const QString folder = [] {
+        // Installed: share/kipgolf/help beside the program's bin/ folder, wherever the prefix is. Run
+        // from the build folder: the pages beside the sources. Else the system's data folders.
+        QStringList candidates{QCoreApplication::applicationDirPath() + "/../share/kipgolf/help"};
+#ifdef KIP_SOURCE_HELP_DIR
+        candidates << QString(KIP_SOURCE_HELP_DIR);
+#endif
+        const QString system = QStandardPaths::locate(QStandardPaths::GenericDataLocation, "kipgolf/help",
+                                                      QStandardPaths::LocateDirectory);
+        if (!system.isEmpty())
+            candidates << system;
+        for (const QString& candidate : candidates)
+            if (QFileInfo::exists(candidate + "/index.html"))
+                return QDir(candidate).canonicalPath();
+        return QString("qrc:");
+    }();
+    return folder;
+}
+
 QString HelpWindow::topicUrl(const std::string& topic) {
-    return QString("qrc:/help/%1.html").arg(QString::fromStdString(topic.empty() ? "index" : topic));
+    const QString page = QString::fromStdString(topic.empty() ? "index" : topic) + ".html";
+    const QString folder = helpFolder();
+    if (folder == "qrc:")
+        return "qrc:/help/" + page;
+    return QUrl::fromLocalFile(folder + "/" + page).toString();
+}
+
+void HelpWindow::closeEvent(QCloseEvent* event) {
+    rememberPlace(*this, "Help");
+    QWidget::closeEvent(event);
 }
 
 void HelpWindow::open(const std::string& topic) {
@@ -64,6 +98,10 @@ HelpWindow* HelpWindow::showTopic(const std::string& topic, QWidget* near) {
         window->setAttribute(Qt::WA_DeleteOnClose);
         // The main window's end ends the program even while help is open.
         window->setAttribute(Qt::WA_QuitOnClose, false);
+        if (restorePlace(*window, "Help"))
+            window->setWindowState(Qt::WindowMaximized);
+        else if (near)
+            window->move(near->window()->geometry().topLeft() + QPoint(40, 40));
     }
     window->open(topic);
     // Opened from a modal dialog, help would open behind it and take no input until it closed: it
@@ -85,8 +123,8 @@ HelpWindow* HelpWindow::showTopic(const std::string& topic, QWidget* near) {
                 help->show();
         });
     }
-    if (near)
-        window->move(near->window()->geometry().topLeft() + QPoint(40, 40));
+    // Opened near a window low on the screen, help would run off its bottom.
+    keepOnScreen(*window);
     window->show();
     window->raise();
     window->activateWindow();

@@ -1,5 +1,7 @@
 #pragma once
-// The help pages shipped inside the program, shown in one browser window.
+// The help pages, shown in one browser window that comes back where it was left. The pages are read
+// from the installed help folder, or beside the sources when the program runs from its build folder,
+// or else from the copy built into the program.
 
 #include <QPointer>
 #include <QWidget>
@@ -22,6 +24,11 @@ public:
     static HelpWindow* showTopic(const std::string& topic, QWidget* near = nullptr);
     static QString topicUrl(const std::string& topic);
     static void closeAll();
+    // The folder the pages are read from ("qrc:" for the built-in copy).
+    static QString helpFolder();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QTextBrowser* browser_;

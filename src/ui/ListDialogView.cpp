@@ -101,6 +101,7 @@ ListDialogView::ListDialogView(report::CListDlg& model, QWidget* parent)
       model_(model) {
     setObjectName("listDialogView");
     setSizeGripEnabled(true);
+    rememberPlaceAs("Listing");
     auto* layout = new QVBoxLayout(this);
     const QFont fixed = statsFixedFont();
     list_ = new QListView(this);

@@ -3,10 +3,14 @@
 #include "ui/LeaderboardWidget.h"
 #include "ui/Resources.h"
 #include "ui/RibbonBar.h"
+#include "ui/WindowFit.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QIcon>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -28,8 +32,15 @@ MainWindow::MainWindow(app::CKipGolfView& view, bool classicMenus, QWidget* pare
     setObjectName("mainWindow");
     setWindowTitle("Kip Golf");
     setWindowIcon(QIcon(":/kipgolf.png"));
+    // The board keeps the size its layout was drawn for; on a small screen it scrolls inside the window.
+    board_ = new QScrollArea(this);
+    board_->setObjectName("leaderboardScroll");
+    board_->setFrameShape(QFrame::NoFrame);
+    board_->setWidgetResizable(true);
+    board_->setWidget(leaderboard_);
+    board_->setMinimumSize(200, 120);
     if (classic_) {
-        setCentralWidget(leaderboard_);
+        setCentralWidget(board_);
         buildClassic();
     } else {
         buildRibbon();
@@ -86,8 +97,19 @@ void MainWindow::buildRibbon() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(ribbon_);
-    layout->addWidget(leaderboard_, 1);
+    layout->addWidget(board_, 1);
     setCentralWidget(body);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        keepOnScreen(*this);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    rememberPlace(*this, "MainWindow");
+    QMainWindow::closeEvent(event);
 }
 
 std::vector<QAction*> MainWindow::actionsFor(app::CommandId id) const {

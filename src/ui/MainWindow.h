@@ -9,6 +9,7 @@
 #include <vector>
 
 class QAction;
+class QScrollArea;
 
 namespace kip::ui {
 
@@ -31,6 +32,10 @@ public:
     // The reminder and quick-start page of the start-up, once the window shows.
     void afterStartup();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
 signals:
     // The program must end with this exit code (a database that cannot be reopened).
     void endRequested(int exitCode);
@@ -44,6 +49,7 @@ private:
     app::CKipGolfView& view_;
     bool classic_;
     LeaderboardWidget* leaderboard_;
+    QScrollArea* board_ = nullptr;
     RibbonBar* ribbon_ = nullptr;
     std::multimap<app::CommandId, QAction*> actions_;
 };

@@ -3,9 +3,11 @@
 #include "platform/DialogHost.h"
 #include "ui/DialogParts.h"
 #include "ui/HelpWindow.h"
+#include "ui/WindowFit.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace kip::ui {
 
@@ -17,6 +19,27 @@ ModelDialog::ModelDialog(QWidget* parent, const QString& title, QString helpTopi
 
 void ModelDialog::reject() {
     done(platform::dialogCancel);
+}
+
+void ModelDialog::done(int result) {
+    if (placeName_ && isVisible())
+        rememberPlace(*this, placeName_);
+    QDialog::done(result);
+}
+
+void ModelDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event); // centres the dialog over its parent
+    if (event->spontaneous())
+        return;
+    bool maximized = false;
+    if (!placed_ && placeName_)
+        maximized = restorePlace(*this, placeName_);
+    placed_ = true;
+    scrollWhenTooLarge(*this);
+    keepOnScreen(*this);
+    if (maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    focusFirstField(*this);
 }
 
 void ModelDialog::showHelp() {

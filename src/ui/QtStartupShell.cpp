@@ -3,6 +3,7 @@
 #include "app/CAboutDlg.h"
 #include "golfdb/DataFolder.h"
 #include "ui/HelpWindow.h"
+#include "ui/WindowFit.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -16,6 +17,8 @@ QtStartupShell::QtStartupShell(std::string settingsPath, bool showSplash)
 }
 
 QtStartupShell::~QtStartupShell() {
+    if (windowPlaceStore() == settings_.get())
+        setWindowPlaceStore(nullptr);
     // The window goes before the view and the document it shows; the document closes the tables.
     window_.reset();
     view_.reset();
@@ -24,6 +27,7 @@ QtStartupShell::~QtStartupShell() {
 
 void QtStartupShell::selectSettingsStore() {
     settings_ = std::make_unique<platform::IniSettingsStore>(settingsPath_);
+    setWindowPlaceStore(settings_.get());
 }
 
 void QtStartupShell::showSplash() {
@@ -62,7 +66,12 @@ bool QtStartupShell::createMainWindow(const std::string& dataDirectory, bool dat
 
 void QtStartupShell::showMainWindow(const std::string& caption) {
     window_->setWindowTitle(QString::fromStdString(caption));
-    window_->show();
+    const bool maximized = restorePlace(*window_, "MainWindow");
+    keepOnScreen(*window_);
+    if (maximized)
+        window_->showMaximized();
+    else
+        window_->show();
     // The reminder waits until the window has finished starting.
     QTimer::singleShot(0, window_.get(), [this] { window_->afterStartup(); });
 }

@@ -5,11 +5,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace kip::ui {
@@ -37,6 +40,42 @@ QString twoLines(const QString& label) {
     return out;
 }
 
+// A large ribbon button: never narrower than its label, so a narrow window scrolls the ribbon instead of
+// cutting labels short; short labels keep a common width.
+class RibbonButton : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+    QSize sizeHint() const override {
+        QSize size = QToolButton::sizeHint();
+        size.setWidth(std::max(size.width(), 64));
+        return size;
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
+// A category page in a strip that scrolls sideways when the window is narrower than the page; the
+// strip grows by the scroll bar's height while the bar shows, so no button is covered.
+class SidewaysScroll : public QScrollArea {
+public:
+    SidewaysScroll(QWidget* page, QWidget* parent) : QScrollArea(parent) {
+        setObjectName("ribbonPageScroll");
+        setFrameShape(QFrame::NoFrame);
+        setFocusPolicy(Qt::NoFocus);
+        setWidgetResizable(true);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        setWidget(page);
+        connect(horizontalScrollBar(), &QScrollBar::rangeChanged, this, [this] { updateGeometry(); });
+    }
+    QSize sizeHint() const override {
+        const QSize page = widget()->sizeHint();
+        const QScrollBar* bar = horizontalScrollBar();
+        return {page.width(), page.height() + (bar->maximum() > 0 ? bar->sizeHint().height() : 0)};
+    }
+    QSize minimumSizeHint() const override { return {80, sizeHint().height()}; }
+};
+
 const char* ribbonStyle = R"(
 #ribbon { background: #f3f6f9; }
 #ribbonTop { background: #e4ebf2; }
@@ -49,6 +88,7 @@ QTabBar::tab:selected { background: #fbfcfd; border: 1px solid #c5d2df; border-b
 QTabBar::tab:hover:!selected { background: #d7e3ee; }
 #ribbonPages QToolButton { border: 1px solid transparent; border-radius: 3px; padding: 2px; }
 #ribbonPages QToolButton:hover { background: #dde9f5; border-color: #a9c4de; }
+#ribbonPageScroll, #ribbonPageScroll > QWidget, #ribbonPage { background: transparent; }
 )";
 
 } // namespace
@@ -104,7 +144,7 @@ RibbonBar::RibbonBar(const ActionMaker& makeAction, QWidget* parent)
     pages_->setObjectName("ribbonPages");
     for (const auto& category : app::CommandTable::ribbonCategories()) {
         tabs_->addTab(text(category));
-        pages_->addWidget(makeCategory(category, makeAction));
+        pages_->addWidget(new SidewaysScroll(makeCategory(category, makeAction), pages_));
     }
     tabs_->setDrawBase(false);
     tabs_->setExpanding(false);
@@ -131,6 +171,7 @@ RibbonBar::RibbonBar(const ActionMaker& makeAction, QWidget* parent)
 
 QWidget* RibbonBar::makeCategory(const std::string& category, const ActionMaker& makeAction) {
     auto* page = new QWidget(pages_);
+    page->setObjectName("ribbonPage");
     auto* row = new QHBoxLayout(page);
     row->setContentsMargins(4, 4, 4, 2);
     row->setSpacing(4);
@@ -155,13 +196,12 @@ QWidget* RibbonBar::makePanel(const std::string& category, const std::string& pa
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(2);
     for (const app::CommandId id : app::CommandTable::ribbonPanelItems(category, panel)) {
-        auto* button = new QToolButton(box);
+        auto* button = new RibbonButton(box);
         QAction* action = makeAction(id, text(app::CommandTable::item(id).ribbonLabel));
         action->setIconText(twoLines(action->text()));
         button->setDefaultAction(action);
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setIconSize(QSize(32, 32));
-        button->setMinimumWidth(64);
         button->setAutoRaise(true);
         buttons_[id] = button;
         buttons->addWidget(button);

@@ -11,8 +11,9 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("KipGolf");
-    QApplication::setDesktopFileName("kipgolf");
-    QApplication::setWindowIcon(QIcon(":/kipgolf.png"));
+    // The menu entry's name: desktops match the running window to its entry and icon by it.
+    QApplication::setDesktopFileName("org.kipgolf.KipGolf");
+    QApplication::setWindowIcon(QIcon::fromTheme("org.kipgolf.KipGolf", QIcon(":/kipgolf.png")));
 
     kip::app::CKipGolfApp app;
     app.parseCommandLine({argv, argv + argc});

@@ -65,6 +65,7 @@ protected:
 TEST_F(GolferCommands, AddStoresTheFormWithNoHandicapRoundsAndSaysSo) {
     host.on<CPeopleDlg>([](CPeopleDlg& d) {
         EXPECT_TRUE(d.showsInitialHandicapCheck());
+        EXPECT_EQ(d.initialFocus(), CPeopleDlg::FirstName); // the name comes first, not the team
         EXPECT_EQ(d.text(CPeopleDlg::Team), "0");
         d.setText(CPeopleDlg::LastName, "Okonkwo");
         d.setText(CPeopleDlg::FirstName, "Ike  ");

@@ -8,8 +8,12 @@
 namespace kip::test {
 
 QString screenshotPath(const QString& name) {
-    QDir().mkpath(KIP_SCREENSHOT_DIR);
-    return QString(KIP_SCREENSHOT_DIR) + "/" + name;
+    // A run on a given screen size keeps its pictures apart (see ScreenCheck.cpp).
+    QString folder = KIP_SCREENSHOT_DIR;
+    if (!qEnvironmentVariableIsEmpty("KIP_SCREEN"))
+        folder += "/" + qEnvironmentVariable("KIP_SCREEN");
+    QDir().mkpath(folder);
+    return folder + "/" + name;
 }
 
 MessageBoxAnswerer::MessageBoxAnswerer() {

@@ -4,6 +4,7 @@
 #include "app/CBackupReminderDlg.h"
 #include "app/CPreferencesDlg.h"
 #include "app/LeaderboardLayout.h"
+#include "app/WindowPlacement.h"
 #include "golfdb/ScoreTable.h"
 #include "handicap/CHandicapRule.h"
 #include "handicap/WorldHandicap.h"
@@ -19,15 +20,18 @@
 #include "ui/HelpWindow.h"
 #include "ui/LeaderboardWidget.h"
 #include "ui/MainWindow.h"
+#include "ui/ModelDialog.h"
 #include "ui/PreferencesView.h"
 #include "ui/QtPrompter.h"
 #include "ui/QtStartupShell.h"
 #include "ui/RibbonBar.h"
+#include "ui/WindowFit.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -36,11 +40,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include <filesystem>
@@ -87,7 +94,9 @@ QImage paint(ui::MainWindow& window) {
     window.resize(1000, 700);
     window.show();
     QCoreApplication::processEvents();
-    return window.leaderboard()->grab().toImage();
+    // In the board's own pixels, whatever the screen's scaling.
+    const QImage image = window.leaderboard()->grab().toImage();
+    return image.scaled(window.leaderboard()->size());
 }
 
 // White pixels on the six lines of leader names (from x1 + 35c, 30 characters wide).
@@ -136,6 +145,11 @@ private slots:
     void databaseCommandsRunFromTheWindow();
     void dueReminderAppearsAfterStartup();
     void roundsFileCommandsRunFromTheWindow();
+    void aDialogLargerThanTheScreenScrollsOnIt();
+    void aDialogOpensOnItsTopField();
+    void helpComesBackWhereItWasLeft();
+    void mainWindowComesBackAsItWasLeft();
+    void narrowWindowScrollsTheRibbonInsteadOfCuttingLabels();
     void cleanupTestCase() { ui::HelpWindow::closeAll(); }
 };
 
@@ -419,6 +433,9 @@ void UiTest::messageBoxesShowCaptionIconAndButtons() {
 }
 
 void UiTest::helpWindowShowsTopics() {
+    // Run from the build folder, the pages are read from the sources, not the copy built in.
+    QVERIFY(QFileInfo::exists(ui::HelpWindow::helpFolder() + "/index.html"));
+    QVERIFY(ui::HelpWindow::topicUrl("backup").startsWith("file:"));
     ui::HelpWindow* help = ui::HelpWindow::showTopic("index");
     QVERIFY(help->browser()->toPlainText().contains("Kip Golf Help"));
     for (const char* topic : {"quickstart", "main-window", "preferences", "handicap-rules", "recalculate",
@@ -552,6 +569,162 @@ void UiTest::helpFromAModalDialogTakesInputWhileTheDialogStaysOpen() {
     QCOMPARE(help->parentWidget(), nullptr);
     QVERIFY(help->isVisible());
     ui::HelpWindow::closeAll();
+}
+
+void UiTest::aDialogLargerThanTheScreenScrollsOnIt() {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    ui::ModelDialog dialog(nullptr, "Tall", "index");
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* name = new QLineEdit(&dialog);
+    auto* card = new QWidget(&dialog);
+    card->setMinimumSize(area.width() / 2, area.height() * 2);
+    auto* save = new QPushButton("Save", &dialog);
+    layout->addWidget(name);
+    layout->addWidget(card);
+    layout->addWidget(save);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QVERIFY(area.contains(dialog.frameGeometry()));
+    auto* scroll = dialog.findChild<QScrollArea*>("screenFitScroll");
+    QVERIFY(scroll);
+    QVERIFY(scroll->isVisible());
+    QCOMPARE(QApplication::focusWidget(), name);
+    QVERIFY(save->visibleRegion().isEmpty());
+    // Tabbing onto the button at the bottom scrolls it into view.
+    save->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+    QVERIFY(!save->visibleRegion().isEmpty());
+
+    // A dialog that fits is left as it is.
+    ui::ModelDialog small(nullptr, "Small", "index");
+    auto* smallLayout = new QVBoxLayout(&small);
+    smallLayout->addWidget(new QLineEdit(&small));
+    small.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&small));
+    QVERIFY(!small.findChild<QScrollArea*>("screenFitScroll"));
+}
+
+void UiTest::aDialogOpensOnItsTopField() {
+    // The lower field is made first, as the team field of the golfer dialog once was.
+    ui::ModelDialog dialog(nullptr, "Fields", "index");
+    auto* lower = new QLineEdit(&dialog);
+    auto* readOnly = new QLineEdit(&dialog);
+    readOnly->setReadOnly(true);
+    auto* top = new QLineEdit(&dialog);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(readOnly);
+    layout->addWidget(top);
+    layout->addWidget(lower);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QCOMPARE(QApplication::focusWidget(), top);
+
+    // A dialog that chose its field keeps it.
+    ui::ModelDialog chosen(nullptr, "Chosen", "index");
+    auto* first = new QLineEdit(&chosen);
+    auto* second = new QLineEdit(&chosen);
+    auto* chosenLayout = new QVBoxLayout(&chosen);
+    chosenLayout->addWidget(first);
+    chosenLayout->addWidget(second);
+    second->setFocus();
+    chosen.show();
+    QVERIFY(QTest::qWaitForWindowActive(&chosen));
+    QCOMPARE(QApplication::focusWidget(), second);
+}
+
+void UiTest::helpComesBackWhereItWasLeft() {
+    test::MemorySettingsStore store;
+    ui::setWindowPlaceStore(&store);
+    ui::HelpWindow::closeAll();
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QPointer<ui::HelpWindow> help = ui::HelpWindow::showTopic("index");
+    QVERIFY(QTest::qWaitForWindowExposed(help));
+    help->resize(500, 360);
+    help->move(area.x() + 60, area.y() + 50);
+    QCoreApplication::processEvents();
+    const QPoint at = help->pos();
+    help->close();
+    QTRY_VERIFY(!help);
+    const auto placement = app::readPlacement(store, "Help");
+    QVERIFY(placement);
+    QCOMPARE(placement->normal, (app::WindowRect{at.x(), at.y(), 500, 360}));
+
+    help = ui::HelpWindow::showTopic("backup");
+    QVERIFY(QTest::qWaitForWindowExposed(help));
+    QCOMPARE(help->size(), QSize(500, 360));
+    QCOMPARE(help->pos(), at);
+    ui::HelpWindow::closeAll();
+
+    // Left on a screen that is no longer there, and larger than this one: it comes back on this one.
+    app::writePlacement(store, "Help", {{area.right() + 2000, area.bottom() + 900, 4000, 3000}, false});
+    help = ui::HelpWindow::showTopic("index");
+    QVERIFY(QTest::qWaitForWindowExposed(help));
+    QVERIFY(area.contains(help->frameGeometry()));
+    ui::HelpWindow::closeAll();
+    ui::setWindowPlaceStore(nullptr);
+}
+
+void UiTest::mainWindowComesBackAsItWasLeft() {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QSize size(std::min(area.width(), 900) - 20, std::min(area.height(), 600) - 40);
+    {
+        Startup s;
+        s.copyFixtures();
+        QVERIFY(s.open());
+        ui::MainWindow& window = *s.shell->window();
+        s.shell->showMainWindow("Kip Golf");
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.resize(size);
+        window.move(area.topLeft() + QPoint(10, 12));
+        QCoreApplication::processEvents();
+        const QPoint at = window.pos();
+        window.close();
+        QCOMPARE(app::readPlacement(s.shell->settings(), "MainWindow"),
+                 (app::WindowPlacement{{at.x(), at.y(), size.width(), size.height()}, false}));
+    }
+    Startup s;
+    s.copyFixtures();
+    const app::WindowRect normal{area.x() + 10, area.y() + 12, size.width(), size.height()};
+    app::writePlacement(s.shell->settings(), "MainWindow", {normal, true});
+    QVERIFY(s.open());
+    ui::MainWindow& window = *s.shell->window();
+    s.shell->showMainWindow("Kip Golf");
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.isMaximized());
+    window.showNormal();
+    QTRY_COMPARE(window.size(), size);
+    // Maximised again and closed, it keeps the size to go back to.
+    window.showMaximized();
+    QTRY_VERIFY(window.isMaximized());
+    window.close();
+    const auto placement = app::readPlacement(s.shell->settings(), "MainWindow");
+    QVERIFY(placement && placement->maximized);
+    QCOMPARE(placement->normal.width, size.width());
+    QCOMPARE(placement->normal.height, size.height());
+}
+
+void UiTest::narrowWindowScrollsTheRibbonInsteadOfCuttingLabels() {
+    Startup s;
+    s.copyFixtures();
+    QVERIFY(s.open());
+    ui::MainWindow& window = *s.shell->window();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.resize(window.minimumSizeHint());
+    QCoreApplication::processEvents();
+    auto* tabs = window.ribbon()->findChild<QTabBar*>();
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        tabs->setCurrentIndex(tab);
+        QCoreApplication::processEvents();
+        for (auto* button : window.ribbon()->findChildren<QToolButton*>()) {
+            if (!button->isVisible() || button->toolButtonStyle() != Qt::ToolButtonTextUnderIcon)
+                continue;
+            // Every line of the label has the room it needs.
+            for (const QString& line : button->text().split('\n'))
+                QVERIFY2(button->fontMetrics().horizontalAdvance(line) <= button->width(), qPrintable(line));
+        }
+    }
+    window.grab().save(test::screenshotPath("main-ribbon-narrowest.png"));
 }
 
 QTEST_MAIN(UiTest)

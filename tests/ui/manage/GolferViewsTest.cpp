@@ -83,6 +83,8 @@ void GolferViewsTest::peopleViewUpperCasesTheStateAndChecksTheName() {
     manage::CPeopleDlg model(manage::CPeopleDlg::Mode::Add, prompter);
     ui::PeopleView view(model, nullptr);
     view.show();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    QCOMPARE(QApplication::focusWidget(), view.field(manage::CPeopleDlg::FirstName));
     QVERIFY(view.initialHandicap());
     QCOMPARE(view.field(manage::CPeopleDlg::Street)->maxLength(), 20);
     QCOMPARE(view.field(manage::CPeopleDlg::Zip)->maxLength(), 15);

@@ -304,8 +304,10 @@ void PrintUiTest::headingLinesUpWithTheListColumns() {
     const QRect labelBand(label->mapTo(&view, QPoint(0, 0)), label->size());
     const QRect row = view.list()->visualRect(view.list()->model()->index(0, 0));
     const QPoint rowTop = view.list()->viewport()->mapTo(&view, row.topLeft());
-    const auto heading = inkedColumns(image, labelBand.top(), labelBand.bottom() + 1);
-    const auto line = inkedColumns(image, rowTop.y(), rowTop.y() + row.height());
+    const qreal scale = image.devicePixelRatio(); // the picture is in the screen's pixels
+    const auto heading =
+        inkedColumns(image, int(labelBand.top() * scale), int((labelBand.bottom() + 1) * scale));
+    const auto line = inkedColumns(image, int(rowTop.y() * scale), int((rowTop.y() + row.height()) * scale));
     QVERIFY(!heading.isEmpty());
     QCOMPARE(heading, line);
 }
