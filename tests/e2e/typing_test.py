@@ -411,8 +411,7 @@ def case_golfer_and_course_by_keyboard(desktop, args, root):
     kip.start()
     desktop.key("alt+g", "g")
     desktop.window("Golfer Information")
-    desktop.key("Tab", "Tab")  # the dialog opens on the team number, then the initial handicap box
-    desktop.type("Arnold")
+    desktop.type("Arnold")  # the dialog opens on the first name
     desktop.key("Tab")
     desktop.type("Palmer")
     desktop.key("Return")
@@ -427,10 +426,13 @@ def case_golfer_and_course_by_keyboard(desktop, args, root):
         if text:
             desktop.type(text)
         desktop.key("Tab")
-    # The card takes the front nine's yardages, then its pars, then the back nine's.
-    for block in (YARDS[:9], PARS[:9], YARDS[9:], PARS[9:]):
+    # The card takes the front nine's yardages, pars and stroke indexes (left empty), then the back
+    # nine's yardages and pars.
+    no_stroke_indexes = [""] * 9
+    for block in (YARDS[:9], PARS[:9], no_stroke_indexes, YARDS[9:], PARS[9:]):
         for value in block:
-            desktop.type(str(value))
+            if value != "":
+                desktop.type(str(value))
             desktop.key("Tab")
     desktop.shot("course-typed")
     desktop.key("Return")
